@@ -1,0 +1,253 @@
+#include "CommandLine.h"
+
+#include "harmony/Adjustments.h"
+#include "harmony/HarmonyEngine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+
+namespace oria {
+
+const char* const kUsage =
+    "Usage :\n"
+    "  oria                      lance le programme (fenêtre des harmonies)\n"
+    "  oria harmonie --type TYPE --nombre N [--reglage-fin K] COULEUR...\n"
+    "  oria ajuster --operation OP --nombre N C1 C2 C3 C4 C5\n"
+    "  oria --help               affiche cette aide\n"
+    "\n"
+    "harmonie : calcule l'harmonie de chaque couleur de base et écrit une ligne par couleur,\n"
+    "           les N couleurs C1..CN au format #RRGGBB (C1 est la couleur de base).\n"
+    "  TYPE     numéro 0 à 9 ou nom du type : Moderne, Moderne2, \"Classique faible\",\n"
+    "           \"Classique neutre\", \"Classique fort\", Spécial, \"Spécial faible\",\n"
+    "           \"Dégradé clair\", \"Dégradé sombre\", Aléatoire\n"
+    "  N        nombre de couleurs, de 2 à 5\n"
+    "  K        réglage fin, entier de -100 à 100 (0 par défaut), soit K/10 degrés\n"
+    "  COULEUR  #RRGGBB ou RRGGBB, chiffres hexadécimaux\n"
+    "\n"
+    "ajuster : applique une opération aux cinq couleurs C1..C5 (N couleurs affichées)\n"
+    "          et écrit les cinq couleurs obtenues sur une ligne.\n"
+    "  OP       lum+, lum-, sat+, sat-, websafe, cycler, melanger ou classer\n"
+    "\n"
+    "Une commande invalide écrit un message sur la sortie d'erreur et se termine avec le code 2.\n";
+
+namespace {
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::optional<long> parseInteger(const std::string& text) {
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    if (digits.empty() || digits.front() == '+') {
+        return std::nullopt;
+    }
+    long value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+Colour parseColour(const std::string& text) {
+    std::string_view hex = text;
+    if (!hex.empty() && hex.front() == '#') {
+        hex.remove_prefix(1);
+    }
+    unsigned value = 0;
+    const bool allHex = hex.size() == 6 && hex.find_first_not_of("0123456789abcdefABCDEF") ==
+                                               std::string_view::npos;
+    if (!allHex) {
+        throw UsageError("couleur invalide « " + text +
+                         " » : attendu #RRGGBB ou RRGGBB en hexadécimal.");
+    }
+    std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+    // Text reads RRGGBB, the colour value is laid out 0x00BBGGRR.
+    return RGB(static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+               static_cast<int>(value & 0xFF));
+}
+
+int parseCount(const std::string& text) {
+    const auto n = parseInteger(text);
+    if (!n || *n < 2 || *n > 5) {
+        throw UsageError("nombre de couleurs invalide « " + text +
+                         " » : attendu un entier de 2 à 5.");
+    }
+    return static_cast<int>(*n);
+}
+
+HarmonyType parseType(const std::string& text) {
+    std::optional<HarmonyType> type;
+    if (const auto index = parseInteger(text)) {
+        if (*index >= 0 && *index <= 9) {
+            type = static_cast<HarmonyType>(*index);
+        }
+    } else {
+        for (const HarmonyTypeItem& item : kHarmonyTypes) {
+            if (item.name == text && item.type != HarmonyType::Manuel) {
+                type = item.type;
+            }
+        }
+    }
+    if (!type) {
+        throw UsageError("type d'harmonie invalide « " + text +
+                         " » : attendu un numéro de 0 à 9 ou le nom d'un type "
+                         "(\"Manuel...\" ouvre une fenêtre et ne calcule rien).");
+    }
+    return *type;
+}
+
+Adjustment parseOperation(const std::string& text) {
+    for (const AdjustmentItem& item : kAdjustments) {
+        if (item.name == text) {
+            return item.adjustment;
+        }
+    }
+    throw UsageError("opération invalide « " + text +
+                     " » : attendu lum+, lum-, sat+, sat-, websafe, cycler, melanger ou "
+                     "classer.");
+}
+
+// Splits "--name value" (or "--name=value") options from the positional arguments.
+struct Arguments {
+    std::map<std::string, std::string> options;
+    std::vector<std::string> positional;
+};
+
+Arguments splitArguments(const std::vector<std::string>& args, std::size_t first,
+                         const std::vector<std::string>& allowed) {
+    Arguments out;
+    for (std::size_t i = first; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
+            out.positional.push_back(arg);
+            continue;
+        }
+        std::string name = arg.substr(2);
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+            throw UsageError("option inconnue « --" + name + " ».");
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                throw UsageError("l'option « --" + name + " » attend une valeur.");
+            }
+            value = args[++i];
+        }
+        if (!out.options.emplace(name, *value).second) {
+            throw UsageError("l'option « --" + name + " » est donnée deux fois.");
+        }
+    }
+    return out;
+}
+
+const std::string& required(const Arguments& a, const std::string& name) {
+    const auto it = a.options.find(name);
+    if (it == a.options.end()) {
+        throw UsageError("l'option « --" + name + " » est obligatoire.");
+    }
+    return it->second;
+}
+
+std::string paletteLine(const Palette& palette, int count) {
+    std::string line;
+    for (int k = 0; k < count; ++k) {
+        if (k > 0) {
+            line += ' ';
+        }
+        line += HexText(palette[static_cast<std::size_t>(k)]);
+    }
+    return line + '\n';
+}
+
+std::string runHarmonie(const std::vector<std::string>& args, RandomSource& random) {
+    const Arguments a = splitArguments(args, 1, {"type", "nombre", "reglage-fin"});
+    const HarmonyType type = parseType(required(a, "type"));
+    const int n = parseCount(required(a, "nombre"));
+    int k = 0;
+    if (const auto it = a.options.find("reglage-fin"); it != a.options.end()) {
+        const auto value = parseInteger(it->second);
+        if (!value || *value < -100 || *value > 100) {
+            throw UsageError("réglage fin invalide « " + it->second +
+                             " » : attendu un entier de -100 à 100.");
+        }
+        k = static_cast<int>(*value);
+    }
+    if (a.positional.empty()) {
+        throw UsageError("aucune couleur de base donnée.");
+    }
+    std::vector<Colour> bases;
+    for (const std::string& text : a.positional) {
+        bases.push_back(parseColour(text));
+    }
+    std::string out;
+    for (const Colour base : bases) {
+        Palette palette{base, 0, 0, 0, 0};
+        CalculerHarmonie(palette, type, n, k / 10.0, random);
+        out += paletteLine(palette, n);
+    }
+    return out;
+}
+
+std::string runAjuster(const std::vector<std::string>& args, RandomSource& random) {
+    const Arguments a = splitArguments(args, 1, {"operation", "nombre"});
+    const Adjustment op = parseOperation(required(a, "operation"));
+    const int n = parseCount(required(a, "nombre"));
+    if (a.positional.size() != 5) {
+        throw UsageError("ajuster attend exactement cinq couleurs C1 à C5, " +
+                         std::to_string(a.positional.size()) + " données.");
+    }
+    Palette palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        palette[i] = parseColour(a.positional[i]);
+    }
+    ApplyAdjustment(op, palette, n, random);
+    return paletteLine(palette, 5);
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+    return std::find_if(args.begin(), args.end(), [](const std::string& a) {
+               return a == "--help" || a == "-h";
+           }) != args.end();
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   RandomSource& random) {
+    if (asksForHelp(args)) {
+        out << kUsage;
+        return 0;
+    }
+    try {
+        if (args.empty()) {
+            throw UsageError("aucune commande donnée.");
+        }
+        std::string result;
+        if (args[0] == "harmonie") {
+            result = runHarmonie(args, random);
+        } else if (args[0] == "ajuster") {
+            result = runAjuster(args, random);
+        } else {
+            throw UsageError("commande inconnue « " + args[0] + " ».");
+        }
+        out << result;
+        return 0;
+    } catch (const UsageError& e) {
+        err << "oria : " << e.what() << "\nPour l'aide : oria --help\n";
+        return 2;
+    }
+}
+
+} // namespace oria

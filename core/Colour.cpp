@@ -1,0 +1,104 @@
+#include "Colour.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace oria {
+
+int RoundHalfEven(double x) {
+    // nearbyint follows the current rounding mode, which is round-to-nearest-even by default.
+    return static_cast<int>(std::nearbyint(x));
+}
+
+Rgb SplitColour(Colour c) {
+    Rgb out;
+    out.Rouge = c % 256;
+    out.Vert = (c / 256) % 256;
+    out.Bleu = ((c / 256) / 256) % 256;
+    return out;
+}
+
+Hsv RgbToHsv(int r, int v, int b) {
+    Hsv out;
+    const int max = std::max({r, v, b});
+    const int min = std::min({r, v, b});
+    out.Luminosite = (max * 100) / 255.0;
+    if (max != 0) {
+        out.Saturation = ((max / 255.0) - (min / 255.0)) * 100 / (max / 255.0);
+    }
+    if (out.Saturation == 0) {
+        return out;
+    }
+    const double delta = max - min;
+    double h;
+    if (r == max) {
+        h = (v - b) / delta;
+    } else if (v == max) {
+        h = 2 + (b - r) / delta;
+    } else {
+        h = 4 + (r - v) / delta;
+    }
+    h = h * 60;
+    if (h < 0) {
+        h = h + 360;
+    }
+    if (h > 360) {
+        h = h - 360;
+    }
+    out.Teinte = h;
+    return out;
+}
+
+Rgb HsvToRgb(const Hsv& hsv) {
+    const double s = hsv.Saturation / 100;
+    const double v = hsv.Luminosite / 100;
+    const double h = hsv.Teinte;
+    const double i = std::floor(h / 60);
+    const double f = h / 60 - i;
+    const double p = (1 - s) * v;
+    const double q = (1 - f * s) * v;
+    const double t = (1 - (1 - f) * s) * v;
+
+    // Sectors outside 0..4 (5, and -1 for a wrapped hue just below 0) share the last row.
+    const int sector = (i >= 0 && i <= 4) ? static_cast<int>(i) : 5;
+    double r, g, b;
+    switch (sector) {
+    case 0: r = v, g = t, b = p; break;
+    case 1: r = q, g = v, b = p; break;
+    case 2: r = p, g = v, b = t; break;
+    case 3: r = p, g = q, b = v; break;
+    case 4: r = t, g = p, b = v; break;
+    default: r = v, g = p, b = q; break;
+    }
+    auto component = [](double x) { return std::clamp(RoundHalfEven(x * 255), 0, 255); };
+    return {component(r), component(g), component(b)};
+}
+
+std::string HexText(Colour c) {
+    char s[16];
+    std::snprintf(s, sizeof s, "%06X", static_cast<unsigned>(c));
+    // The digits read BBGGRR; swap the byte pairs to get the conventional order.
+    const char text[8] = {'#', s[4], s[5], s[2], s[3], s[0], s[1], '\0'};
+    return text;
+}
+
+std::string ReadoutText(int r, int v, int b) {
+    return "R:" + std::to_string(r) + " V:" + std::to_string(v) + " B:" + std::to_string(b);
+}
+
+void SortValues(std::vector<double>& values) {
+    if (values.empty()) {
+        return;
+    }
+    for (std::size_t last = values.size() - 1; last > 0; --last) {
+        for (std::size_t j = 1; j <= last; ++j) {
+            if (values[j - 1] > values[j]) {
+                std::swap(values[j - 1], values[j]);
+            }
+        }
+    }
+}
+
+} // namespace oria
