@@ -1,11 +1,16 @@
 #include "app/CommandLine.h"
+#include "app/Startup.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    oria::StdRandomSource random;
-    return oria::RunCommandLine(args, std::cout, std::cerr, random);
+    if (argc > 1) {
+        // Headless: no display is needed, so no QApplication is created.
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        oria::StdRandomSource random;
+        return oria::RunCommandLine(args, std::cout, std::cerr, random);
+    }
+    return oria::RunDesktop(argc, argv);
 }

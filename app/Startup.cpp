@@ -1,0 +1,71 @@
+#include "Startup.h"
+
+#include "frmSplash.h"
+#include "frmTip.h"
+#include "harmony/Form1.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QTimer>
+
+namespace oria {
+
+AppWindows::~AppWindows() { delete tip_; }
+
+void AppWindows::showSplash(QWidget* parent, bool timerOn) {
+    frmSplash splash(module_, platform_, parent);
+    if (!timerOn) {
+        splash.Timer1()->stop();
+    }
+    splash.exec();
+}
+
+void AppWindows::showTips(QWidget* parent) {
+    if (!tip_) {
+        auto* tip = new frmTip(module_, platform_, parent);
+        if (tip->wasUnloadedOnLoad()) {
+            delete tip;
+            return;
+        }
+        tip->setAttribute(Qt::WA_DeleteOnClose);
+        tip_ = tip;
+    }
+    tip_->show();
+    tip_->raise();
+    tip_->activateWindow();
+}
+
+bool AppWindows::isAvailable(Window) const {
+    // Razezev Aru, the contrast viewer and the composer are not part of this build yet.
+    return false;
+}
+
+void AppWindows::show(Window, QWidget*) {}
+
+void AppWindows::unloadAll() {
+    if (tip_) {
+        tip_->close();
+    }
+}
+
+int RunDesktop(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("oria"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+
+    QtPlatform platform;
+    Module1 module;
+    AppWindows windows(module, platform);
+    Form1 form(module, platform, windows);
+    form.show();
+    if (platform.setting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1")).toInt() ==
+        1) {
+        windows.showTips(&form);
+    }
+    return app.exec();
+}
+
+} // namespace oria

@@ -1,0 +1,449 @@
+// The harmony window's reactions to the user.
+#include "Form1.h"
+
+#include "Adjustments.h"
+#include "HarmonyBar.h"
+#include "platform/QtPlatform.h"
+#include "widgets/ColourPicture.h"
+#include "widgets/ScrollFrame.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStandardItemModel>
+#include <QStatusBar>
+
+namespace oria {
+
+namespace {
+QString hexText(Colour c) { return QString::fromStdString(HexText(c)); }
+} // namespace
+
+void Form1::connectControls() {
+    connect(Combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(count_[0], &QRadioButton::clicked, this, &Form1::deux_Click);
+    connect(count_[1], &QRadioButton::clicked, this, &Form1::trois_Click);
+    connect(count_[2], &QRadioButton::clicked, this, &Form1::quatre_Click);
+    connect(count_[3], &QRadioButton::clicked, this, &Form1::cinq_Click);
+    for (QRadioButton* mode : mode_) {
+        connect(mode, &QRadioButton::clicked, this, &Form1::contrast_Click);
+    }
+    connect(noir_, &QRadioButton::clicked, this, &Form1::noir_Click);
+    connect(sans_, &QRadioButton::clicked, this, &Form1::sans_Click);
+    connect(Check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(Check2_, &QCheckBox::clicked, this, &Form1::Check2_Click);
+    // Only the user's own moves: setting a slider from the program runs no reaction.
+    for (QSlider* s : slider_) {
+        connect(s, &QSlider::actionTriggered, this, [this, s] { Slider_Scroll(s); });
+    }
+    connect(Slider4_, &QSlider::actionTriggered, this, &Form1::Slider4_Scroll);
+
+    const struct {
+        const char* name;
+        void (Form1::*slot)();
+    } clicks[] = {
+        {"Command1", &Form1::Command1_Click},   {"Command2", &Form1::Command2_Click},
+        {"Command3", &Form1::Command3_Click},   {"Command4", &Form1::Command4_Click},
+        {"Command5", &Form1::Command5_Click},   {"Command6", &Form1::Command6_Click},
+        {"Command7", &Form1::Command7_Click},   {"Command8", &Form1::Command8_Click},
+        {"Command9", &Form1::Command9_Click},   {"Command10", &Form1::Command10_Click},
+        {"Command11", &Form1::Command11_Click}, {"Command12", &Form1::Command12_Click},
+        {"Command13", &Form1::Command13_Click}, {"Command14", &Form1::Command14_Click},
+        {"Command15", &Form1::Command15_Click},
+    };
+    for (const auto& c : clicks) {
+        connect(commands_.value(c.name), &QAbstractButton::clicked, this, c.slot);
+    }
+
+    ColourPicture* harmonyPictures[] = {carre_[0], carre_[1], carre_[2], carre_[3],
+                                        carre_[4], carre_[5], carre_[6], barre_};
+    for (ColourPicture* p : harmonyPictures) {
+        connect(p, &ColourPicture::mouseMoved, this, [this, p](QPoint pos) { carre_MouseMove(p, pos); });
+        connect(p, &ColourPicture::mousePressed, this,
+                [this, p](Qt::MouseButton b, QPoint pos) { carre_MouseDown(p, b, pos); });
+    }
+    for (ColourPicture* p : {Picture1_, Picture2_, visu_}) {
+        connect(p, &ColourPicture::mouseMoved, this, [this, p](QPoint pos) { swatch_MouseMove(p, pos); });
+    }
+}
+
+// ---- calculation and display ----
+
+int Form1::nombreCouleurs() const {
+    for (int i = 0; i < 4; ++i) {
+        if (count_[i]->isChecked()) {
+            return i + 2;
+        }
+    }
+    return 2;
+}
+
+std::optional<HarmonyType> Form1::selectedType() const {
+    const int index = Combo1_->currentIndex();
+    return index < 0 ? std::nullopt : HarmonyTypeFromIndex(Combo1_->itemData(index).toInt());
+}
+
+DisplayMode Form1::selectedMode() const {
+    for (int i = 0; i < 3; ++i) {
+        if (mode_[i]->isChecked()) {
+            return static_cast<DisplayMode>(i);
+        }
+    }
+    return DisplayMode::Contraste1;
+}
+
+void Form1::CalculerHarmonie() {
+    Palette palette = module_.harmony();
+    oria::CalculerHarmonie(palette, selectedType(), nombreCouleurs(), module_.ReglageFin,
+                           platform_.random());
+    module_.setHarmony(palette);
+    AfficherHarmonie();
+}
+
+void Form1::AfficherHarmonie() {
+    Picture1_->setBackgroundColour(module_.Couleur1);
+    Label1_->setText(hexText(module_.Couleur1));
+
+    const int n = nombreCouleurs();
+    const DisplayMode allowed = RestrictMode(n, selectedMode());
+    if (allowed != selectedMode()) {
+        // Selecting from the program fires no click, hence no second refresh.
+        mode_[static_cast<int>(allowed)]->setChecked(true);
+    }
+    const SquareColours squares = LayoutSquares(n, allowed, module_.harmony());
+    for (int i = 0; i < 7; ++i) {
+        if (squares[static_cast<std::size_t>(i)]) {
+            carre_[i]->setBackgroundColour(*squares[static_cast<std::size_t>(i)]);
+        }
+        carre_[i]->setVisible(squares[static_cast<std::size_t>(i)].has_value());
+    }
+    barre_->setHarmony(module_.harmony(), n, Check1_->isChecked(), Check2_->isChecked());
+}
+
+void Form1::refreshOrCalculate() {
+    if (selectedType() == HarmonyType::Aleatoire) {
+        AfficherHarmonie();
+    } else {
+        CalculerHarmonie();
+    }
+}
+
+void Form1::setFineTuningEnabled(bool on) {
+    Slider4_->setEnabled(on);
+    commands_.value("Command6")->setEnabled(on);
+    Frame5_->setEnabled(on);
+}
+
+// ---- harmony type, count, display mode ----
+
+void Form1::Combo1_Click(int index) {
+    if (HarmonyTypeFromIndex(Combo1_->itemData(index).toInt()) == HarmonyType::Manuel) {
+        windows_.show(WindowDirectory::Window::Pro, this);
+        return;
+    }
+    setFineTuningEnabled(true);
+    CalculerHarmonie();
+}
+
+// The contrast viewer takes two or three colours; 4 colours have no "contraste 3" and
+// 5 colours only "contraste 1".
+void Form1::setCountControls(bool contrastViewer, bool allowMode2, bool allowMode3) {
+    commands_.value("Command3")->setEnabled(contrastViewer);
+    contrastAction_->setEnabled(contrastViewer);
+    recalculerAction_->setEnabled(contrastViewer);
+    setFineTuningEnabled(true);
+    if (!allowMode3 && mode_[2]->isChecked()) {
+        mode_[0]->setChecked(true);
+    }
+    if (!allowMode2 && mode_[1]->isChecked()) {
+        mode_[0]->setChecked(true);
+    }
+    mode_[1]->setEnabled(allowMode2);
+    mode_[2]->setEnabled(allowMode3);
+    updateWindowCommands();
+    refreshOrCalculate();
+}
+
+void Form1::deux_Click() {
+    module_.NbCouleursContraste = 2;
+    setCountControls(true, true, true);
+}
+
+void Form1::trois_Click() {
+    module_.NbCouleursContraste = 3;
+    setCountControls(true, true, false);
+}
+
+void Form1::quatre_Click() { setCountControls(false, true, false); }
+
+void Form1::cinq_Click() { setCountControls(false, false, false); }
+
+void Form1::contrast_Click() { refreshOrCalculate(); }
+
+void Form1::noir_Click() {
+    for (ColourPicture* c : carre_) {
+        c->setBorder(true);
+    }
+}
+
+void Form1::sans_Click() {
+    for (ColourPicture* c : carre_) {
+        c->setBorder(false);
+    }
+}
+
+void Form1::Check1_Click() {
+    barre_->setHarmony(module_.harmony(), nombreCouleurs(), Check1_->isChecked(),
+                       Check2_->isChecked());
+}
+
+void Form1::Check2_Click() { AfficherHarmonie(); }
+
+// ---- base colour and fine tuning ----
+
+void Form1::Slider_Scroll(QSlider* moved) {
+    // actionTriggered comes before the value is applied; the position is already the new one.
+    module_.Couleur1 = RGB(slider_[0]->sliderPosition(), slider_[1]->sliderPosition(),
+                           slider_[2]->sliderPosition());
+    for (int i = 0; i < 3; ++i) {
+        if (slider_[i] == moved) {
+            sliderLabel_[i]->setText(QString::number(moved->sliderPosition()));
+        }
+    }
+    CalculerHarmonie();
+}
+
+void Form1::Slider4_Scroll() {
+    const int value = Slider4_->sliderPosition();
+    module_.ReglageFin = value / 10.0;
+    Label10_->setText(QString::number(value));
+    refreshOrCalculate();
+}
+
+void Form1::Command6_Click() {
+    module_.ReglageFin = 0;
+    Slider4_->setValue(0);
+    Label10_->setText(QStringLiteral("0"));
+    refreshOrCalculate();
+}
+
+// Sliders and their number labels follow the base colour; moving them from here runs no
+// slider reaction.
+void Form1::showSliders(Colour c) {
+    const Rgb rgb = SplitColour(c);
+    const int values[] = {rgb.Rouge, rgb.Vert, rgb.Bleu};
+    for (int i = 0; i < 3; ++i) {
+        slider_[i]->setValue(values[i]);
+        sliderLabel_[i]->setText(QString::number(values[i]));
+    }
+}
+
+void Form1::Command1_Click() {
+    const Colour c = platform_.chooseColour(this, module_.Couleur1);
+    if (c >= 0) {
+        Picture1_->setBackgroundColour(c);
+        Label1_->setText(hexText(c));
+        module_.Couleur1 = c;
+        setFineTuningEnabled(true);
+    }
+    showSliders(module_.Couleur1);
+    CalculerHarmonie();
+}
+
+void Form1::CouleurBaseAleatoire() {
+    const Colour c = RandomColour(platform_.random());
+    module_.Couleur1 = c;
+    showSliders(c);
+    Picture1_->setBackgroundColour(c);
+}
+
+void Form1::Command4_Click() {
+    setFineTuningEnabled(true);
+    CouleurBaseAleatoire();
+    CalculerHarmonie();
+}
+
+void Form1::menualeatoire_Click() {
+    CouleurBaseAleatoire();
+    CalculerHarmonie();
+}
+
+void Form1::Command5_Click() {
+    const bool yes = platform_.askYesNo(
+        this, QStringLiteral("Oria 2000 - Re-calculer"),
+        QStringLiteral(
+            "Le re-calcul des harmonies va annuler toutes les modifications. Continuer ? "),
+        Platform::Icon::Warning);
+    if (yes) {
+        setFineTuningEnabled(true);
+        CalculerHarmonie();
+    }
+}
+
+// ---- adjustments ----
+
+void Form1::applyAdjustment(void (*adjust)(Palette&), bool disablesFineTuning) {
+    if (disablesFineTuning) {
+        setFineTuningEnabled(false);
+    }
+    Palette palette = module_.harmony();
+    adjust(palette);
+    module_.setHarmony(palette);
+    AfficherHarmonie();
+}
+
+void Form1::Command12_Click() { applyAdjustment(&HarmonieLumPlus, true); }
+void Form1::Command11_Click() { applyAdjustment(&HarmonieLumMoins, true); }
+void Form1::Command8_Click() { applyAdjustment(&HarmonieSatPlus, true); }
+void Form1::Command9_Click() { applyAdjustment(&HarmonieSatMoins, true); }
+void Form1::Command7_Click() { applyAdjustment(&HarmonieWebSafe, true); }
+
+void Form1::Command13_Click() {
+    Palette palette = module_.harmony();
+    HarmonieCycler(palette, nombreCouleurs());
+    module_.setHarmony(palette);
+    AfficherHarmonie();
+    showSliders(module_.Couleur1);
+}
+
+void Form1::Command14_Click() {
+    Palette palette = module_.harmony();
+    HarmonieMelanger(palette, nombreCouleurs(), platform_.random());
+    module_.setHarmony(palette);
+    AfficherHarmonie();
+}
+
+void Form1::Command15_Click() {
+    Palette palette = module_.harmony();
+    HarmonieClasser(palette, nombreCouleurs());
+    module_.setHarmony(palette);
+    AfficherHarmonie();
+}
+
+// ---- other windows ----
+
+void Form1::updateWindowCommands() {
+    using W = WindowDirectory::Window;
+    const bool pro = windows_.isAvailable(W::Pro);
+    commands_.value("Command10")->setEnabled(pro);
+    paletteAction_->setEnabled(pro);
+    // "Manuel..." opens Razezev Aru: offered only when that window exists.
+    if (auto* model = qobject_cast<QStandardItemModel*>(Combo1_->model())) {
+        model->item(static_cast<int>(HarmonyType::Manuel))->setEnabled(pro);
+    }
+    const bool compo = windows_.isAvailable(W::Compo);
+    commands_.value("Command2")->setEnabled(compo);
+    composeurAction_->setEnabled(compo);
+    const bool contraste = windows_.isAvailable(W::Contraste) && nombreCouleurs() <= 3;
+    commands_.value("Command3")->setEnabled(contraste);
+    contrastAction_->setEnabled(contraste);
+}
+
+void Form1::Command10_Click() {
+    if (windows_.isAvailable(WindowDirectory::Window::Pro)) {
+        windows_.show(WindowDirectory::Window::Pro, this);
+    }
+}
+
+void Form1::Command3_Click() {
+    if (!windows_.isAvailable(WindowDirectory::Window::Contraste) || nombreCouleurs() > 3) {
+        return;
+    }
+    module_.NbCouleursContraste = count_[0]->isChecked() ? 2 : 3;
+    windows_.show(WindowDirectory::Window::Contraste, this);
+}
+
+void Form1::Command2_Click() {
+    if (!windows_.isAvailable(WindowDirectory::Window::Compo)) {
+        return;
+    }
+    module_.NbCouleursCompo = nombreCouleurs();
+    windows_.show(WindowDirectory::Window::Compo, this);
+}
+
+void Form1::apropos_Click() {
+    module_.AproposMenu = true;
+    windows_.showSplash(this, false);
+}
+
+void Form1::astuces_Click() {
+    platform_.setSetting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
+    windows_.showTips(this);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    windows_.unloadAll();
+    event->accept();
+}
+
+// ---- pointer read-outs, clicks and the clipboard ----
+
+void Form1::setStatusText(const QString& text) { statusText_->setText(text); }
+
+void Form1::carre_MouseMove(ColourPicture* picture, QPoint pos) {
+    const Colour c = picture->colourAt(pos);
+    if (c < 0) {
+        return;
+    }
+    visu_->setBackgroundColour(c);
+    Label6_->setText(hexText(c));
+    setStatusText(QString::fromStdString(ReadoutText(SplitColour(c))));
+    if (picture == barre_) {
+        barre_->setToolTip(QString());
+    }
+}
+
+void Form1::swatch_MouseMove(ColourPicture* picture, QPoint pos) {
+    const Colour c = picture->colourAt(pos);
+    // A drag that leaves the swatch reads nothing; "R:-1" would mean nothing to anyone.
+    if (c >= 0) {
+        setStatusText(QString::fromStdString(ReadoutText(SplitColour(c))));
+    }
+}
+
+void Form1::carre_MouseDown(ColourPicture* picture, Qt::MouseButton button, QPoint pos) {
+    if (button == Qt::RightButton) {
+        transfert_->popup(picture->mapToGlobal(pos));
+    } else if (button == Qt::LeftButton) {
+        const Colour c = picture->colourAt(pos);
+        Label11_->setText(hexText(c));
+        Picture2_->setBackgroundColour(c);
+    }
+}
+
+void Form1::pressepapier_Click() { platform_.setClipboardText(Label6_->text()); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Combo1_ && event->type() == QEvent::FocusIn) {
+        setStatusText(QStringLiteral("Choisir le type d'harmonie"));
+    } else if (watched == Check2_ && event->type() == QEvent::MouseButtonPress) {
+        setStatusText(QStringLiteral("Affiche les repères"));
+    } else if (event->type() == QEvent::MouseMove &&
+               (watched == frame_ || watched == frame_->total())) {
+        // The move reached us from the control under the pointer, or from the background.
+        auto* container = static_cast<QWidget*>(watched);
+        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        QWidget* w = container->childAt(pos);
+        QString text = QStringLiteral("Oria 2000 - Cromalune");
+        for (; w && w != container; w = w->parentWidget()) {
+            if (const auto it = helpTexts_.constFind(w); it != helpTexts_.constEnd()) {
+                text = *it;
+                break;
+            }
+        }
+        setStatusText(text);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace oria

@@ -1,0 +1,101 @@
+#include "QtPlatform.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QUrl>
+
+namespace oria {
+
+namespace {
+QMessageBox::Icon toMessageIcon(Platform::Icon icon) {
+    switch (icon) {
+    case Platform::Icon::Warning: return QMessageBox::Warning;
+    case Platform::Icon::Critical: return QMessageBox::Critical;
+    case Platform::Icon::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+// The settings live under the program's own name.
+constexpr auto kSettingsName = "oria";
+} // namespace
+
+QColor ToQColor(Colour c) {
+    const Rgb rgb = SplitColour(c);
+    return QColor(rgb.Rouge, rgb.Vert, rgb.Bleu);
+}
+
+Colour FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+Colour QtPlatform::chooseColour(QWidget* parent, Colour initial) {
+    // Qt's dialog always shows its custom-colour part; a cancel gives back the start colour.
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
+    return chosen.isValid() ? FromQColor(chosen) : initial;
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text,
+                          Icon icon) {
+    QMessageBox box(toMessageIcon(icon), title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void QtPlatform::showMessage(QWidget* parent, const QString& title, const QString& text,
+                             Icon icon) {
+    QMessageBox box(toMessageIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) {
+    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+QString QtPlatform::setting(const QString& key, const QString& defaultValue) {
+    const QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
+    return s.value("Options/" + key, defaultValue).toString();
+}
+
+void QtPlatform::setSetting(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
+    s.setValue("Options/" + key, value);
+    s.sync();
+}
+
+bool QtPlatform::openDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QImage QtPlatform::decodePicture(const QString& path) {
+    QImageReader reader(path);
+    return reader.read();
+}
+
+QString QtPlatform::applicationFolder() { return QCoreApplication::applicationDirPath(); }
+
+} // namespace oria

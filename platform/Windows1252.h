@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace oria {
+
+// The 8-bit code page of tips files, templates, charters and page names.
+QString DecodeWindows1252(const QByteArray& bytes);
+// Characters outside the code page become '?'.
+QByteArray EncodeWindows1252(const QString& text);
+
+} // namespace oria

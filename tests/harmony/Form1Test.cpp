@@ -1,0 +1,460 @@
+#include "harmony/Form1.h"
+#include "harmony/Adjustments.h"
+#include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
+#include "support/QtTestSupport.h"
+#include "widgets/ColourPicture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStandardItemModel>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+using W = WindowDirectory::Window;
+constexpr Colour kRed = RGB(255, 0, 0);
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::application();
+        // Draws 0.999, 0, 0: the first random base colour is pure red.
+        platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0});
+        windows.available = {W::Pro, W::Contraste, W::Compo};
+        form = std::make_unique<Form1>(module, platform, windows);
+        form->show();
+    }
+
+    template <class T = QWidget> T* child(const QString& name) {
+        T* w = form->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QAbstractButton* button(const QString& name) { return child<QAbstractButton>(name); }
+    QAction* action(const QString& name) { return child<QAction>(name); }
+    ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
+    QString text(const QString& name) { return child<QLabel>(name)->text(); }
+    QString status() { return text("StatusBar1_Panel1"); }
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void chooseType(HarmonyType type) {
+        auto* combo = child<QComboBox>("Combo1");
+        combo->setCurrentIndex(static_cast<int>(type));
+        emit combo->activated(static_cast<int>(type));
+    }
+    bool fineTuningEnabled() {
+        const bool slider = child<QSlider>("Slider4")->isEnabled();
+        EXPECT_EQ(slider, button("Command6")->isEnabled());
+        EXPECT_EQ(slider, child<QGroupBox>("Frame5")->isEnabled());
+        return slider;
+    }
+    Palette expected(HarmonyType type, int n, Palette start, double f = 0) {
+        test::ScriptedRandom random;
+        CalculerHarmonie(start, type, n, f, random);
+        return start;
+    }
+    static QColor painted(QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, 4); }
+
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(Form1Test, LoadsWithSplashRandomBaseAndNoHarmonyYet) {
+    EXPECT_EQ(windows.splashes, std::vector<bool>{true});
+    EXPECT_EQ(module.Couleur1, kRed);
+    EXPECT_EQ(module.Couleur2, 0);
+    EXPECT_EQ(module.NbCouleursContraste, 2);
+    EXPECT_EQ(module.RetourDialogue, 1);
+    EXPECT_FALSE(module.AproposMenu);
+    EXPECT_GE(platform.randomSource.reseeds, 1);
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), 255);
+    EXPECT_EQ(text("Label3"), "255");
+    EXPECT_EQ(text("Label4"), "0");
+    EXPECT_EQ(text("Label1"), "#FF0000");
+    EXPECT_EQ(text("Label10"), "0");
+    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), -1);
+    EXPECT_TRUE(child<QRadioButton>("deux")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("sans")->isChecked());
+    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
+    EXPECT_EQ(painted(picture("carre2")), QColor(0, 0, 0));
+    EXPECT_FALSE(picture("carre3")->isVisible());
+    EXPECT_EQ(status(), "Oria 2000 - Cromalune");
+    EXPECT_EQ(text("StatusBar1_Panel2"), "06/12/2026");
+    EXPECT_EQ(text("StatusBar1_Panel3"), "09:30");
+}
+
+TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
+    for (int n = 2; n <= 5; ++n) {
+        const char* counts[] = {"deux", "trois", "quatre", "cinq"};
+        click(counts[n - 2]);
+        for (int t = 0; t <= 8; ++t) {
+            const auto type = static_cast<HarmonyType>(t);
+            chooseType(type);
+            const Palette want = expected(type, n, module.harmony());
+            for (int k = 0; k < n; ++k) {
+                EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
+                          want[static_cast<std::size_t>(k)])
+                    << "type " << t << " n " << n << " colour " << k + 1;
+            }
+        }
+    }
+}
+
+TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
+    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
+    EXPECT_EQ(module.Couleur1, RGB(255, 128, 0));
+    EXPECT_EQ(text("Label4"), "128");
+    EXPECT_EQ(module.Couleur2, expected(HarmonyType::ClassiqueNeutre, 2, module.harmony())[1]);
+    EXPECT_EQ(painted(picture("carre2")), ToQColor(module.Couleur2));
+
+    const Palette before = module.harmony();
+    chooseType(HarmonyType::Manuel);
+    EXPECT_EQ(windows.shown, std::vector<W>{W::Pro});
+    EXPECT_EQ(module.harmony(), before);
+}
+
+TEST_F(Form1Test, FineTuningSliderWidensTheOffsets) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    child<QSlider>("Slider4")->setSliderPosition(25);
+    EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
+    EXPECT_EQ(text("Label10"), "25");
+    EXPECT_EQ(module.Couleur2, HsvToColour({182.5, 100, 100}));
+    click("Command6");
+    EXPECT_EQ(module.ReglageFin, 0);
+    EXPECT_EQ(child<QSlider>("Slider4")->value(), 0);
+    EXPECT_EQ(text("Label10"), "0");
+    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
+}
+
+TEST_F(Form1Test, CountButtonsGovernDisplayModesAndTheContrastViewer) {
+    const struct {
+        const char* count;
+        bool mode2, mode3, viewer;
+        int contraste;
+    } cases[] = {
+        {"cinq", false, false, false, 2},
+        {"quatre", true, false, false, 2},
+        {"trois", true, false, true, 3},
+        {"deux", true, true, true, 2},
+    };
+    click("contrast3");
+    for (const auto& c : cases) {
+        click(c.count);
+        EXPECT_EQ(child<QRadioButton>("contrast2")->isEnabled(), c.mode2) << c.count;
+        EXPECT_EQ(child<QRadioButton>("contrast3")->isEnabled(), c.mode3) << c.count;
+        EXPECT_EQ(button("Command3")->isEnabled(), c.viewer) << c.count;
+        EXPECT_EQ(action("contrast")->isEnabled(), c.viewer) << c.count;
+        EXPECT_EQ(action("Recalculer")->isEnabled(), c.viewer) << c.count;
+        EXPECT_EQ(module.NbCouleursContraste, c.contraste) << c.count;
+        EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked()) << c.count;
+    }
+    // Five colours in "contraste 1": quadrants C5, C2 / C3, C4 with the base in the middle.
+    chooseType(HarmonyType::Special);
+    click("cinq");
+    const char* visible[] = {"carre1", "carre2", "carre3", "carre6", "carre7"};
+    for (const char* name : visible) {
+        EXPECT_TRUE(picture(name)->isVisible()) << name;
+    }
+    EXPECT_FALSE(picture("carre4")->isVisible());
+    EXPECT_EQ(painted(picture("carre3")), ToQColor(module.Couleur1));
+    EXPECT_EQ(picture("carre1")->backgroundColour(), module.Couleur5);
+    EXPECT_EQ(picture("carre6")->backgroundColour(), module.Couleur2);
+
+    click("deux");
+    click("contrast3");
+    EXPECT_EQ(picture("carre5")->backgroundColour(), module.Couleur2);
+    EXPECT_TRUE(picture("carre4")->isVisible());
+}
+
+TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
+    click("trois");
+    module.NbCouleursContraste = 2; // as the composer may leave it
+    click("Command3");
+    EXPECT_EQ(module.NbCouleursContraste, 3);
+    click("deux");
+    action("contrast")->trigger();
+    EXPECT_EQ(module.NbCouleursContraste, 2);
+    click("quatre");
+    action("composeur")->trigger();
+    EXPECT_EQ(module.NbCouleursCompo, 4);
+    click("Command10");
+    EXPECT_EQ(windows.shown, (std::vector<W>{W::Contraste, W::Contraste, W::Compo, W::Pro}));
+}
+
+TEST_F(Form1Test, AdjustmentsChangeColoursInPlaceAndLockTheFineTuning) {
+    chooseType(HarmonyType::Moderne);
+    const struct {
+        const char* command;
+        void (*adjust)(Palette&);
+    } cases[] = {
+        {"Command12", &HarmonieLumPlus}, {"Command11", &HarmonieLumMoins},
+        {"Command8", &HarmonieSatPlus},  {"Command9", &HarmonieSatMoins},
+        {"Command7", &HarmonieWebSafe},
+    };
+    for (const auto& c : cases) {
+        click("Command4"); // re-enables the fine tuning
+        ASSERT_TRUE(fineTuningEnabled());
+        Palette want = module.harmony();
+        c.adjust(want);
+        click(c.command);
+        EXPECT_EQ(module.harmony(), want) << c.command;
+        EXPECT_FALSE(fineTuningEnabled()) << c.command;
+    }
+    // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked.
+    action("menualeatoire")->trigger();
+    EXPECT_FALSE(fineTuningEnabled());
+    click("Command4");
+    EXPECT_TRUE(fineTuningEnabled());
+    action("websafe")->trigger();
+    EXPECT_FALSE(fineTuningEnabled());
+    click("trois");
+    EXPECT_TRUE(fineTuningEnabled());
+}
+
+TEST_F(Form1Test, CyclerMovesTheSlidersWithoutRecomputing) {
+    chooseType(HarmonyType::Moderne);
+    click("cinq");
+    const Palette before = module.harmony();
+    click("Command13");
+    EXPECT_EQ(module.harmony(), (Palette{before[4], before[0], before[1], before[2], before[3]}));
+    const Rgb base = SplitColour(module.Couleur1);
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), base.Rouge);
+    EXPECT_EQ(child<QSlider>("Slider2")->value(), base.Vert);
+    EXPECT_EQ(child<QSlider>("Slider3")->value(), base.Bleu);
+    EXPECT_EQ(text("Label1"), QString::fromStdString(HexText(before[4])));
+    for (int i = 0; i < 4; ++i) {
+        click("Command13");
+    }
+    EXPECT_EQ(module.harmony(), before);
+
+    click("Command15"); // light to dark
+    Palette sorted = before;
+    HarmonieClasser(sorted, 5);
+    EXPECT_EQ(module.harmony(), sorted);
+    click("Command14");
+    EXPECT_NE(module.harmony(), sorted);
+}
+
+TEST_F(Form1Test, RecalculerAsksFirst) {
+    chooseType(HarmonyType::Moderne);
+    const Palette computed = module.harmony();
+    click("Command12");
+    const Palette adjusted = module.harmony();
+
+    platform.yesNoAnswer = false;
+    click("Command5");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].title, "Oria 2000 - Re-calculer");
+    EXPECT_EQ(platform.questions[0].text,
+              "Le re-calcul des harmonies va annuler toutes les modifications. Continuer ? ");
+    EXPECT_EQ(platform.questions[0].icon, Platform::Icon::Warning);
+    EXPECT_EQ(module.harmony(), adjusted);
+    EXPECT_FALSE(fineTuningEnabled());
+
+    platform.yesNoAnswer = true;
+    action("Recalculer")->trigger();
+    EXPECT_EQ(platform.questions.size(), 2u);
+    // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
+    EXPECT_EQ(module.harmony(),
+              (Palette{computed[0], computed[1], adjusted[2], adjusted[3], adjusted[4]}));
+    EXPECT_TRUE(fineTuningEnabled());
+}
+
+TEST_F(Form1Test, ColourDialogSetsTheBaseOrKeepsItOnCancel) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    platform.colourAnswers = {RGB(0, 0, 255)};
+    click("Command1");
+    EXPECT_EQ(platform.colourDialogStarts, std::vector<Colour>{kRed});
+    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
+    EXPECT_EQ(module.Couleur2, RGB(255, 255, 0));
+    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), 0);
+    EXPECT_EQ(text("Label5"), "255"); // the numbers follow their sliders
+    EXPECT_EQ(text("Label1"), "#0000FF");
+
+    click("Command1"); // cancelled: the dialog gives back the start colour
+    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
+}
+
+TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    ColourPicture* carre2 = picture("carre2");
+    QTest::mouseMove(carre2, QPoint(10, 10));
+    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
+    EXPECT_EQ(status(), "R:0 V:255 B:255");
+    EXPECT_EQ(picture("visu")->backgroundColour(), RGB(0, 255, 255));
+    EXPECT_EQ(text("Label11"), "#FFFFFF") << "a move does not change the clicked colour";
+
+    QTest::mouseClick(carre2, Qt::RightButton, {}, QPoint(10, 10));
+    auto* menu = child<QMenu>("transfert");
+    ASSERT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    EXPECT_EQ(text("Label11"), "#FFFFFF") << "a right click does not change it either";
+    child<QAction>("pressepapier")->trigger();
+    menu->hide();
+    EXPECT_EQ(platform.clipboard, "#00FFFF");
+
+    QTest::mouseClick(picture("carre1"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(text("Label11"), "#FF0000");
+    EXPECT_EQ(picture("Picture2")->backgroundColour(), kRed);
+
+    // The bar reads its segments; the swatches read without touching the preview.
+    click("Check2"); // ruler on: the mark at x = 0 is black
+    QTest::mouseMove(picture("barre"), QPoint(picture("barre")->width() - 3, 20));
+    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
+    QTest::mouseMove(picture("barre"), QPoint(0, 2));
+    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#000000"; }));
+    QTest::mouseMove(picture("Picture1"), QPoint(20, 20));
+    ASSERT_TRUE(test::waitFor([&] { return status() == "R:255 V:0 B:0"; }));
+    EXPECT_EQ(text("Label6"), "#000000");
+}
+
+TEST_F(Form1Test, BarFollowsDarknessAndRuler) {
+    // Black and white: the black segment takes 100/110 of the width.
+    platform.colourAnswers = {RGB(0, 0, 0)};
+    click("Command1");
+    module.Couleur2 = RGB(255, 255, 255);
+    ColourPicture* barre = picture("barre");
+    click("Check1");
+    const QImage image = barre->grab().toImage();
+    const int split = static_cast<int>(std::lround(barre->width() * 100.0 / 110));
+    EXPECT_EQ(image.pixelColor(split - 2, 20), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(split + 1, 20), QColor(255, 255, 255));
+    click("Check1");
+    EXPECT_EQ(barre->grab().toImage().pixelColor(barre->width() / 2 + 1, 20), QColor(Qt::white));
+}
+
+TEST_F(Form1Test, BordersAreBlackOrNone) {
+    click("noir");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
+    click("sans");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
+}
+
+TEST_F(Form1Test, StatusBarHelpFollowsThePointer) {
+    const struct {
+        const char* control;
+        const char* text;
+    } cases[] = {
+        {"Command12", "Augmente la luminosité des couleurs calculées de 5%"},
+        {"Command7", "Transforme les couleurs pour le web 216"},
+        {"Slider2", "Composante verte"},
+        {"Command2", "Etape 2 : le composeur de page"},
+        {"Frame2", "Permet de choisir le nombre de couleurs"},
+    };
+    form->move(0, 0); // the whole window on the small offscreen screen
+    for (const auto& c : cases) {
+        QWidget* w = child(c.control);
+        QTest::mouseMove(w, QPoint(3, 3));
+        EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(c.text); }))
+            << c.control << ": " << status().toStdString();
+    }
+    QTest::mouseMove(child("total"), QPoint(2, 2));
+    EXPECT_TRUE(test::waitFor([&] { return status() == "Oria 2000 - Cromalune"; }));
+    child("Combo1")->setFocus();
+    EXPECT_TRUE(test::waitFor([&] { return status() == "Choisir le type d'harmonie"; }));
+    QTest::mousePress(child("Check2"), Qt::LeftButton);
+    EXPECT_EQ(status(), "Affiche les repères");
+    QTest::mouseRelease(child("Check2"), Qt::LeftButton);
+}
+
+TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
+    QWidget* total = child("total");
+    auto* hsb = child<QScrollBar>("hsb");
+    auto* vsb = child<QScrollBar>("vsb");
+    form->resize(1000, 1000);
+    ASSERT_TRUE(test::waitFor([&] { return form->width() == 1000; }));
+    EXPECT_FALSE(hsb->isVisible());
+    EXPECT_FALSE(vsb->isVisible());
+    EXPECT_FALSE(child("pctCoin")->isVisible());
+    EXPECT_EQ(total->pos(), QPoint(8, 8));
+
+    form->resize(300, 300);
+    ASSERT_TRUE(test::waitFor([&] { return form->width() == 300; }));
+    EXPECT_TRUE(hsb->isVisible());
+    EXPECT_TRUE(vsb->isVisible());
+    EXPECT_TRUE(child("pctCoin")->isVisible());
+    // At the far end of both bars the whole content has been in view.
+    hsb->setValue(hsb->maximum());
+    vsb->setValue(vsb->maximum());
+    QWidget* frame = total->parentWidget();
+    EXPECT_LE(total->geometry().right(), frame->width() - vsb->width());
+    EXPECT_LE(total->geometry().bottom(), frame->height() - hsb->height());
+    EXPECT_LT(total->x(), 8);
+    hsb->setValue(0);
+    EXPECT_EQ(total->x(), 8);
+}
+
+TEST_F(Form1Test, MenusAboutTipsAndClosing) {
+    const struct {
+        const char* name;
+        const char* text;
+        QKeySequence key;
+    } items[] = {
+        {"quiter", "&Quiter", {}},
+        {"palette", "&Palette avancée", Qt::Key_F5},
+        {"contrast", "C&ontrast 2/3 couleurs", Qt::Key_F6},
+        {"websafe", "Couleurs &web safe", Qt::Key_F7},
+        {"menualeatoire", "&Aléatoire", Qt::Key_F8},
+        {"Recalculer", "&Re-calculer", Qt::Key_F12},
+        {"composeur", "&Roverevod", Qt::Key_F9},
+        {"aideharmony", "&Aide de Oria 2000", Qt::Key_F1},
+        {"astuces", "A&stuces d'Oria 2000", Qt::Key_F2},
+        {"apropos", "A &propos d'Oria 2000", {}},
+        {"pressepapier", "Copier dans presse-papier", {}},
+    };
+    for (const auto& item : items) {
+        EXPECT_EQ(action(item.name)->text(), QString::fromUtf8(item.text)) << item.name;
+        EXPECT_EQ(action(item.name)->shortcut(), item.key) << item.name;
+    }
+    EXPECT_FALSE(action("aideharmony")->isEnabled());
+
+    action("apropos")->trigger();
+    EXPECT_TRUE(module.AproposMenu);
+    EXPECT_EQ(windows.splashes, (std::vector<bool>{true, false}));
+
+    platform.settings["Show Tips at Startup"] = "0";
+    action("astuces")->trigger();
+    EXPECT_EQ(platform.settings["Show Tips at Startup"], "1");
+    EXPECT_EQ(windows.tipsShown, 1);
+
+    form->close();
+    EXPECT_EQ(windows.unloads, 1);
+}
+
+TEST(Form1Unavailable, WindowsNotBuiltKeepTheirCommandsDisabled) {
+    test::application();
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows; // nothing available
+    Form1 form(module, platform, windows);
+    for (const char* name : {"Command10", "Command3", "Command2"}) {
+        EXPECT_FALSE(form.findChild<QAbstractButton*>(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"palette", "contrast", "composeur"}) {
+        EXPECT_FALSE(form.findChild<QAction*>(name)->isEnabled()) << name;
+    }
+    auto* model = qobject_cast<QStandardItemModel*>(form.findChild<QComboBox*>("Combo1")->model());
+    EXPECT_FALSE(model->item(10)->isEnabled());
+    form.findChild<QAbstractButton*>("Command3")->click();
+    EXPECT_TRUE(windows.shown.empty());
+}
+
+} // namespace
+} // namespace oria

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/Colour.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace oria {
+
+// A picture area that shows colours: a background colour, an optional single-line black
+// border, and whatever a subclass paints on top. What it shows is kept in an image of its
+// own, so the colour under a point is read from that image, never from the screen.
+class ColourPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColourPicture(QWidget* parent = nullptr, const QString& name = {});
+
+    Colour backgroundColour() const { return background_; }
+    void setBackgroundColour(Colour c);
+    bool hasBorder() const { return border_; }
+    void setBorder(bool on);
+
+    // The colour shown at p (widget coordinates); -1 outside the picture.
+    Colour colourAt(QPoint p) const;
+
+signals:
+    void mouseMoved(QPoint pos);
+    void mousePressed(Qt::MouseButton button, QPoint pos);
+
+protected:
+    // Subclasses paint their content over the background; call invalidate() when it changes.
+    virtual void paintContent(QPainter&) {}
+    void invalidate();
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const QImage& image() const;
+
+    Colour background_ = RGB(255, 255, 255);
+    bool border_ = false;
+    mutable QImage image_;
+    mutable bool dirty_ = true;
+};
+
+} // namespace oria

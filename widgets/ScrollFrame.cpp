@@ -1,0 +1,116 @@
+#include "ScrollFrame.h"
+
+#include "Twips.h"
+
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace oria {
+
+namespace {
+constexpr int kMarginTwips = 120; // where `total` sits when not scrolled
+constexpr int kBarTwips = 255;    // thickness of the scroll bars
+constexpr int kEndGapTwips = 425; // far edge of the content, inside the window, at full scroll
+} // namespace
+
+ScrollFrame::ScrollFrame(QWidget* parent, QSize contentTwips)
+    : QWidget(parent), total_(new QWidget(this)), hsb_(new QScrollBar(Qt::Horizontal, this)),
+      vsb_(new QScrollBar(Qt::Vertical, this)), pctCoin_(new QWidget(this)) {
+    setObjectName("frame");
+    total_->setObjectName("total");
+    hsb_->setObjectName("hsb");
+    vsb_->setObjectName("vsb");
+    pctCoin_->setObjectName("pctCoin");
+    total_->setGeometry(QRect(TwipsPoint(kMarginTwips, kMarginTwips),
+                              TwipsSize(contentTwips.width(), contentTwips.height())));
+    hsb_->resize(Px(4575), Px(kBarTwips));
+    vsb_->resize(Px(kBarTwips), Px(3855));
+    // The corner square takes the background of `total`, the width of vsb and the height of hsb.
+    pctCoin_->setAutoFillBackground(true);
+    pctCoin_->setBackgroundRole(total_->backgroundRole());
+    pctCoin_->resize(vsb_->width(), hsb_->height());
+    hsb_->hide();
+    vsb_->hide();
+    pctCoin_->hide();
+    connect(hsb_, &QScrollBar::valueChanged, this, &ScrollFrame::hsb_Change);
+    connect(vsb_, &QScrollBar::valueChanged, this, &ScrollFrame::vsb_Change);
+}
+
+QSize ScrollFrame::fullSize() const {
+    return QSize(total_->width() + Px(2 * kMarginTwips), total_->height() + Px(2 * kMarginTwips));
+}
+
+void ScrollFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void ScrollFrame::Form_Resize() {
+    const int w = width();
+    const int h = height();
+    const int margin = Px(kMarginTwips);
+    // A bar is needed as soon as the content, at its resting place, does not fit.
+    const bool needH = w < margin + total_->width();
+    const bool needV = h < margin + total_->height();
+    vsb_->setVisible(needV);
+    const int availW = needV ? w - vsb_->width() : w;
+    const int availH = needH ? h - hsb_->height() : h;
+
+    total_->move(margin, margin);
+
+    if (needH) {
+        if (h - hsb_->height() > 0) {
+            hsb_->setGeometry(0, h - hsb_->height(), availW, hsb_->height());
+            // At the far end the right edge of the content stands inside the window.
+            const int far = (w - total_->width()) - Px(kEndGapTwips);
+            hsb_->blockSignals(true);
+            hsb_->setRange(0, std::max(0, margin - far));
+            hsb_->setValue(0);
+            hsb_->blockSignals(false);
+            hsb_->setSingleStep(std::max(1, Px(20)));
+            hsb_->setPageStep(Px(200));
+            hsb_->show();
+        }
+    } else {
+        hsb_->hide();
+    }
+    if (needV) {
+        if (w - vsb_->width() > 0) {
+            vsb_->setGeometry(w - vsb_->width(), 0, vsb_->width(), availH);
+            // Measured from the visible area, so that a horizontal bar never hides the end.
+            const int far = (availH - total_->height()) - Px(kEndGapTwips - 375);
+            vsb_->blockSignals(true);
+            vsb_->setRange(0, std::max(0, margin - far));
+            vsb_->setValue(0);
+            vsb_->blockSignals(false);
+            vsb_->setSingleStep(std::max(1, Px(20)));
+            vsb_->setPageStep(Px(200));
+        }
+    }
+    if (needH && needV) {
+        pctCoin_->move(availW, availH);
+        pctCoin_->show();
+        pctCoin_->raise();
+    } else {
+        pctCoin_->hide();
+    }
+    hsb_->raise();
+    vsb_->raise();
+}
+
+void ScrollFrame::hsb_Change(int value) { total_->move(Px(kMarginTwips) - value, total_->y()); }
+
+void ScrollFrame::vsb_Change(int value) { total_->move(total_->x(), Px(kMarginTwips) - value); }
+
+void ScrollFrame::wheelEvent(QWheelEvent* event) {
+    QScrollBar* bar = vsb_->isVisible() ? vsb_ : (hsb_->isVisible() ? hsb_ : nullptr);
+    if (!bar) {
+        event->ignore();
+        return;
+    }
+    const int steps = event->angleDelta().y() / 120;
+    bar->setValue(bar->value() - steps * bar->pageStep() / 2);
+    event->accept();
+}
+
+} // namespace oria

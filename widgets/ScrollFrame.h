@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QScrollBar;
+
+namespace oria {
+
+// The scrolling frame of every window: the content picture `total` sits at (120, 120)
+// twips; when the frame is smaller than the content, the scroll bars `hsb` / `vsb` appear,
+// with the corner square `pctCoin` between them when both do.
+class ScrollFrame : public QWidget {
+    Q_OBJECT
+public:
+    // contentTwips: the size of `total`, taken once as the window's designed content.
+    ScrollFrame(QWidget* parent, QSize contentTwips);
+
+    QWidget* total() const { return total_; }
+    QScrollBar* hsb() const { return hsb_; }
+    QScrollBar* vsb() const { return vsb_; }
+    QWidget* pctCoin() const { return pctCoin_; }
+
+    // The frame size that shows the whole content without scroll bars.
+    QSize fullSize() const;
+    // The size the window opens at (at least fullSize()).
+    void setDesignSize(QSize size) { designSize_ = size; }
+    QSize sizeHint() const override { return designSize_.expandedTo(fullSize()); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void Form_Resize();
+    void hsb_Change(int value);
+    void vsb_Change(int value);
+
+    QWidget* total_;
+    QScrollBar* hsb_;
+    QScrollBar* vsb_;
+    // Scroll bar values count pixels from the start; `total` moves left (up) by as much.
+    QWidget* pctCoin_;
+    QSize designSize_;
+};
+
+} // namespace oria

@@ -1,0 +1,27 @@
+#pragma once
+
+class QWidget;
+
+namespace oria {
+
+// The program's other windows, as one window asks for them. The start procedure owns the
+// single instances (created on first use, gone when unloaded) and wires them together,
+// so a window never reaches up to the layer that creates it.
+class WindowDirectory {
+public:
+    enum class Window { Pro, Contraste, Compo };
+
+    virtual ~WindowDirectory() = default;
+
+    // The splash window, modal; with its timer off it is the about box.
+    virtual void showSplash(QWidget* parent, bool timerOn) = 0;
+    // The tip of the day, modeless.
+    virtual void showTips(QWidget* parent) = 0;
+    // Whether the window exists in this build; its commands stay disabled otherwise.
+    virtual bool isAvailable(Window window) const = 0;
+    virtual void show(Window window, QWidget* parent) = 0;
+    // Unloads the composer, Razezev Aru, the contrast viewer, the charter and the tips.
+    virtual void unloadAll() = 0;
+};
+
+} // namespace oria
