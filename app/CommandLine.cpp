@@ -62,8 +62,8 @@ Colour parseColour(const std::string& text) {
         hex.remove_prefix(1);
     }
     unsigned value = 0;
-    const bool allHex = hex.size() == 6 && hex.find_first_not_of("0123456789abcdefABCDEF") ==
-                                               std::string_view::npos;
+    const bool allHex = hex.size() == 6 &&
+                        hex.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
     if (!allHex) {
         throw UsageError("couleur invalide « " + text +
                          " » : attendu #RRGGBB ou RRGGBB en hexadécimal.");

@@ -7,14 +7,21 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 #include <QTimer>
 
 namespace oria {
 
-AppWindows::~AppWindows() { delete tip_; }
+AppWindows::~AppWindows() {
+    delete tip_;
+}
 
 void AppWindows::showSplash(QWidget* parent, bool timerOn) {
     frmSplash splash(module_, platform_, parent);
+    // At start-up the harmony window is not on screen yet: centre on the screen instead.
+    if ((!parent || !parent->isVisible()) && splash.screen()) {
+        splash.move(splash.screen()->availableGeometry().center() - splash.rect().center());
+    }
     if (!timerOn) {
         splash.Timer1()->stop();
     }
@@ -49,22 +56,27 @@ void AppWindows::unloadAll() {
     }
 }
 
+std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows) {
+    auto form = std::make_unique<Form1>(module, platform, windows);
+    form->show();
+    if (platform.setting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1")).toInt() ==
+        1) {
+        windows.showTips(form.get());
+    }
+    return form;
+}
+
 int RunDesktop(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("oria"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
     // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 
     QtPlatform platform;
     Module1 module;
     AppWindows windows(module, platform);
-    Form1 form(module, platform, windows);
-    form.show();
-    if (platform.setting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1")).toInt() ==
-        1) {
-        windows.showTips(&form);
-    }
+    const std::unique_ptr<Form1> form = StartUp(module, platform, windows);
     return app.exec();
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/WindowDirectory.h"
 
 #include <QPointer>
+#include <memory>
 
 namespace oria {
 
@@ -30,8 +31,13 @@ private:
     QPointer<frmTip> tip_;
 };
 
-// The start procedure: the harmony window (which shows the splash while it loads), then
-// the tip of the day when the setting asks for it. Runs the event loop.
+class Form1;
+
+// The start procedure: shows the harmony window (which shows the splash while it loads),
+// then the tip of the day when the setting asks for it.
+std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows);
+
+// The desktop program: the application, the start procedure and the event loop.
 int RunDesktop(int& argc, char** argv);
 
 } // namespace oria

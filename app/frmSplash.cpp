@@ -14,10 +14,10 @@ namespace oria {
 
 namespace {
 
-// The program's version, shown as "Version major.minor.revision".
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 0;
-constexpr int kVersionRevision = 0;
+// The program's version, from the build, shown as "Version major.minor.revision".
+constexpr int kVersionMajor = ORIA_VERSION_MAJOR;
+constexpr int kVersionMinor = ORIA_VERSION_MINOR;
+constexpr int kVersionRevision = ORIA_VERSION_PATCH;
 
 constexpr QSize kSplashSize(480, 300);
 constexpr int kSplashDelayMs = 2000;

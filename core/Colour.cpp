@@ -65,12 +65,24 @@ Rgb HsvToRgb(const Hsv& hsv) {
     const int sector = (i >= 0 && i <= 4) ? static_cast<int>(i) : 5;
     double r, g, b;
     switch (sector) {
-    case 0: r = v, g = t, b = p; break;
-    case 1: r = q, g = v, b = p; break;
-    case 2: r = p, g = v, b = t; break;
-    case 3: r = p, g = q, b = v; break;
-    case 4: r = t, g = p, b = v; break;
-    default: r = v, g = p, b = q; break;
+    case 0:
+        r = v, g = t, b = p;
+        break;
+    case 1:
+        r = q, g = v, b = p;
+        break;
+    case 2:
+        r = p, g = v, b = t;
+        break;
+    case 3:
+        r = p, g = q, b = v;
+        break;
+    case 4:
+        r = t, g = p, b = v;
+        break;
+    default:
+        r = v, g = p, b = q;
+        break;
     }
     auto component = [](double x) { return std::clamp(RoundHalfEven(x * 255), 0, 255); };
     return {component(r), component(g), component(b)};

@@ -14,7 +14,9 @@ using Colour = std::int32_t;
 using Palette = std::array<Colour, 5>;
 
 // Components 0..255.
-constexpr Colour RGB(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr Colour RGB(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 struct Rgb {
     int Rouge = 0; // 0..255
@@ -39,8 +41,12 @@ Rgb SplitColour(Colour c);
 
 // Components 0..255 to hue 0 <= H < 360, S and V 0..100.
 Hsv RgbToHsv(int r, int v, int b);
-inline Hsv RgbToHsv(const Rgb& c) { return RgbToHsv(c.Rouge, c.Vert, c.Bleu); }
-inline Hsv ColourToHsv(Colour c) { return RgbToHsv(SplitColour(c)); }
+inline Hsv RgbToHsv(const Rgb& c) {
+    return RgbToHsv(c.Rouge, c.Vert, c.Bleu);
+}
+inline Hsv ColourToHsv(Colour c) {
+    return RgbToHsv(SplitColour(c));
+}
 
 // Hue in degrees (slightly outside 0..360 is fine), S and V in percent; components clamped
 // to 0..255 after rounding.
@@ -55,7 +61,9 @@ std::string HexText(Colour c);
 
 // "R:255 V:128 B:0"
 std::string ReadoutText(int r, int v, int b);
-inline std::string ReadoutText(const Rgb& c) { return ReadoutText(c.Rouge, c.Vert, c.Bleu); }
+inline std::string ReadoutText(const Rgb& c) {
+    return ReadoutText(c.Rouge, c.Vert, c.Bleu);
+}
 
 // Ascending, stable bubble sort in place.
 void SortValues(std::vector<double>& values);

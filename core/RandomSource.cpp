@@ -20,6 +20,8 @@ double StdRandomSource::next() {
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-void StdRandomSource::reseedFromClock() { engine_.seed(clockSeed()); }
+void StdRandomSource::reseedFromClock() {
+    engine_.seed(clockSeed());
+}
 
 } // namespace oria

@@ -37,10 +37,18 @@ template <std::size_t N> void permute(Palette& palette, const std::array<int, N>
 
 } // namespace
 
-void HarmonieLumPlus(Palette& palette) { stepDerivedColours(palette, Component::Luminosite, 5); }
-void HarmonieLumMoins(Palette& palette) { stepDerivedColours(palette, Component::Luminosite, -5); }
-void HarmonieSatPlus(Palette& palette) { stepDerivedColours(palette, Component::Saturation, 5); }
-void HarmonieSatMoins(Palette& palette) { stepDerivedColours(palette, Component::Saturation, -5); }
+void HarmonieLumPlus(Palette& palette) {
+    stepDerivedColours(palette, Component::Luminosite, 5);
+}
+void HarmonieLumMoins(Palette& palette) {
+    stepDerivedColours(palette, Component::Luminosite, -5);
+}
+void HarmonieSatPlus(Palette& palette) {
+    stepDerivedColours(palette, Component::Saturation, 5);
+}
+void HarmonieSatMoins(Palette& palette) {
+    stepDerivedColours(palette, Component::Saturation, -5);
+}
 
 int WebSafeComponent(int x) {
     if (x % 51 == 0) {
@@ -54,7 +62,8 @@ int WebSafeComponent(int x) {
 void HarmonieWebSafe(Palette& palette) {
     for (Colour& c : palette) {
         const Rgb rgb = SplitColour(c);
-        c = RGB(WebSafeComponent(rgb.Rouge), WebSafeComponent(rgb.Vert), WebSafeComponent(rgb.Bleu));
+        c = RGB(WebSafeComponent(rgb.Rouge), WebSafeComponent(rgb.Vert),
+                WebSafeComponent(rgb.Bleu));
     }
 }
 
@@ -67,8 +76,12 @@ void HarmonieCycler(Palette& palette, int n) {
 
 void HarmonieMelanger(Palette& palette, int n, RandomSource& random) {
     switch (n) {
-    case 2: permute<2>(palette, {2, 1}); break;
-    case 3: permute<3>(palette, {2, 3, 1}); break;
+    case 2:
+        permute<2>(palette, {2, 1});
+        break;
+    case 3:
+        permute<3>(palette, {2, 3, 1});
+        break;
     case 4:
     case 5: {
         random.reseedFromClock();
@@ -80,7 +93,8 @@ void HarmonieMelanger(Palette& palette, int n, RandomSource& random) {
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -121,14 +135,30 @@ void HarmonieClasser(Palette& palette, int n) {
 
 void ApplyAdjustment(Adjustment adjustment, Palette& palette, int n, RandomSource& random) {
     switch (adjustment) {
-    case Adjustment::LumPlus: HarmonieLumPlus(palette); break;
-    case Adjustment::LumMoins: HarmonieLumMoins(palette); break;
-    case Adjustment::SatPlus: HarmonieSatPlus(palette); break;
-    case Adjustment::SatMoins: HarmonieSatMoins(palette); break;
-    case Adjustment::WebSafe: HarmonieWebSafe(palette); break;
-    case Adjustment::Cycler: HarmonieCycler(palette, n); break;
-    case Adjustment::Melanger: HarmonieMelanger(palette, n, random); break;
-    case Adjustment::Classer: HarmonieClasser(palette, n); break;
+    case Adjustment::LumPlus:
+        HarmonieLumPlus(palette);
+        break;
+    case Adjustment::LumMoins:
+        HarmonieLumMoins(palette);
+        break;
+    case Adjustment::SatPlus:
+        HarmonieSatPlus(palette);
+        break;
+    case Adjustment::SatMoins:
+        HarmonieSatMoins(palette);
+        break;
+    case Adjustment::WebSafe:
+        HarmonieWebSafe(palette);
+        break;
+    case Adjustment::Cycler:
+        HarmonieCycler(palette, n);
+        break;
+    case Adjustment::Melanger:
+        HarmonieMelanger(palette, n, random);
+        break;
+    case Adjustment::Classer:
+        HarmonieClasser(palette, n);
+        break;
     }
 }
 

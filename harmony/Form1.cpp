@@ -26,7 +26,7 @@ namespace oria {
 
 namespace {
 
-constexpr int kContentWidth = 7935;  // `total`, twips
+constexpr int kContentWidth = 7935; // `total`, twips
 constexpr int kContentHeight = 8295;
 constexpr int kInnerWidth = 8175; // the window's designed inner area, status bar included
 constexpr int kInnerHeight = 8910;
@@ -195,9 +195,9 @@ void Form1::buildDisplay(QWidget* total) {
         const char* name;
         int left, top, width, height;
     } squares[] = {
-        {"carre1", 0, 0, 3975, 1815},     {"carre2", 0, 1800, 3975, 1935},
+        {"carre1", 0, 0, 3975, 1815},      {"carre2", 0, 1800, 3975, 1935},
         {"carre3", 1200, 720, 1575, 2175}, {"carre4", 960, 840, 2175, 2175},
-        {"carre5", 1560, 1440, 975, 975}, {"carre6", 1980, -120, 2055, 1935},
+        {"carre5", 1560, 1440, 975, 975},  {"carre6", 1980, -120, 2055, 1935},
         {"carre7", -60, 1800, 2055, 1935},
     };
     for (int i = 0; i < 7; ++i) {
@@ -238,13 +238,13 @@ void Form1::buildDisplay(QWidget* total) {
 void Form1::buildCommands(QWidget* total) {
     QGroupBox* Frame1 = frame(total, "Frame1", QStringLiteral("Outils"), 0, 5760, 1575, 1455);
     // Positions inside the frame: the layout gives them relative to `total`.
-    commands_.insert("Command10", pictureButton(Frame1, "Command10",
-                                                QStringLiteral("Razezev Aru 1.0"), 120, 240, 615,
-                                                495));
+    commands_.insert(
+        "Command10",
+        pictureButton(Frame1, "Command10", QStringLiteral("Razezev Aru 1.0"), 120, 240, 615, 495));
     commands_.insert("Command5", pictureButton(Frame1, "Command5", QStringLiteral("Re-calculer"),
                                                840, 240, 615, 495));
-    commands_.insert("Command3", pictureButton(Frame1, "Command3",
-                                               QStringLiteral("Vizozudu 1.0"), 120, 840, 615, 495));
+    commands_.insert("Command3", pictureButton(Frame1, "Command3", QStringLiteral("Vizozudu 1.0"),
+                                               120, 840, 615, 495));
     commands_.insert("Command7", pictureButton(Frame1, "Command7", QStringLiteral("Web safe"), 840,
                                                840, 615, 495));
 
@@ -253,9 +253,12 @@ void Form1::buildCommands(QWidget* total) {
         const char* caption;
         int left, top, width;
     } adjustments[] = {
-        {"Command9", "Sat. moins", 5880, 6240, 975},  {"Command8", "Sat. plus", 6840, 6240, 855},
-        {"Command11", "Lum. moins", 5880, 6480, 975}, {"Command12", "Lum. plus", 6840, 6480, 855},
-        {"Command13", "Cycler", 5880, 6720, 975},     {"Command14", "Mélanger", 6840, 6720, 855},
+        {"Command9", "Sat. moins", 5880, 6240, 975},
+        {"Command8", "Sat. plus", 6840, 6240, 855},
+        {"Command11", "Lum. moins", 5880, 6480, 975},
+        {"Command12", "Lum. plus", 6840, 6480, 855},
+        {"Command13", "Cycler", 5880, 6720, 975},
+        {"Command14", "Mélanger", 6840, 6720, 855},
         {"Command15", "Classer par lum.", 5880, 6960, 1815},
     };
     for (const auto& a : adjustments) {

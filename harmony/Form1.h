@@ -32,8 +32,7 @@ class ScrollFrame;
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(Module1& module, Platform& platform, WindowDirectory& windows,
-          QWidget* parent = nullptr);
+    Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent = nullptr);
 
     // Recomputes colours 2..n from the base colour with the selected type, then shows them.
     void CalculerHarmonie();
@@ -111,16 +110,16 @@ private:
     WindowDirectory& windows_;
 
     ScrollFrame* frame_ = nullptr;
-    QSlider* slider_[3] = {};      // Slider1..Slider3
-    QLabel* sliderLabel_[3] = {};  // Label3..Label5
+    QSlider* slider_[3] = {};     // Slider1..Slider3
+    QLabel* sliderLabel_[3] = {}; // Label3..Label5
     ColourPicture* Picture1_ = nullptr;
     QLabel* Label1_ = nullptr;
     QComboBox* Combo1_ = nullptr;
     HarmonyBar* barre_ = nullptr;
     QCheckBox* Check1_ = nullptr;
     QCheckBox* Check2_ = nullptr;
-    QRadioButton* count_[4] = {};  // deux..cinq
-    QRadioButton* mode_[3] = {};   // contrast1..contrast3
+    QRadioButton* count_[4] = {}; // deux..cinq
+    QRadioButton* mode_[3] = {};  // contrast1..contrast3
     QRadioButton* noir_ = nullptr;
     QRadioButton* sans_ = nullptr;
     ColourPicture* carre_[7] = {}; // carre1..carre7

@@ -26,11 +26,15 @@
 namespace oria {
 
 namespace {
-QString hexText(Colour c) { return QString::fromStdString(HexText(c)); }
+QString hexText(Colour c) {
+    return QString::fromStdString(HexText(c));
+}
 } // namespace
 
 void Form1::connectControls() {
     connect(Combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo1_, &QComboBox::highlighted, this,
+            [this] { setStatusText(QStringLiteral("Choisir le type d'harmonie")); });
     connect(count_[0], &QRadioButton::clicked, this, &Form1::deux_Click);
     connect(count_[1], &QRadioButton::clicked, this, &Form1::trois_Click);
     connect(count_[2], &QRadioButton::clicked, this, &Form1::quatre_Click);
@@ -68,12 +72,14 @@ void Form1::connectControls() {
     ColourPicture* harmonyPictures[] = {carre_[0], carre_[1], carre_[2], carre_[3],
                                         carre_[4], carre_[5], carre_[6], barre_};
     for (ColourPicture* p : harmonyPictures) {
-        connect(p, &ColourPicture::mouseMoved, this, [this, p](QPoint pos) { carre_MouseMove(p, pos); });
+        connect(p, &ColourPicture::mouseMoved, this,
+                [this, p](QPoint pos) { carre_MouseMove(p, pos); });
         connect(p, &ColourPicture::mousePressed, this,
                 [this, p](Qt::MouseButton b, QPoint pos) { carre_MouseDown(p, b, pos); });
     }
     for (ColourPicture* p : {Picture1_, Picture2_, visu_}) {
-        connect(p, &ColourPicture::mouseMoved, this, [this, p](QPoint pos) { swatch_MouseMove(p, pos); });
+        connect(p, &ColourPicture::mouseMoved, this,
+                [this, p](QPoint pos) { swatch_MouseMove(p, pos); });
     }
 }
 
@@ -184,11 +190,17 @@ void Form1::trois_Click() {
     setCountControls(true, true, false);
 }
 
-void Form1::quatre_Click() { setCountControls(false, true, false); }
+void Form1::quatre_Click() {
+    setCountControls(false, true, false);
+}
 
-void Form1::cinq_Click() { setCountControls(false, false, false); }
+void Form1::cinq_Click() {
+    setCountControls(false, false, false);
+}
 
-void Form1::contrast_Click() { refreshOrCalculate(); }
+void Form1::contrast_Click() {
+    refreshOrCalculate();
+}
 
 void Form1::noir_Click() {
     for (ColourPicture* c : carre_) {
@@ -207,7 +219,9 @@ void Form1::Check1_Click() {
                        Check2_->isChecked());
 }
 
-void Form1::Check2_Click() { AfficherHarmonie(); }
+void Form1::Check2_Click() {
+    AfficherHarmonie();
+}
 
 // ---- base colour and fine tuning ----
 
@@ -302,11 +316,21 @@ void Form1::applyAdjustment(void (*adjust)(Palette&), bool disablesFineTuning) {
     AfficherHarmonie();
 }
 
-void Form1::Command12_Click() { applyAdjustment(&HarmonieLumPlus, true); }
-void Form1::Command11_Click() { applyAdjustment(&HarmonieLumMoins, true); }
-void Form1::Command8_Click() { applyAdjustment(&HarmonieSatPlus, true); }
-void Form1::Command9_Click() { applyAdjustment(&HarmonieSatMoins, true); }
-void Form1::Command7_Click() { applyAdjustment(&HarmonieWebSafe, true); }
+void Form1::Command12_Click() {
+    applyAdjustment(&HarmonieLumPlus, true);
+}
+void Form1::Command11_Click() {
+    applyAdjustment(&HarmonieLumMoins, true);
+}
+void Form1::Command8_Click() {
+    applyAdjustment(&HarmonieSatPlus, true);
+}
+void Form1::Command9_Click() {
+    applyAdjustment(&HarmonieSatMoins, true);
+}
+void Form1::Command7_Click() {
+    applyAdjustment(&HarmonieWebSafe, true);
+}
 
 void Form1::Command13_Click() {
     Palette palette = module_.harmony();
@@ -388,7 +412,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 // ---- pointer read-outs, clicks and the clipboard ----
 
-void Form1::setStatusText(const QString& text) { statusText_->setText(text); }
+void Form1::setStatusText(const QString& text) {
+    statusText_->setText(text);
+}
 
 void Form1::carre_MouseMove(ColourPicture* picture, QPoint pos) {
     const Colour c = picture->colourAt(pos);
@@ -421,7 +447,9 @@ void Form1::carre_MouseDown(ColourPicture* picture, Qt::MouseButton button, QPoi
     }
 }
 
-void Form1::pressepapier_Click() { platform_.setClipboardText(Label6_->text()); }
+void Form1::pressepapier_Click() {
+    platform_.setClipboardText(Label6_->text());
+}
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Combo1_ && event->type() == QEvent::FocusIn) {

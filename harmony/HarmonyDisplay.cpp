@@ -65,7 +65,8 @@ std::vector<double> BarBoundaries(const Palette& palette, int n, bool weighted, 
         std::array<double, 5> weight{};
         double sum = 0;
         for (int k = 0; k < n; ++k) {
-            weight[static_cast<std::size_t>(k)] = DarknessWeight(palette[static_cast<std::size_t>(k)]);
+            weight[static_cast<std::size_t>(k)] =
+                DarknessWeight(palette[static_cast<std::size_t>(k)]);
             sum = sum + weight[static_cast<std::size_t>(k)];
         }
         for (int k = 1; k < n; ++k) {

@@ -23,9 +23,15 @@ struct HueFamily {
     std::array<HueSteps, 4> byCount;
 };
 
-constexpr HueStep add(double a) { return {Offset::Add, a}; }
-constexpr HueStep sub(double a) { return {Offset::Subtract, a}; }
-constexpr HueStep chain(double a) { return {Offset::ChainAdd, a}; }
+constexpr HueStep add(double a) {
+    return {Offset::Add, a};
+}
+constexpr HueStep sub(double a) {
+    return {Offset::Subtract, a};
+}
+constexpr HueStep chain(double a) {
+    return {Offset::ChainAdd, a};
+}
 
 constexpr HueSteps kModerneSteps{add(20), sub(20), sub(10), add(10)};
 
@@ -55,7 +61,9 @@ struct Level {
     double percent = 0.0;
 };
 constexpr Level base{true, 0.0};
-constexpr Level fixed(double p) { return {false, p}; }
+constexpr Level fixed(double p) {
+    return {false, p};
+}
 
 struct SvRule {
     Level s, v;
@@ -103,10 +111,18 @@ void computeHueType(Palette& palette, const HueRule& rule, int n, double f) {
         c.Saturation = sv.s.fromBase ? h0.Saturation : sv.s.percent;
         c.Luminosite = sv.v.fromBase ? h0.Luminosite : sv.v.percent;
         switch (step.offset) {
-        case Offset::Add: c.Teinte = h0.Teinte + step.degrees + f; break;
-        case Offset::Subtract: c.Teinte = h0.Teinte - (step.degrees + f); break;
-        case Offset::ChainAdd: c.Teinte = previous + step.degrees + f; break;
-        case Offset::None: c.Teinte = h0.Teinte; break;
+        case Offset::Add:
+            c.Teinte = h0.Teinte + step.degrees + f;
+            break;
+        case Offset::Subtract:
+            c.Teinte = h0.Teinte - (step.degrees + f);
+            break;
+        case Offset::ChainAdd:
+            c.Teinte = previous + step.degrees + f;
+            break;
+        case Offset::None:
+            c.Teinte = h0.Teinte;
+            break;
         }
         c.Teinte = WrapHue(c.Teinte);
         previous = c.Teinte;
@@ -170,16 +186,22 @@ void CalculerHarmonie(Palette& palette, std::optional<HarmonyType> type, int n, 
         return;
     }
     switch (*type) {
-    case HarmonyType::DegradeClair: computeGradient(palette, true, n); return;
-    case HarmonyType::DegradeSombre: computeGradient(palette, false, n); return;
+    case HarmonyType::DegradeClair:
+        computeGradient(palette, true, n);
+        return;
+    case HarmonyType::DegradeSombre:
+        computeGradient(palette, false, n);
+        return;
     case HarmonyType::Aleatoire:
         random.reseedFromClock();
         for (std::size_t k = 1; k < palette.size(); ++k) {
             palette[k] = RandomColour(random);
         }
         return;
-    case HarmonyType::Manuel: return;
-    default: break;
+    case HarmonyType::Manuel:
+        return;
+    default:
+        break;
     }
     for (const HueRule& rule : kHueRules) {
         if (rule.type == *type) {

@@ -17,9 +17,12 @@ namespace oria {
 namespace {
 QMessageBox::Icon toMessageIcon(Platform::Icon icon) {
     switch (icon) {
-    case Platform::Icon::Warning: return QMessageBox::Warning;
-    case Platform::Icon::Critical: return QMessageBox::Critical;
-    case Platform::Icon::Information: break;
+    case Platform::Icon::Warning:
+        return QMessageBox::Warning;
+    case Platform::Icon::Critical:
+        return QMessageBox::Critical;
+    case Platform::Icon::Information:
+        break;
     }
     return QMessageBox::Information;
 }
@@ -33,7 +36,9 @@ QColor ToQColor(Colour c) {
     return QColor(rgb.Rouge, rgb.Vert, rgb.Bleu);
 }
 
-Colour FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+Colour FromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 Colour QtPlatform::chooseColour(QWidget* parent, Colour initial) {
     // Qt's dialog always shows its custom-colour part; a cancel gives back the start colour.
@@ -41,8 +46,7 @@ Colour QtPlatform::chooseColour(QWidget* parent, Colour initial) {
     return chosen.isValid() ? FromQColor(chosen) : initial;
 }
 
-bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text,
-                          Icon icon) {
+bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text, Icon icon) {
     QMessageBox box(toMessageIcon(icon), title, text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
@@ -74,7 +78,9 @@ void QtPlatform::setClipboardText(const QString& text) {
     clipboard->setText(text);
 }
 
-QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
 QString QtPlatform::setting(const QString& key, const QString& defaultValue) {
     const QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
@@ -96,6 +102,8 @@ QImage QtPlatform::decodePicture(const QString& path) {
     return reader.read();
 }
 
-QString QtPlatform::applicationFolder() { return QCoreApplication::applicationDirPath(); }
+QString QtPlatform::applicationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace oria

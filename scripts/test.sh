@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_missing "${PACKAGES[@]}" xvfb xauth openbox
+install_missing "${PACKAGES[@]}" xvfb xauth openbox xdotool
 build_tree "$ROOT/build-tests" -DORIA_WERROR=ON -DORIA_BUILD_BENCH=ON
 cd "$ROOT/build-tests"
 ctest --output-on-failure -j2

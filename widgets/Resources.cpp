@@ -53,7 +53,8 @@ QString StringTable(int id) {
     case 104:
         return QStringLiteral("Oria 2000 est un logiciel libre, fourni tel quel, sans aucune "
                               "garantie. © 2026 l'équipe Oria 2000.");
-    default: return {};
+    default:
+        return {};
     }
 }
 

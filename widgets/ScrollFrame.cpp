@@ -11,6 +11,7 @@ namespace {
 constexpr int kMarginTwips = 120; // where `total` sits when not scrolled
 constexpr int kBarTwips = 255;    // thickness of the scroll bars
 constexpr int kEndGapTwips = 425; // far edge of the content, inside the window, at full scroll
+constexpr int kStatusTwips = 375; // the status bar the gap was measured with
 } // namespace
 
 ScrollFrame::ScrollFrame(QWidget* parent, QSize contentTwips)
@@ -62,30 +63,16 @@ void ScrollFrame::Form_Resize() {
         if (h - hsb_->height() > 0) {
             hsb_->setGeometry(0, h - hsb_->height(), availW, hsb_->height());
             // At the far end the right edge of the content stands inside the window.
-            const int far = (w - total_->width()) - Px(kEndGapTwips);
-            hsb_->blockSignals(true);
-            hsb_->setRange(0, std::max(0, margin - far));
-            hsb_->setValue(0);
-            hsb_->blockSignals(false);
-            hsb_->setSingleStep(std::max(1, Px(20)));
-            hsb_->setPageStep(Px(200));
+            resetBar(hsb_, (w - total_->width()) - Px(kEndGapTwips));
             hsb_->show();
         }
     } else {
         hsb_->hide();
     }
-    if (needV) {
-        if (w - vsb_->width() > 0) {
-            vsb_->setGeometry(w - vsb_->width(), 0, vsb_->width(), availH);
-            // Measured from the visible area, so that a horizontal bar never hides the end.
-            const int far = (availH - total_->height()) - Px(kEndGapTwips - 375);
-            vsb_->blockSignals(true);
-            vsb_->setRange(0, std::max(0, margin - far));
-            vsb_->setValue(0);
-            vsb_->blockSignals(false);
-            vsb_->setSingleStep(std::max(1, Px(20)));
-            vsb_->setPageStep(Px(200));
-        }
+    if (needV && w - vsb_->width() > 0) {
+        vsb_->setGeometry(w - vsb_->width(), 0, vsb_->width(), availH);
+        // Measured from the visible area, so that a horizontal bar never hides the end.
+        resetBar(vsb_, (availH - total_->height()) - Px(kEndGapTwips - kStatusTwips));
     }
     if (needH && needV) {
         pctCoin_->move(availW, availH);
@@ -98,9 +85,22 @@ void ScrollFrame::Form_Resize() {
     vsb_->raise();
 }
 
-void ScrollFrame::hsb_Change(int value) { total_->move(Px(kMarginTwips) - value, total_->y()); }
+// Back at the start; the far end puts the content's left (top) edge at `far`.
+void ScrollFrame::resetBar(QScrollBar* bar, int far) {
+    const QSignalBlocker blocker(bar);
+    bar->setRange(0, std::max(0, Px(kMarginTwips) - far));
+    bar->setValue(0);
+    bar->setSingleStep(std::max(1, Px(20)));
+    bar->setPageStep(Px(200));
+}
 
-void ScrollFrame::vsb_Change(int value) { total_->move(total_->x(), Px(kMarginTwips) - value); }
+void ScrollFrame::hsb_Change(int value) {
+    total_->move(Px(kMarginTwips) - value, total_->y());
+}
+
+void ScrollFrame::vsb_Change(int value) {
+    total_->move(total_->x(), Px(kMarginTwips) - value);
+}
 
 void ScrollFrame::wheelEvent(QWheelEvent* event) {
     QScrollBar* bar = vsb_->isVisible() ? vsb_ : (hsb_->isVisible() ? hsb_ : nullptr);

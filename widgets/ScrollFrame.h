@@ -34,6 +34,7 @@ private:
     void Form_Resize();
     void hsb_Change(int value);
     void vsb_Change(int value);
+    void resetBar(QScrollBar* bar, int far);
 
     QWidget* total_;
     QScrollBar* hsb_;

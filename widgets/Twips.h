@@ -14,12 +14,18 @@ constexpr int Px(double twips) {
     const double px = twips / kTwipsPerPixel;
     return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
 }
-constexpr double Twips(double px) { return px * kTwipsPerPixel; }
+constexpr double Twips(double px) {
+    return px * kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
-inline QSize TwipsSize(int width, int height) { return QSize(Px(width), Px(height)); }
-inline QPoint TwipsPoint(int left, int top) { return QPoint(Px(left), Px(top)); }
+inline QSize TwipsSize(int width, int height) {
+    return QSize(Px(width), Px(height));
+}
+inline QPoint TwipsPoint(int left, int top) {
+    return QPoint(Px(left), Px(top));
+}
 
 } // namespace oria

@@ -167,8 +167,8 @@ TEST(CommandLineProgram, RunsHeadless) {
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "#FF0000 #FFAA80\n");
 
-    r = runOria({"harmonie", "--type", "Spécial faible", "--nombre", "4", "--reglage-fin", "25",
-                 "c86432"});
+    r = runOria(
+        {"harmonie", "--type", "Spécial faible", "--nombre", "4", "--reglage-fin", "25", "c86432"});
     EXPECT_EQ(r.out, "#C86432 #3290C8 #32C8B5 #3245C8\n");
 
     r = runOria({"harmonie", "--type", "Aléatoire", "--nombre", "4", "#FF0000"});
@@ -176,8 +176,8 @@ TEST(CommandLineProgram, RunsHeadless) {
     EXPECT_TRUE(QRegularExpression("^#FF0000( #[0-9A-F]{6}){3}\n$").match(r.out).hasMatch())
         << r.out.toStdString();
 
-    r = runOria({"ajuster", "--operation", "sat-", "--nombre", "5", "#FF0000", "#FF0000",
-                 "#808080", "#000000", "#FFFFFF"});
+    r = runOria({"ajuster", "--operation", "sat-", "--nombre", "5", "#FF0000", "#FF0000", "#808080",
+                 "#000000", "#FFFFFF"});
     EXPECT_EQ(r.out, "#FF0000 #FF0D0D #808080 #000000 #FFFFFF\n");
 }
 

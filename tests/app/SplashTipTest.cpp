@@ -122,21 +122,6 @@ TEST_F(SplashTest, TextsFitInsideTheWindowUnclipped) {
     EXPECT_LE(licence->sizeHint().width(), licence->width());
 }
 
-TEST_F(SplashTest, PaintsItsPictureAsTheBackground) {
-    frmSplash splash(module, platform);
-    splash.show();
-    const QImage shown = splash.grab().toImage();
-    const QImage picture = Bitmap(101, QSize(480, 300)).toImage();
-    ASSERT_FALSE(picture.isNull());
-    // A spot on the colour wheel and one on the title, away from every label.
-    for (const QPoint spot : {QPoint(414, 28), QPoint(60, 70), QPoint(240, 10)}) {
-        const qreal ratio = picture.devicePixelRatio();
-        EXPECT_EQ(shown.pixelColor(spot * shown.devicePixelRatio()),
-                  picture.pixelColor(spot * ratio))
-            << spot.x() << "," << spot.y();
-    }
-}
-
 // The about box: the caller stops the timer; only the user closes the box.
 class AboutBoxTest : public SplashTest {
 protected:
@@ -182,13 +167,6 @@ TEST_F(AboutBoxTest, LicenceOpensTheLicenceFileAndStaysOpen) {
     QTest::mouseClick(child<QPushButton>(splash.get(), "Command1"), Qt::LeftButton);
     EXPECT_EQ(platform.openedDocuments, QStringList{"/opt/oria/license.txt"});
     QTest::qWait(50);
-    EXPECT_TRUE(splash->isVisible());
-}
-
-TEST_F(AboutBoxTest, TheWebAddressCanBeSelectedWithoutClosing) {
-    auto* address = child<QLabel>(splash.get(), "Label3");
-    ASSERT_NE(address, nullptr);
-    QTest::mouseClick(address, Qt::LeftButton, {}, QPoint(3, address->height() / 2));
     EXPECT_TRUE(splash->isVisible());
 }
 
@@ -359,17 +337,6 @@ TEST_F(TipTest, EveryKindOfLineEndSeparatesTips) {
         // Loading appends to the tips already there.
         EXPECT_EQ(tip->Astuces().mid(before), row.tips);
     }
-}
-
-TEST_F(TipTest, OkUnloadsTheWindow) {
-    writeTips("Une astuce\r\n");
-    open();
-    tip->show();
-    auto* ok = child<QPushButton>(tip, "cmdOK");
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault());
-    QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_TRUE(test::waitFor([&] { return tip.isNull(); }));
 }
 
 TEST_F(TipTest, TheLongestTipFitsItsBox) {

@@ -9,7 +9,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
         double in;
         int out;
-    } cases[] = {{127.5, 128}, {126.5, 126}, {0.5, 0}, {1.5, 2}, {254.5, 254},
+    } cases[] = {{127.5, 128},  {126.5, 126},  {0.5, 0},  {1.5, 2},   {254.5, 254},
                  {127.49, 127}, {127.51, 128}, {-0.5, 0}, {-1.5, -2}, {255.0, 255}};
     for (const auto& c : cases) {
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
@@ -69,8 +69,8 @@ TEST(HsvToRgb, WorkedExamplesAndSectors) {
         {{0, 0, 0}, {0, 0, 0}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(HsvToRgb(c.hsv), c.rgb) << c.hsv.Teinte << " " << c.hsv.Saturation << " "
-                                          << c.hsv.Luminosite;
+        EXPECT_EQ(HsvToRgb(c.hsv), c.rgb)
+            << c.hsv.Teinte << " " << c.hsv.Saturation << " " << c.hsv.Luminosite;
     }
 }
 
@@ -82,8 +82,8 @@ TEST(HsvToRgb, OutOfRangeInputsAreClamped) {
 TEST(HsvToRgb, RoundTripsEveryGreyAndPrimaryRamp) {
     for (int x = 0; x <= 255; ++x) {
         for (const Rgb rgb : {Rgb{x, x, x}, Rgb{x, 0, 0}, Rgb{0, x, 0}, Rgb{0, 0, x}}) {
-            EXPECT_EQ(HsvToRgb(RgbToHsv(rgb)), rgb) << rgb.Rouge << "," << rgb.Vert << ","
-                                                    << rgb.Bleu;
+            EXPECT_EQ(HsvToRgb(RgbToHsv(rgb)), rgb)
+                << rgb.Rouge << "," << rgb.Vert << "," << rgb.Bleu;
         }
     }
 }
@@ -93,9 +93,14 @@ TEST(HexText, ReadsRedGreenBlue) {
         Colour c;
         const char* text;
     } cases[] = {
-        {0, "#000000"},          {255, "#FF0000"},          {16777215, "#FFFFFF"},
-        {RGB(255, 128, 0), "#FF8000"}, {RGB(0x12, 0x34, 0x56), "#123456"},
-        {RGB(1, 0, 0), "#010000"},     {RGB(0, 0, 1), "#000001"}, {RGB(0xab, 0xcd, 0xef), "#ABCDEF"},
+        {0, "#000000"},
+        {255, "#FF0000"},
+        {16777215, "#FFFFFF"},
+        {RGB(255, 128, 0), "#FF8000"},
+        {RGB(0x12, 0x34, 0x56), "#123456"},
+        {RGB(1, 0, 0), "#010000"},
+        {RGB(0, 0, 1), "#000001"},
+        {RGB(0xab, 0xcd, 0xef), "#ABCDEF"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HexText(c.c), c.text);

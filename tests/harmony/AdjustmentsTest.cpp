@@ -10,8 +10,12 @@ const Palette kFive{RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0), RGB(40, 0, 0), 
 constexpr Colour A = RGB(10, 0, 0), B = RGB(20, 0, 0), C = RGB(30, 0, 0), D = RGB(40, 0, 0),
                  E = RGB(50, 0, 0);
 
-double valueOf(Colour c) { return ColourToHsv(c).Luminosite; }
-double saturationOf(Colour c) { return ColourToHsv(c).Saturation; }
+double valueOf(Colour c) {
+    return ColourToHsv(c).Luminosite;
+}
+double saturationOf(Colour c) {
+    return ColourToHsv(c).Saturation;
+}
 
 TEST(LumAndSatSteps, ThresholdsAre99And1) {
     // Largest component 239 is V 93.7: +5 gives 98.7 and stays; 240 (94.1) gives 99.1 -> 100.
@@ -64,9 +68,9 @@ TEST(LumAndSatSteps, TouchAllFourDerivedSlotsWhateverIsShown) {
 TEST(WebSafe, ComponentBoundaries) {
     const struct {
         int in, out;
-    } cases[] = {{0, 0},     {25, 0},     {26, 51},    {51, 51},    {76, 51},   {77, 102},
-                 {102, 102}, {127, 102},  {128, 153},  {178, 153},  {179, 204}, {204, 204},
-                 {229, 204}, {230, 255},  {255, 255}};
+    } cases[] = {{0, 0},     {25, 0},    {26, 51},   {51, 51},   {76, 51},
+                 {77, 102},  {102, 102}, {127, 102}, {128, 153}, {178, 153},
+                 {179, 204}, {204, 204}, {229, 204}, {230, 255}, {255, 255}};
     for (const auto& c : cases) {
         EXPECT_EQ(WebSafeComponent(c.in), c.out) << c.in;
     }
@@ -78,8 +82,8 @@ TEST(WebSafe, ComponentBoundaries) {
 TEST(WebSafe, ChangesAllFiveSlotsBaseIncluded) {
     Palette p{RGB(25, 26, 229), RGB(230, 0, 255), RGB(127, 128, 1), 0, RGB(51, 102, 153)};
     HarmonieWebSafe(p);
-    EXPECT_EQ(p, (Palette{RGB(0, 51, 204), RGB(255, 0, 255), RGB(102, 153, 0), 0,
-                          RGB(51, 102, 153)}));
+    EXPECT_EQ(p,
+              (Palette{RGB(0, 51, 204), RGB(255, 0, 255), RGB(102, 153, 0), 0, RGB(51, 102, 153)}));
 }
 
 TEST(Cycler, LastShownColourComesFirst) {
@@ -109,12 +113,8 @@ TEST(Melanger, FixedAndCoinFlipPermutations) {
         double draw;
         Palette out;
     } cases[] = {
-        {2, 0.9, {B, A, C, D, E}},
-        {3, 0.9, {B, C, A, D, E}},
-        {4, 0.5, {C, D, B, A, E}},
-        {4, 0.49, {D, C, A, B, E}},
-        {5, 0.5, {E, D, C, B, A}},
-        {5, 0.0, {C, E, D, A, B}},
+        {2, 0.9, {B, A, C, D, E}},  {3, 0.9, {B, C, A, D, E}}, {4, 0.5, {C, D, B, A, E}},
+        {4, 0.49, {D, C, A, B, E}}, {5, 0.5, {E, D, C, B, A}}, {5, 0.0, {C, E, D, A, B}},
     };
     for (const auto& c : cases) {
         test::ScriptedRandom random({c.draw});

@@ -59,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                     -1.5,
                     kBrick,
                     {"#C86432", "#C83247", "#C8AB32", "#9AC832", "#C83292"}},
-        HarmonyCase{HarmonyType::ClassiqueNeutre, 4, 0, kRed,
-                    {"#FF0000", "#00FFFF", "#8000FF", "#80FF00"}},
+        HarmonyCase{
+            HarmonyType::ClassiqueNeutre, 4, 0, kRed, {"#FF0000", "#00FFFF", "#8000FF", "#80FF00"}},
         HarmonyCase{HarmonyType::ClassiqueNeutre, 3, 0, kRed, {"#FF0000", "#00FF00", "#0000FF"}},
         // The five-colour chain: every step is 72 + F from the previous wrapped hue.
         HarmonyCase{HarmonyType::ClassiqueFort,
@@ -84,15 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
                     kBrick,
                     {"#C86432", "#00AAFF", "#00FFD5", "#002AFF", "#FF002B"}},
         HarmonyCase{HarmonyType::Special, 2, 0, kRed, {"#FF0000", "#FFBF00"}},
-        HarmonyCase{HarmonyType::SpecialFaible, 4, 2.5, kBrick,
+        HarmonyCase{HarmonyType::SpecialFaible,
+                    4,
+                    2.5,
+                    kBrick,
                     {"#C86432", "#3290C8", "#32C8B5", "#3245C8"}},
         HarmonyCase{HarmonyType::DegradeClair,
                     5,
                     0,
                     kBrick,
                     {"#C86432", "#C87850", "#C8967D", "#C8A08C", "#C8B4AA"}},
-        HarmonyCase{HarmonyType::DegradeClair, 4, 0, kRed,
-                    {"#FF0000", "#FF4040", "#FF9F9F", "#FFBFBF"}},
+        HarmonyCase{
+            HarmonyType::DegradeClair, 4, 0, kRed, {"#FF0000", "#FF4040", "#FF9F9F", "#FFBFBF"}},
         // V0 = 80 gives V = 64, 48, 40, 24.
         HarmonyCase{HarmonyType::DegradeSombre,
                     5,
@@ -105,15 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
                     kRed,
                     {"#FF0000", "#CC0000", "#990000", "#800000", "#4C0000"}},
         // A grey has no saturation to step down: the gradient stays grey.
-        HarmonyCase{HarmonyType::DegradeClair, 3, 0, RGB(128, 128, 128),
-                    {"#808080", "#808080", "#808080"}},
+        HarmonyCase{
+            HarmonyType::DegradeClair, 3, 0, RGB(128, 128, 128), {"#808080", "#808080", "#808080"}},
         // V0 = 1.18 halves to 0.59, below 1: clamped to black.
         HarmonyCase{HarmonyType::DegradeSombre, 2, 0, RGB(3, 2, 1), {"#030201", "#000000"}}));
 
 TEST(WrapHue, ThresholdsAreOneAnd359) {
     const struct {
         double in, out;
-    } cases[] = {{0.5, 0.5}, {0.0, 0.0}, {1.0, 1.0},   {359.5, -0.5}, {359.0, 359.0},
+    } cases[] = {{0.5, 0.5}, {0.0, 0.0}, {1.0, 1.0}, {359.5, -0.5}, {359.0, 359.0},
                  {-20, 340}, {380, 20},  {180, 180}, {-0.5, -0.5}};
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(WrapHue(c.in), c.out) << c.in;

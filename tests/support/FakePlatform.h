@@ -33,13 +33,11 @@ public:
     void showMessage(QWidget*, const QString& title, const QString& text, Icon icon) override {
         messages.push_back({title, text, icon});
     }
-    QString openFileName(QWidget*, const QString&, const QString& filter,
-                         const QString&) override {
+    QString openFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
         fileFilters << filter;
         return openAnswer;
     }
-    QString saveFileName(QWidget*, const QString&, const QString& filter,
-                         const QString&) override {
+    QString saveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
         fileFilters << filter;
         return saveAnswer;
     }

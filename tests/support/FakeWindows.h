@@ -2,7 +2,9 @@
 
 #include "widgets/WindowDirectory.h"
 
+#include <QWidget>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace oria::test {
@@ -10,8 +12,14 @@ namespace oria::test {
 // Records which windows were asked for; reports the ones listed in `available`.
 class FakeWindows : public WindowDirectory {
 public:
-    void showSplash(QWidget*, bool timerOn) override { splashes.push_back(timerOn); }
-    void showTips(QWidget*) override { ++tipsShown; }
+    void showSplash(QWidget* parent, bool timerOn) override {
+        splashes.push_back(timerOn);
+        log.push_back(parent && parent->isVisible() ? "splash over window" : "splash");
+    }
+    void showTips(QWidget* parent) override {
+        ++tipsShown;
+        log.push_back(parent && parent->isVisible() ? "tips over window" : "tips");
+    }
     bool isAvailable(Window window) const override { return available.count(window) > 0; }
     void show(Window window, QWidget*) override { shown.push_back(window); }
     void unloadAll() override { ++unloads; }
@@ -21,6 +29,7 @@ public:
     int tipsShown = 0;
     std::vector<Window> shown;
     int unloads = 0;
+    std::vector<std::string> log; // splash and tips, in order, and whether the window was up
 };
 
 } // namespace oria::test

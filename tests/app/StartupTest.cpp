@@ -1,0 +1,63 @@
+#include "app/Startup.h"
+#include "harmony/Form1.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
+#include "support/QtTestSupport.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+TEST(StartUp, SplashWhileLoadingThenTheTipsWhenTheSettingAllows) {
+    test::application();
+    const struct {
+        const char* setting; // nullptr: never stored
+        std::vector<std::string> log;
+    } cases[] = {
+        {nullptr, {"splash", "tips over window"}},
+        {"1", {"splash", "tips over window"}},
+        {"0", {"splash"}},
+    };
+    for (const auto& c : cases) {
+        Module1 module;
+        test::FakePlatform platform;
+        test::FakeWindows windows;
+        if (c.setting) {
+            platform.settings["Show Tips at Startup"] = c.setting;
+        }
+        const auto form = StartUp(module, platform, windows);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(windows.log, c.log) << (c.setting ? c.setting : "absent");
+        EXPECT_EQ(windows.splashes, std::vector<bool>{true}) << "the splash closes by itself";
+    }
+}
+
+TEST(AppWindows, TipWindowIsASingleInstanceUnloadedWithTheRest) {
+    test::application();
+    Module1 module;
+    test::FakePlatform platform;
+    AppWindows windows(module, platform);
+    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Pro));
+
+    platform.settings["Show Tips at Startup"] = "0";
+    windows.showTips(nullptr);
+    EXPECT_EQ(windows.tips(), nullptr) << "the setting unloads it as it loads";
+
+    platform.settings["Show Tips at Startup"] = "1";
+    windows.showTips(nullptr);
+    frmTip* first = windows.tips();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->findChild<QLabel*>("lblTipText")->text(),
+              "Le fichier ASTUCES.TXT n'a pas été trouvé? \r\n\r\n");
+    windows.showTips(nullptr);
+    EXPECT_EQ(windows.tips(), first);
+
+    windows.unloadAll();
+    EXPECT_TRUE(test::waitFor([&] { return windows.tips() == nullptr; }));
+}
+
+} // namespace
+} // namespace oria

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display (run under xvfb-run), waits for the
+# harmony window after the splash, closes it as a user would and expects a clean exit.
+set -euo pipefail
+oria=$1
+unset QT_QPA_PLATFORM
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
+trap 'kill $wm 2>/dev/null || true; kill $app 2>/dev/null || true; rm -rf "$config"' EXIT
+
+openbox >/dev/null 2>&1 &
+wm=$!
+"$oria" &
+app=$!
+
+# The splash closes itself after two seconds; then the harmony window and the tips show.
+if ! window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Oria 2000$' | head -n 1); then
+    echo "the harmony window did not appear"
+    exit 1
+fi
+timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/null || {
+    echo "the tip of the day did not appear"
+    exit 1
+}
+sleep 1
+xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+
+for _ in $(seq 1 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.2
+done
+if kill -0 "$app" 2>/dev/null; then
+    echo "the program did not end after its window was closed"
+    exit 1
+fi
+wait "$app"
+status=$?
+echo "oria ended with status $status"
+exit "$status"
