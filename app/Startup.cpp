@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QScreen>
 #include <QTimer>
 
@@ -70,6 +73,12 @@ int RunDesktop(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("oria"));
     QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
+    // Qt's own dialogs (colour, files) speak French like the rest of the program.
+    QTranslator qtFrench;
+    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
     // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 
