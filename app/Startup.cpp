@@ -4,14 +4,15 @@
 #include "frmTip.h"
 #include "harmony/Form1.h"
 #include "platform/QtPlatform.h"
+#include "platform/Settings.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 namespace oria {
 
@@ -62,8 +63,7 @@ void AppWindows::unloadAll() {
 std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows) {
     auto form = std::make_unique<Form1>(module, platform, windows);
     form->show();
-    if (platform.setting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1")).toInt() ==
-        1) {
+    if (SettingNumber(platform.setting(kShowTipsKey, QStringLiteral("1"))) == 1) {
         windows.showTips(form.get());
     }
     return form;

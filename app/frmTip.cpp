@@ -1,5 +1,6 @@
 #include "frmTip.h"
 
+#include "platform/Settings.h"
 #include "platform/Windows1252.h"
 #include "widgets/Resources.h"
 
@@ -18,35 +19,7 @@ namespace oria {
 
 namespace {
 
-const QString kShowTipsKey = QStringLiteral("Show Tips at Startup");
 const QString kTipsFile = QStringLiteral("/ASTUCES.TXT");
-
-// The number a setting starts with, 0 when it does not start with one: the setting may
-// have been written by hand or by an older version.
-double LeadingNumber(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace()) {
-        ++i;
-    }
-    double sign = 1.0;
-    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
-        sign = text.at(i) == u'-' ? -1.0 : 1.0;
-        ++i;
-    }
-    double value = 0.0;
-    while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9') {
-        value = value * 10.0 + text.at(i).digitValue();
-        ++i;
-    }
-    if (i < text.size() && text.at(i) == u'.') {
-        double scale = 0.1;
-        for (++i; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-            value += text.at(i).digitValue() * scale;
-            scale /= 10.0;
-        }
-    }
-    return sign * value;
-}
 
 // One entry per line; CR LF, LF and a lone CR all end a line, and a line end at the very
 // end does not start another (empty) line.
@@ -76,7 +49,7 @@ frmTip::frmTip(Module1& module, Platform& platform, QWidget* parent)
     buildControls();
 
     setWindowIcon(ProgramIcon());
-    if (LeadingNumber(platform_.setting(kShowTipsKey, QStringLiteral("1"))) == 0) {
+    if (SettingNumber(platform_.setting(kShowTipsKey, QStringLiteral("1"))) == 0) {
         // The user asked for no tips: the window goes before it is ever shown; whoever
         // created it checks wasUnloadedOnLoad() and deletes it.
         unloadedOnLoad_ = true;

@@ -4,6 +4,7 @@
 #include "Adjustments.h"
 #include "HarmonyBar.h"
 #include "platform/QtPlatform.h"
+#include "platform/Settings.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ScrollFrame.h"
 
@@ -401,7 +402,7 @@ void Form1::apropos_Click() {
 }
 
 void Form1::astuces_Click() {
-    platform_.setSetting(QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
+    platform_.setSetting(kShowTipsKey, QStringLiteral("1"));
     windows_.showTips(this);
 }
 
