@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace oria {
 
@@ -35,15 +36,19 @@ void ColourPicture::invalidate() {
 }
 
 const QImage& ColourPicture::image() const {
-    if (dirty_ || image_.size() != size()) {
-        image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // Kept at the screen's density so that edges and ruler marks stay sharp.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (dirty_ || image_.size() != pixels) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(ToQColor(background_));
         QPainter painter(&image_);
         const_cast<ColourPicture*>(this)->paintContent(painter);
         if (border_) {
-            painter.setPen(QPen(Qt::black, 1));
+            painter.setPen(QPen(Qt::black, 0));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+            painter.drawRect(QRectF(0, 0, width() - 1, height() - 1));
         }
         dirty_ = false;
     }
@@ -54,7 +59,10 @@ Colour ColourPicture::colourAt(QPoint p) const {
     if (!rect().contains(p)) {
         return -1;
     }
-    return FromQColor(image().pixelColor(p));
+    const QImage& shown = image();
+    const QPoint pixel = (QPointF(p) * shown.devicePixelRatio()).toPoint();
+    return FromQColor(shown.pixelColor(std::min(pixel.x(), shown.width() - 1),
+                                       std::min(pixel.y(), shown.height() - 1)));
 }
 
 void ColourPicture::paintEvent(QPaintEvent*) {

@@ -25,6 +25,12 @@ struct HarmonyCase {
     std::vector<std::string> expected; // C1..Cn
 };
 
+// Names the case in test listings and failure messages.
+void PrintTo(const HarmonyCase& c, std::ostream* out) {
+    *out << kHarmonyTypes[static_cast<std::size_t>(c.type)].name << ", n=" << c.n
+         << ", F=" << c.f << ", base " << HexText(c.base);
+}
+
 class HarmonyTable : public ::testing::TestWithParam<HarmonyCase> {};
 
 TEST_P(HarmonyTable, ComputesTheDerivedColours) {

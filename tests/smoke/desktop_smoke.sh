@@ -22,12 +22,15 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/n
     echo "the tip of the day did not appear"
     exit 1
 }
-sleep 1
-xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-
-for _ in $(seq 1 100); do
+# Alt+F4 as a user presses it; the window manager may hand it to the tip window first, so
+# press again until the program has ended.
+for _ in $(seq 1 20); do
     kill -0 "$app" 2>/dev/null || break
-    sleep 0.2
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4 2>/dev/null || true
+    for _ in $(seq 1 10); do
+        kill -0 "$app" 2>/dev/null || break
+        sleep 0.2
+    done
 done
 if kill -0 "$app" 2>/dev/null; then
     echo "the program did not end after its window was closed"
