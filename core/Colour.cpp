@@ -61,29 +61,14 @@ Rgb HsvToRgb(const Hsv& hsv) {
     const double q = (1 - f * s) * v;
     const double t = (1 - (1 - f) * s) * v;
 
-    // Sectors outside 0..4 (5, and -1 for a wrapped hue just below 0) share the last row.
-    const int sector = (i >= 0 && i <= 4) ? static_cast<int>(i) : 5;
-    double r, g, b;
-    switch (sector) {
-    case 0:
-        r = v, g = t, b = p;
-        break;
-    case 1:
-        r = q, g = v, b = p;
-        break;
-    case 2:
-        r = p, g = v, b = t;
-        break;
-    case 3:
-        r = p, g = q, b = v;
-        break;
-    case 4:
-        r = t, g = p, b = v;
-        break;
-    default:
-        r = v, g = p, b = q;
-        break;
-    }
+    // Which of V, t, p, q each component takes, by sector; sectors outside 0..4 (5, and -1
+    // for a wrapped hue just below 0) share the last row.
+    enum { V, T, P, Q };
+    static constexpr int kSectors[6][3] = {{V, T, P}, {Q, V, P}, {P, V, T},
+                                           {P, Q, V}, {T, P, V}, {V, P, Q}};
+    const double values[] = {v, t, p, q};
+    const int* row = kSectors[(i >= 0 && i <= 4) ? static_cast<int>(i) : 5];
+    const double r = values[row[0]], g = values[row[1]], b = values[row[2]];
     auto component = [](double x) { return std::clamp(RoundHalfEven(x * 255), 0, 255); };
     return {component(r), component(g), component(b)};
 }

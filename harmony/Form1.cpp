@@ -307,7 +307,7 @@ void Form1::buildMenus() {
         addItem(outils, "contrast", QStringLiteral("C&ontrast 2/3 couleurs"), Qt::Key_F6);
     connect(contrastAction_, &QAction::triggered, this, &Form1::Command3_Click);
     connect(addItem(outils, "websafe", QStringLiteral("Couleurs &web safe"), Qt::Key_F7),
-            &QAction::triggered, this, &Form1::Command7_Click);
+            &QAction::triggered, this, [this] { Adjust_Click(Adjustment::WebSafe); });
     connect(addItem(outils, "menualeatoire", QStringLiteral("&Aléatoire"), Qt::Key_F8),
             &QAction::triggered, this, &Form1::menualeatoire_Click);
     addSeparator(outils, "rien1");

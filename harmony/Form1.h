@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Adjustments.h"
 #include "HarmonyDisplay.h"
 #include "HarmonyEngine.h"
 #include "core/Module1.h"
@@ -64,14 +65,6 @@ private slots:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
     void Command2_Click();
     void Command3_Click();
     void Command10_Click();
@@ -98,9 +91,11 @@ private:
     std::optional<HarmonyType> selectedType() const;
     DisplayMode selectedMode() const;
     void refreshOrCalculate();
+    void barre_Paint();
     void setFineTuningEnabled(bool on);
     void setCountControls(bool contrastViewer, bool allowMode2, bool allowMode3);
-    void applyAdjustment(void (*adjust)(Palette&), bool disablesFineTuning);
+    // The adjustment commands (Command7..Command15 and the web-safe menu).
+    void Adjust_Click(Adjustment adjustment);
     void showSliders(Colour c);
     void setStatusText(const QString& text);
     void updateWindowCommands();

@@ -1,7 +1,6 @@
 // The harmony window's reactions to the user.
 #include "Form1.h"
 
-#include "Adjustments.h"
 #include "HarmonyBar.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
@@ -59,14 +58,23 @@ void Form1::connectControls() {
         {"Command1", &Form1::Command1_Click},   {"Command2", &Form1::Command2_Click},
         {"Command3", &Form1::Command3_Click},   {"Command4", &Form1::Command4_Click},
         {"Command5", &Form1::Command5_Click},   {"Command6", &Form1::Command6_Click},
-        {"Command7", &Form1::Command7_Click},   {"Command8", &Form1::Command8_Click},
-        {"Command9", &Form1::Command9_Click},   {"Command10", &Form1::Command10_Click},
-        {"Command11", &Form1::Command11_Click}, {"Command12", &Form1::Command12_Click},
-        {"Command13", &Form1::Command13_Click}, {"Command14", &Form1::Command14_Click},
-        {"Command15", &Form1::Command15_Click},
+        {"Command10", &Form1::Command10_Click},
     };
     for (const auto& c : clicks) {
         connect(commands_.value(c.name), &QAbstractButton::clicked, this, c.slot);
+    }
+    const struct {
+        const char* name;
+        Adjustment adjustment;
+    } adjustments[] = {
+        {"Command12", Adjustment::LumPlus},  {"Command11", Adjustment::LumMoins},
+        {"Command8", Adjustment::SatPlus},   {"Command9", Adjustment::SatMoins},
+        {"Command7", Adjustment::WebSafe},   {"Command13", Adjustment::Cycler},
+        {"Command14", Adjustment::Melanger}, {"Command15", Adjustment::Classer},
+    };
+    for (const auto& a : adjustments) {
+        connect(commands_.value(a.name), &QAbstractButton::clicked, this,
+                [this, adjustment = a.adjustment] { Adjust_Click(adjustment); });
     }
 
     ColourPicture* harmonyPictures[] = {carre_[0], carre_[1], carre_[2], carre_[3],
@@ -133,7 +141,12 @@ void Form1::AfficherHarmonie() {
         }
         carre_[i]->setVisible(squares[static_cast<std::size_t>(i)].has_value());
     }
-    barre_->setHarmony(module_.harmony(), n, Check1_->isChecked(), Check2_->isChecked());
+    barre_Paint();
+}
+
+void Form1::barre_Paint() {
+    barre_->setHarmony(module_.harmony(), nombreCouleurs(), Check1_->isChecked(),
+                       Check2_->isChecked());
 }
 
 void Form1::refreshOrCalculate() {
@@ -215,8 +228,7 @@ void Form1::sans_Click() {
 }
 
 void Form1::Check1_Click() {
-    barre_->setHarmony(module_.harmony(), nombreCouleurs(), Check1_->isChecked(),
-                       Check2_->isChecked());
+    barre_Paint();
 }
 
 void Form1::Check2_Click() {
@@ -306,52 +318,23 @@ void Form1::Command5_Click() {
 
 // ---- adjustments ----
 
-void Form1::applyAdjustment(void (*adjust)(Palette&), bool disablesFineTuning) {
-    if (disablesFineTuning) {
+void Form1::Adjust_Click(Adjustment adjustment) {
+    // The value, saturation and web-safe steps change colours the fine tuning would undo;
+    // the reorderings only move them.
+    const bool locksFineTuning = adjustment != Adjustment::Cycler &&
+                                 adjustment != Adjustment::Melanger &&
+                                 adjustment != Adjustment::Classer;
+    if (locksFineTuning) {
         setFineTuningEnabled(false);
     }
     Palette palette = module_.harmony();
-    adjust(palette);
+    ApplyAdjustment(adjustment, palette, nombreCouleurs(), platform_.random());
     module_.setHarmony(palette);
     AfficherHarmonie();
-}
-
-void Form1::Command12_Click() {
-    applyAdjustment(&HarmonieLumPlus, true);
-}
-void Form1::Command11_Click() {
-    applyAdjustment(&HarmonieLumMoins, true);
-}
-void Form1::Command8_Click() {
-    applyAdjustment(&HarmonieSatPlus, true);
-}
-void Form1::Command9_Click() {
-    applyAdjustment(&HarmonieSatMoins, true);
-}
-void Form1::Command7_Click() {
-    applyAdjustment(&HarmonieWebSafe, true);
-}
-
-void Form1::Command13_Click() {
-    Palette palette = module_.harmony();
-    HarmonieCycler(palette, nombreCouleurs());
-    module_.setHarmony(palette);
-    AfficherHarmonie();
-    showSliders(module_.Couleur1);
-}
-
-void Form1::Command14_Click() {
-    Palette palette = module_.harmony();
-    HarmonieMelanger(palette, nombreCouleurs(), platform_.random());
-    module_.setHarmony(palette);
-    AfficherHarmonie();
-}
-
-void Form1::Command15_Click() {
-    Palette palette = module_.harmony();
-    HarmonieClasser(palette, nombreCouleurs());
-    module_.setHarmony(palette);
-    AfficherHarmonie();
+    if (adjustment == Adjustment::Cycler) {
+        // The base-colour sliders follow the new first colour, without their reaction.
+        showSliders(module_.Couleur1);
+    }
 }
 
 // ---- other windows ----
