@@ -1,12 +1,13 @@
 #include "QtPlatform.h"
 
+#include "PictureFile.h"
+
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -98,8 +99,7 @@ bool QtPlatform::openDocument(const QString& path) {
 }
 
 QImage QtPlatform::decodePicture(const QString& path) {
-    QImageReader reader(path);
-    return reader.read();
+    return DecodePictureFile(path);
 }
 
 QString QtPlatform::applicationFolder() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 #include "support/ScriptedRandom.h"
 
@@ -51,7 +52,10 @@ public:
         openedDocuments << path;
         return true;
     }
-    QImage decodePicture(const QString& path) override { return QImage(path); }
+    QImage decodePicture(const QString& path) override {
+        decodedPictures << path;
+        return DecodePictureFile(path);
+    }
     QString applicationFolder() override { return folder; }
     RandomSource& random() override { return randomSource; }
     QDateTime now() override { return clock; }
@@ -68,7 +72,7 @@ public:
     // Recorded calls.
     std::vector<Colour> colourDialogStarts;
     std::vector<Question> questions, messages;
-    QStringList fileFilters, openedDocuments;
+    QStringList fileFilters, openedDocuments, decodedPictures;
     QString clipboard;
 };
 

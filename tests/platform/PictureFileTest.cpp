@@ -1,0 +1,98 @@
+#include "platform/PictureFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray encoded(const char* format) {
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(QColor(200, 40, 90));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format)) << format;
+    return bytes;
+}
+
+// One pixel on a screen of the given size (Qt writes no GIF): a colour table, a comment,
+// the picture and the trailer.
+QByteArray gif(const char* screenHex) {
+    QByteArray g("GIF89a");
+    g += QByteArray::fromHex(screenHex) + QByteArray::fromHex("80"
+                                                              "00"
+                                                              "00"
+                                                              "c8285a"
+                                                              "000000");
+    g += QByteArray::fromHex("21fe"
+                             "05"
+                             "4f72696121"
+                             "00");
+    g += QByteArray::fromHex("2c"
+                             "0000"
+                             "0000"
+                             "0100"
+                             "0100"
+                             "00");
+    g += QByteArray::fromHex("02"
+                             "02"
+                             "4401"
+                             "00"
+                             "3b");
+    return g;
+}
+
+TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
+    static int argc = 1;
+    static char name[] = "picture-tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv); // the image plug-ins
+    const QTemporaryDir dir;
+    const struct {
+        const char* format;
+        QByteArray bytes;
+        QSize size;
+    } pictures[] = {
+        {"png", encoded("png"), {120, 90}},
+        {"jpg", encoded("jpg"), {120, 90}},
+        {"bmp", encoded("bmp"), {120, 90}},
+        {"gif",
+         gif("0100"
+             "0100"),
+         {1, 1}},
+    };
+    for (const auto& [format, whole, size] : pictures) {
+        SCOPED_TRACE(format);
+        const QImage decoded =
+            DecodePictureFile(writeFile(dir, QStringLiteral("whole.") + format, whole));
+        EXPECT_EQ(decoded.size(), size);
+        for (const qsizetype cut : {whole.size() * 3 / 4, whole.size() - 1}) {
+            const QString path = writeFile(dir, QStringLiteral("cut.") + format, whole.left(cut));
+            EXPECT_TRUE(DecodePictureFile(path).isNull())
+                << "cut at " << cut << " of " << whole.size();
+        }
+    }
+    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "text.png", "pas une image\n")).isNull());
+    EXPECT_TRUE(DecodePictureFile(dir.filePath("absent.png")).isNull());
+    // Whole, but its screen is too large to decode.
+    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "huge.gif",
+                                            gif("ffff"
+                                                "ffff")))
+                    .isNull());
+}
+
+} // namespace
+} // namespace oria
