@@ -17,6 +17,7 @@
 namespace oria {
 
 AppWindows::~AppWindows() {
+    delete pro_;
     delete tip_;
 }
 
@@ -47,14 +48,42 @@ void AppWindows::showTips(QWidget* parent) {
     tip_->activateWindow();
 }
 
-bool AppWindows::isAvailable(Window) const {
-    // Razezev Aru, the contrast viewer and the composer are not part of this build yet.
-    return false;
+bool AppWindows::isAvailable(Window window) const {
+    // The contrast viewer and the composer are not part of this build yet.
+    return window == Window::Pro;
 }
 
-void AppWindows::show(Window, QWidget*) {}
+Pro* AppWindows::proWindow(QWidget* parent) {
+    if (!pro_) {
+        pro_ = new Pro(module_, platform_, *this, parent);
+        pro_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return pro_;
+}
+
+void AppWindows::show(Window window, QWidget* parent) {
+    if (window != Window::Pro) {
+        return;
+    }
+    Pro* pro = proWindow(parent);
+    pro->show();
+    pro->raise();
+    pro->activateWindow();
+}
+
+bool AppWindows::showModal(Window window, QWidget* parent) {
+    if (window != Window::Pro) {
+        return false;
+    }
+    proWindow(parent)->exec();
+    // The window is gone by now; what it decided stays in the shared state.
+    return module_.RetourDialogue == 2;
+}
 
 void AppWindows::unloadAll() {
+    if (pro_) {
+        pro_->close();
+    }
     if (tip_) {
         tip_->close();
     }

@@ -2,6 +2,7 @@
 
 #include "core/Module1.h"
 #include "frmTip.h"
+#include "palettepro/Pro.h"
 #include "platform/Platform.h"
 #include "widgets/WindowDirectory.h"
 
@@ -21,14 +22,20 @@ public:
     void showTips(QWidget* parent) override;
     bool isAvailable(Window window) const override;
     void show(Window window, QWidget* parent) override;
+    bool showModal(Window window, QWidget* parent) override;
     void unloadAll() override;
 
     frmTip* tips() const { return tip_; }
+    Pro* pro() const { return pro_; }
 
 private:
     Module1& module_;
     Platform& platform_;
+    // Created on first use and deleted when closed, so the next use starts afresh.
+    Pro* proWindow(QWidget* parent);
+
     QPointer<frmTip> tip_;
+    QPointer<Pro> pro_;
 };
 
 class Form1;

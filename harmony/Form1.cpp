@@ -2,7 +2,9 @@
 #include "Form1.h"
 
 #include "HarmonyBar.h"
+#include "widgets/Builders.h"
 #include "widgets/ColourPicture.h"
+#include "widgets/ColourReadout.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Twips.h"
@@ -15,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -31,47 +32,6 @@ constexpr int kContentHeight = 8295;
 constexpr int kInnerWidth = 8175; // the window's designed inner area, status bar included
 constexpr int kInnerHeight = 8910;
 constexpr int kStatusHeight = 375;
-
-template <class T>
-T* make(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-    auto* w = new T(parent);
-    w->setObjectName(name);
-    w->setGeometry(TwipsRect(left, top, width, height));
-    return w;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int left, int top,
-                 int width, int height) {
-    auto* box = make<QGroupBox>(parent, name, left, top, width, height);
-    box->setTitle(title);
-    return box;
-}
-
-QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& tip, int left,
-                           int top, int width, int height) {
-    auto* button = make<QPushButton>(parent, name, left, top, width, height);
-    button->setToolTip(tip);
-    return button;
-}
-
-QSlider* slider(QWidget* parent, const QString& name, int min, int max, int page, int tick,
-                int left, int top, int width, int height) {
-    auto* s = make<QSlider>(parent, name, left, top, width, height);
-    s->setOrientation(Qt::Horizontal);
-    s->setRange(min, max);
-    s->setSingleStep(1);
-    s->setPageStep(page);
-    s->setTickInterval(tick);
-    s->setTickPosition(QSlider::TicksBelow);
-    return s;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
-              int width, int height) {
-    auto* l = make<QLabel>(parent, name, left, top, width, height);
-    l->setText(text);
-    return l;
-}
 
 // Status-bar help shown while the pointer moves over a control.
 struct HelpText {
@@ -114,13 +74,13 @@ Form1::Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     buildStatusBar();
     connectControls();
     installHelpTexts();
-    // The designed size, unless the screen is smaller (Qt would otherwise cap it at 2/3).
-    QSize size = sizeHint();
-    if (const QScreen* screen = this->screen()) {
-        size = size.boundedTo(screen->availableSize());
-    }
-    resize(size);
+    ResizeToDesign(this);
     Form_Load();
+    windows_.setHandBackListener([this] { showHandedBack(); });
+}
+
+Form1::~Form1() {
+    windows_.setHandBackListener({});
 }
 
 void Form1::buildControls() {
@@ -147,8 +107,7 @@ void Form1::buildBaseColourFrame(QWidget* total) {
         sliderLabel_[i] = label(fram4, labels[i], QStringLiteral("0"), 4200, top + 60, 495, 255);
         sliderLabel_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Picture1_ = make<ColourPicture>(fram4, "Picture1", 4920, 360, 1095, 1095);
-    Picture1_->setBorder(true);
+    Picture1_ = swatch(fram4, "Picture1", 4920, 360, 1095, 1095);
     Label1_ = label(fram4, "Label1", QStringLiteral("#000000"), 4920, 1560, 1095, 255);
     Label1_->setAlignment(Qt::AlignCenter);
     // Picture above its caption, as on a graphical button.
@@ -228,11 +187,8 @@ void Form1::buildDisplay(QWidget* total) {
 
     Label6_ = label(total, "Label6", QStringLiteral("#FFFFFF"), 5880, 5040, 855, 255);
     Label11_ = label(total, "Label11", QStringLiteral("#FFFFFF"), 6840, 5040, 855, 255);
-    visu_ = make<ColourPicture>(total, "visu", 5880, 5280, 855, 735);
-    Picture2_ = make<ColourPicture>(total, "Picture2", 6840, 5280, 855, 735);
-    for (ColourPicture* swatch : {visu_, Picture2_}) {
-        swatch->setBorder(true);
-    }
+    visu_ = swatch(total, "visu", 5880, 5280, 855, 735);
+    Picture2_ = swatch(total, "Picture2", 6840, 5280, 855, 735);
 }
 
 void Form1::buildCommands(QWidget* total) {
@@ -262,18 +218,16 @@ void Form1::buildCommands(QWidget* total) {
         {"Command15", "Classer par lum.", 5880, 6960, 1815},
     };
     for (const auto& a : adjustments) {
-        auto* button = make<QPushButton>(total, a.name, a.left, a.top, a.width, 255);
-        button->setText(QString::fromUtf8(a.caption));
-        commands_.insert(a.name, button);
+        commands_.insert(a.name, button(total, a.name, QString::fromUtf8(a.caption), a.left, a.top,
+                                        a.width, 255));
     }
 
     Frame5_ = frame(total, "Frame5", QStringLiteral("Réglage fin"), 1800, 7320, 5895, 735);
     Slider4_ = slider(Frame5_, "Slider4", -100, 100, 10, 10, 120, 210, 4455, 450);
     Label10_ = label(Frame5_, "Label10", QStringLiteral("0"), 4620, 270, 435, 255);
     Label10_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* Command6 = make<QPushButton>(Frame5_, "Command6", 5160, 240, 615, 375);
-    Command6->setText(QStringLiteral("Zéro"));
-    commands_.insert("Command6", Command6);
+    commands_.insert("Command6",
+                     button(Frame5_, "Command6", QStringLiteral("Zéro"), 5160, 240, 615, 375));
 
     commands_.insert("Command2", make<QPushButton>(total, "Command2", 0, 7440, 1575, 495));
 }
@@ -317,12 +271,9 @@ void Form1::buildMenus() {
     composeurAction_ = addItem(outils, "composeur", QStringLiteral("&Roverevod"), Qt::Key_F9);
     connect(composeurAction_, &QAction::triggered, this, &Form1::Command2_Click);
 
-    // Hidden from the menu bar: only shown as the pop-up menu of the colour pictures.
-    transfert_ = new QMenu(QStringLiteral("Transfert"), this);
-    transfert_->setObjectName("transfert");
-    QAction* pressepapier = transfert_->addAction(QStringLiteral("Copier dans presse-papier"));
-    pressepapier->setObjectName("pressepapier");
-    connect(pressepapier, &QAction::triggered, this, &Form1::pressepapier_Click);
+    transfert_ = MakeTransfertMenu(this, QStringLiteral("Copier dans presse-papier"));
+    connect(transfert_->actions().constFirst(), &QAction::triggered, this,
+            &Form1::pressepapier_Click);
 
     QMenu* aide = addMenu("aide", QStringLiteral("&Aide"));
     QAction* aideharmony =
@@ -340,20 +291,10 @@ void Form1::buildStatusBar() {
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(true);
     bar->setFixedHeight(Px(kStatusHeight));
-    statusText_ = new QLabel(QStringLiteral("Oria 2000 - Cromalune"), bar);
-    statusText_->setObjectName("StatusBar1_Panel1");
-    statusDate_ = new QLabel(bar);
-    statusDate_->setObjectName("StatusBar1_Panel2");
-    statusTime_ = new QLabel(bar);
-    statusTime_->setObjectName("StatusBar1_Panel3");
-    bar->addWidget(statusText_, 1);
-    bar->addPermanentWidget(statusDate_);
-    bar->addPermanentWidget(statusTime_);
-    for (QLabel* panel : {statusText_, statusDate_, statusTime_}) {
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setContentsMargins(4, 0, 4, 0);
-    }
+    statusText_ =
+        AddStatusPanel(bar, "StatusBar1_Panel1", QStringLiteral("Oria 2000 - Cromalune"), true);
+    statusDate_ = AddStatusPanel(bar, "StatusBar1_Panel2", QString(), false);
+    statusTime_ = AddStatusPanel(bar, "StatusBar1_Panel3", QString(), false);
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
     connect(clock_, &QTimer::timeout, this, &Form1::updateClock);

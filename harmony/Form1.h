@@ -34,6 +34,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Recomputes colours 2..n from the base colour with the selected type, then shows them.
     void CalculerHarmonie();
@@ -97,6 +98,8 @@ private:
     // The adjustment commands (Command7..Command15 and the web-safe menu).
     void Adjust_Click(Adjustment adjustment);
     void showSliders(Colour c);
+    // Another window wrote the harmony back: show it as it is, without recomputing.
+    void showHandedBack();
     void setStatusText(const QString& text);
     void updateWindowCommands();
 

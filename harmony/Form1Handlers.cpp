@@ -5,6 +5,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
 #include "widgets/ColourPicture.h"
+#include "widgets/ColourReadout.h"
 #include "widgets/ScrollFrame.h"
 
 #include <QAbstractButton>
@@ -23,12 +24,6 @@
 #include <QStatusBar>
 
 namespace oria {
-
-namespace {
-QString hexText(Colour c) {
-    return QString::fromStdString(HexText(c));
-}
-} // namespace
 
 void Form1::connectControls() {
     connect(Combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
@@ -126,7 +121,7 @@ void Form1::CalculerHarmonie() {
 
 void Form1::AfficherHarmonie() {
     Picture1_->setBackgroundColour(module_.Couleur1);
-    Label1_->setText(hexText(module_.Couleur1));
+    Label1_->setText(HexQString(module_.Couleur1));
 
     const int n = nombreCouleurs();
     const DisplayMode allowed = RestrictMode(n, selectedMode());
@@ -274,11 +269,16 @@ void Form1::showSliders(Colour c) {
     }
 }
 
+void Form1::showHandedBack() {
+    showSliders(module_.Couleur1);
+    AfficherHarmonie();
+}
+
 void Form1::Command1_Click() {
     const Colour c = platform_.chooseColour(this, module_.Couleur1);
     if (c >= 0) {
         Picture1_->setBackgroundColour(c);
-        Label1_->setText(hexText(c));
+        Label1_->setText(HexQString(c));
         module_.Couleur1 = c;
         setFineTuningEnabled(true);
     }
@@ -404,9 +404,7 @@ void Form1::carre_MouseMove(ColourPicture* picture, QPoint pos) {
     if (c < 0) {
         return;
     }
-    visu_->setBackgroundColour(c);
-    Label6_->setText(hexText(c));
-    setStatusText(QString::fromStdString(ReadoutText(SplitColour(c))));
+    ColourReadout{visu_, Label6_, statusText_}.show(c);
     if (picture == barre_) {
         barre_->setToolTip(QString());
     }
@@ -425,7 +423,7 @@ void Form1::carre_MouseDown(ColourPicture* picture, Qt::MouseButton button, QPoi
         transfert_->popup(picture->mapToGlobal(pos));
     } else if (button == Qt::LeftButton) {
         const Colour c = picture->colourAt(pos);
-        Label11_->setText(hexText(c));
+        Label11_->setText(HexQString(c));
         Picture2_->setBackgroundColour(c);
     }
 }

@@ -21,7 +21,7 @@ public:
     void setBorder(bool on);
 
     // The colour shown at p (widget coordinates); -1 outside the picture.
-    Colour colourAt(QPoint p) const;
+    virtual Colour colourAt(QPoint p) const;
 
 signals:
     void mouseMoved(QPoint pos);

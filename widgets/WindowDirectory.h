@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 class QWidget;
 
 namespace oria {
@@ -19,9 +22,24 @@ public:
     virtual void showTips(QWidget* parent) = 0;
     // Whether the window exists in this build; its commands stay disabled otherwise.
     virtual bool isAvailable(Window window) const = 0;
+    // Modeless; brings the window forward when it is already open.
     virtual void show(Window window, QWidget* parent) = 0;
+    // Modal: waits until the window is closed; true when the user accepted it ("OK").
+    virtual bool showModal(Window window, QWidget* parent) = 0;
     // Unloads the composer, Razezev Aru, the contrast viewer, the charter and the tips.
     virtual void unloadAll() = 0;
+
+    // A window that wrote colours back into the shared harmony says so; the harmony window
+    // listens, so that it shows what the user now works on.
+    void setHandBackListener(std::function<void()> listener) { handBack_ = std::move(listener); }
+    void notifyHandBack() const {
+        if (handBack_) {
+            handBack_();
+        }
+    }
+
+private:
+    std::function<void()> handBack_;
 };
 
 } // namespace oria

@@ -5,6 +5,8 @@
 #include "support/QtTestSupport.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace oria {
@@ -39,7 +41,7 @@ TEST(AppWindows, TipWindowIsASingleInstanceUnloadedWithTheRest) {
     Module1 module;
     test::FakePlatform platform;
     AppWindows windows(module, platform);
-    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Pro));
+    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Contraste));
 
     platform.settings["Show Tips at Startup"] = "0";
     windows.showTips(nullptr);
@@ -57,6 +59,30 @@ TEST(AppWindows, TipWindowIsASingleInstanceUnloadedWithTheRest) {
 
     windows.unloadAll();
     EXPECT_TRUE(test::waitFor([&] { return windows.tips() == nullptr; }));
+}
+
+TEST(AppWindows, RazezevAruIsOneInstanceModelessOrModalAndStartsAfreshEachTime) {
+    test::application();
+    Module1 module;
+    test::FakePlatform platform;
+    AppWindows windows(module, platform);
+    using W = WindowDirectory::Window;
+    ASSERT_TRUE(windows.isAvailable(W::Pro));
+    windows.show(W::Pro, nullptr);
+    Pro* first = windows.pro();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    windows.show(W::Pro, nullptr);
+    EXPECT_EQ(windows.pro(), first);
+    windows.unloadAll();
+    EXPECT_TRUE(test::waitFor([&] { return windows.pro() == nullptr; }));
+
+    // Modal, as the composer opens it: the answer is whether "OK" closed it.
+    for (const char* button : {"Command2", "Command3"}) {
+        QTimer::singleShot(0, [&] { windows.pro()->findChild<QPushButton*>(button)->click(); });
+        EXPECT_EQ(windows.showModal(W::Pro, nullptr), std::string(button) == "Command2");
+        EXPECT_TRUE(test::waitFor([&] { return windows.pro() == nullptr; }));
+    }
 }
 
 } // namespace

@@ -129,6 +129,21 @@ TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
     EXPECT_EQ(module.harmony(), before);
 }
 
+TEST_F(Form1Test, ColoursHandedBackAreShownAsTheyAre) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
+    module.setHarmony(handed);
+    windows.notifyHandBack();
+    EXPECT_EQ(module.harmony(), handed) << "shown, not recomputed";
+    EXPECT_EQ(painted(picture("carre1")), ToQColor(handed[0]));
+    EXPECT_EQ(painted(picture("carre2")), ToQColor(handed[1]));
+    EXPECT_EQ(text("Label1"), "#0A141E");
+    EXPECT_EQ(child<QSlider>("Slider3")->value(), 30);
+    EXPECT_EQ(text("Label4"), "20");
+    form.reset();
+    windows.notifyHandBack(); // the window is gone: nobody listens any more
+}
+
 TEST_F(Form1Test, FineTuningSliderWidensTheOffsets) {
     chooseType(HarmonyType::ClassiqueNeutre);
     child<QSlider>("Slider4")->setSliderPosition(25);

@@ -22,12 +22,17 @@ public:
     }
     bool isAvailable(Window window) const override { return available.count(window) > 0; }
     void show(Window window, QWidget*) override { shown.push_back(window); }
+    bool showModal(Window window, QWidget*) override {
+        shownModal.push_back(window);
+        return modalAnswer;
+    }
     void unloadAll() override { ++unloads; }
 
     std::set<Window> available;
     std::vector<bool> splashes; // timerOn of each splash shown
     int tipsShown = 0;
-    std::vector<Window> shown;
+    std::vector<Window> shown, shownModal;
+    bool modalAnswer = false;
     int unloads = 0;
     std::vector<std::string> log; // splash and tips, in order, and whether the window was up
 };

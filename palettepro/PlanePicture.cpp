@@ -1,0 +1,101 @@
+#include "PlanePicture.h"
+
+#include "PlanePainter.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace oria {
+
+namespace {
+QPoint pixel(PlanePoint p) {
+    return QPoint(PlanePixel(p.x), PlanePixel(p.y));
+}
+} // namespace
+
+PlanePicture::PlanePicture(QWidget* parent, const QString& name) : ColourPicture(parent, name) {
+    setFixedSize(kPlanePixels + 2 * kInset, kPlanePixels + 2 * kInset);
+    plane_ = QImage(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
+    plane_.fill(Qt::gray);
+    overlay_ = plane_;
+}
+
+void PlanePicture::setPlane(const QImage& plane) {
+    plane_ = plane.convertToFormat(QImage::Format_RGB32);
+    clearOverlay();
+}
+
+void PlanePicture::clearOverlay() {
+    overlay_ = plane_;
+    update();
+}
+
+void PlanePicture::invert(const std::vector<Segment>& lines) {
+    draw(lines, 1, true);
+}
+
+void PlanePicture::drawBlack(const std::vector<Segment>& lines, int width) {
+    draw(lines, width, false);
+}
+
+void PlanePicture::draw(const std::vector<Segment>& lines, int width, bool inverting) {
+    if (lines.empty()) {
+        return;
+    }
+    QPainter painter(&overlay_);
+    // Black through "not (pen xor pixel)" inverts the pixel; a second pass undoes it.
+    if (inverting) {
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    }
+    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const Segment& s : lines) {
+        const QPoint a = pixel(s.from);
+        const QPoint b = pixel(s.to);
+        if (s.box) {
+            painter.drawRect(QRect(a, b).normalized());
+        } else if (a != b) {
+            // A line of no length draws nothing, as on the plane it would leave a dot behind.
+            painter.drawLine(a, b);
+        }
+    }
+    update();
+}
+
+Colour PlanePicture::planeColourAt(PlanePoint p) const {
+    return PlaneColourAt(plane_, PlanePixel(p.x), PlanePixel(p.y));
+}
+
+Colour PlanePicture::colourAt(QPoint p) const {
+    return PlaneColourAt(plane_, p.x() - kInset, p.y() - kInset);
+}
+
+PlanePoint PlanePicture::toPlane(QPoint p) {
+    return {static_cast<double>((p.x() - kInset) * kPlaneTwipsPerPixel),
+            static_cast<double>((p.y() - kInset) * kPlaneTwipsPerPixel)};
+}
+
+void PlanePicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawImage(kInset, kInset, overlay_);
+}
+
+void PlanePicture::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    emit pressed(event->buttons(), toPlane(pos), pos);
+    emit mousePressed(event->button(), pos);
+}
+
+void PlanePicture::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    emit moved(event->buttons(), toPlane(pos), pos);
+}
+
+void PlanePicture::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    emit released(event->button(), toPlane(pos), pos);
+}
+
+} // namespace oria

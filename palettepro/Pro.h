@@ -1,0 +1,107 @@
+#pragma once
+
+#include "ColourPlane.h"
+#include "Figures.h"
+#include "core/Module1.h"
+#include "platform/Platform.h"
+#include "widgets/WindowDirectory.h"
+
+#include <QDialog>
+#include <optional>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QStatusBar;
+
+namespace oria {
+
+class ColourPicture;
+class PlanePicture;
+class ScrollFrame;
+
+// Razezev Aru, the geometric picker: figures dragged on a colour plane pick several
+// colours at once into five result slots, handed back to the harmony on "OK".
+class Pro : public QDialog {
+    Q_OBJECT
+public:
+    Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent = nullptr);
+
+    // Regenerates the plane from the selected resolution, mode and level.
+    void GenererPlan();
+    // Shows the five result colours; negative ones become grey.
+    void AfficherCouleurs();
+
+    const Palette& ProCouleurs() const { return ProCouleur_; }
+    std::optional<Resolution> selectedResolution() const;
+    std::optional<PlaneMode> selectedMode() const;
+    Figure selectedFigure() const;
+
+public slots:
+    void done(int result) override;
+    void reject() override;
+
+private slots:
+    void resolution_Click();
+    void mode_Click();
+    void Slider1_Click();
+    void Command4_Click();
+    void Command1_Click();
+    void figure_Click();
+    void Picture1_MouseDown(Qt::MouseButtons buttons, PlanePoint at);
+    void Picture1_MouseMove(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
+    void Picture1_MouseUp(Qt::MouseButton button, QPoint pos);
+    void square_MouseMove(ColourPicture* square, QPoint pos);
+    void square_MouseDown(ColourPicture* square, Qt::MouseButton button, QPoint pos);
+    void pressepapier_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void Form_Load();
+    void buildControls();
+    void buildPlaneControls(QWidget* total);
+    void buildFigureTools(QWidget* total);
+    void buildResults(QWidget* total);
+    void connectControls();
+    void showReadout(Colour c);
+    void deselectPlaneOptions();
+    FigureParameters figureParameters() const;
+    int selectedSlot() const;
+
+    Module1& module_;
+    Platform& platform_;
+    WindowDirectory& windows_;
+
+    ScrollFrame* frame_ = nullptr;
+    PlanePicture* Picture1_ = nullptr;
+    QRadioButton* resolution_[3] = {}; // in kResolutions order: Option1, Option2, Option6
+    QRadioButton* mode_[3] = {};       // in kPlaneModes order: Option3, Option4, Option5
+    QGroupBox* Frame3_ = nullptr;
+    QGroupBox* Frame4_ = nullptr;
+    QSlider* Slider1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QProgressBar* bar1_ = nullptr;
+    QButtonGroup* figures_ = nullptr; // ids are Figure values
+    QLineEdit* text_[4] = {};         // Text1..Text4
+    ColourPicture* squares_[5] = {}; // slots 1..5: Picture3, Picture7, Picture4, Picture5, Picture6
+    QButtonGroup* slots_ = nullptr;  // ids are slots 0..4: OptionPro1, 5, 2, 3, 4
+    ColourPicture* Picture2_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QMenu* transfert_ = nullptr;
+
+    Palette ProCouleur_{};
+    FigureState figure_;
+    bool EnCours_ = false;
+    bool unloaded_ = false;
+};
+
+} // namespace oria

@@ -1,0 +1,286 @@
+// Razezev Aru's reactions to the user.
+#include "PlanePicture.h"
+#include "Pro.h"
+#include "platform/QtPlatform.h"
+#include "widgets/ColourPicture.h"
+#include "widgets/ColourReadout.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace oria {
+
+namespace {
+
+// The plane's centre: half the picture's inner size.
+constexpr PlaneCentre kCentre;
+
+// The formats offered first are the ones designers' files come in; every format this
+// build decodes is offered too.
+QString pictureFilter() {
+    QStringList all;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        all << QStringLiteral("*.") + QString::fromLatin1(format);
+    }
+    all << QStringLiteral("*.dib");
+    all.removeDuplicates();
+    return QStringLiteral("Toutes les images (%1);;"
+                          "Images bmp, jpg, gif, dib (*.bmp *.jpg *.jpeg *.gif *.dib);;"
+                          "Métafichiers wmf (*.wmf);;"
+                          "Icones ico (*.ico);;"
+                          "Tous (*)")
+        .arg(all.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
+void Pro::connectControls() {
+    for (QRadioButton* o : resolution_) {
+        connect(o, &QRadioButton::clicked, this, &Pro::resolution_Click);
+    }
+    for (QRadioButton* o : mode_) {
+        connect(o, &QRadioButton::clicked, this, &Pro::mode_Click);
+    }
+    // The level regenerates when the user lets go of the thumb or steps it, not while the
+    // thumb is dragged.
+    connect(Slider1_, &QSlider::sliderReleased, this, &Pro::Slider1_Click);
+    connect(Slider1_, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove) {
+            Slider1_Click();
+        }
+    });
+    connect(findChild<QPushButton*>("Command4"), &QPushButton::clicked, this, &Pro::Command4_Click);
+    connect(Command1_, &QPushButton::clicked, this, &Pro::Command1_Click);
+    connect(figures_, &QButtonGroup::buttonClicked, this, &Pro::figure_Click);
+    connect(Picture1_, &PlanePicture::pressed, this,
+            [this](Qt::MouseButtons buttons, PlanePoint at) { Picture1_MouseDown(buttons, at); });
+    connect(Picture1_, &PlanePicture::moved, this, &Pro::Picture1_MouseMove);
+    connect(
+        Picture1_, &PlanePicture::released, this,
+        [this](Qt::MouseButton button, PlanePoint, QPoint pos) { Picture1_MouseUp(button, pos); });
+    for (ColourPicture* square : squares_) {
+        connect(square, &ColourPicture::mouseMoved, this,
+                [this, square](QPoint pos) { square_MouseMove(square, pos); });
+        connect(
+            square, &ColourPicture::mousePressed, this,
+            [this, square](Qt::MouseButton b, QPoint pos) { square_MouseDown(square, b, pos); });
+    }
+    connect(transfert_->actions().constFirst(), &QAction::triggered, this,
+            &Pro::pressepapier_Click);
+    connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this, &Pro::Command2_Click);
+    connect(findChild<QPushButton*>("Command3"), &QPushButton::clicked, this, &Pro::Command3_Click);
+}
+
+// ---- the plane ----
+
+void Pro::resolution_Click() {
+    Frame4_->setEnabled(true);
+    Frame3_->setEnabled(true);
+    GenererPlan();
+}
+
+void Pro::mode_Click() {
+    // "les 2" takes no level.
+    const bool level = selectedMode() != PlaneMode::Les2;
+    Slider1_->setEnabled(level);
+    Label1_->setEnabled(level);
+    Frame4_->setEnabled(true);
+    Frame3_->setEnabled(level);
+    GenererPlan();
+}
+
+void Pro::Slider1_Click() {
+    GenererPlan();
+    Label1_->setText(QString::number(Slider1_->sliderPosition()));
+}
+
+void Pro::Command4_Click() {
+    if (Slider1_->value() != 100) {
+        Slider1_->setValue(100);
+        Slider1_Click();
+    }
+}
+
+void Pro::Command1_Click() {
+    const QString path = platform_.openFileName(
+        this, QStringLiteral("Charger une image comme palette"), pictureFilter(), QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    const QImage picture = platform_.decodePicture(path);
+    if (picture.isNull()) {
+        platform_.showMessage(
+            this, QStringLiteral("Razezev Aru 1.0"),
+            QStringLiteral("Le fichier « %1 » n'a pas pu être lu comme une image : il est "
+                           "peut-être endommagé, trop grand ou d'un format non reconnu.\n"
+                           "La palette actuelle est conservée.")
+                .arg(QFileInfo(path).fileName()),
+            Platform::Icon::Warning);
+        return;
+    }
+    // Stretched over the whole plane, on the current background for transparent pictures.
+    QImage plane(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
+    plane.fill(ToQColor(Picture1_->backgroundColour()));
+    {
+        QPainter painter(&plane);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
+    }
+    Picture1_->setPlane(plane);
+    EnCours_ = false;
+    deselectPlaneOptions();
+    Frame3_->setEnabled(false);
+}
+
+void Pro::deselectPlaneOptions() {
+    for (QRadioButton* o :
+         {resolution_[0], resolution_[1], resolution_[2], mode_[0], mode_[1], mode_[2]}) {
+        // An exclusive option cannot be unchecked while it stays exclusive.
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
+}
+
+// ---- figures ----
+
+Figure Pro::selectedFigure() const {
+    return static_cast<Figure>(figures_->checkedId());
+}
+
+void Pro::figure_Click() {
+    const bool libre = selectedFigure() == Figure::Libre;
+    for (QAbstractButton* o : slots_->buttons()) {
+        o->setEnabled(libre);
+    }
+}
+
+FigureParameters Pro::figureParameters() const {
+    auto number = [](const QLineEdit* t) { return LeadingNumber(t->text().toStdString()); };
+    return {number(text_[0]), number(text_[1]), number(text_[2]), number(text_[3])};
+}
+
+int Pro::selectedSlot() const {
+    return slots_->checkedId();
+}
+
+void Pro::Picture1_MouseDown(Qt::MouseButtons buttons, PlanePoint at) {
+    const Figure figure = selectedFigure();
+    if (figure == Figure::Libre) {
+        Picture1_->clearOverlay();
+    } else if (buttons & Qt::LeftButton) {
+        Picture1_->clearOverlay();
+        EnCours_ = true;
+        figure_ = PressFigure(at.x, at.y);
+    }
+}
+
+void Pro::Picture1_MouseMove(Qt::MouseButtons buttons, PlanePoint at, QPoint pos) {
+    const Colour c = Picture1_->colourAt(pos);
+    if (c < 0) {
+        return;
+    }
+    const Figure figure = selectedFigure();
+    if (figure != Figure::RectDep) {
+        showReadout(c);
+    }
+    if (figure == Figure::Libre || !EnCours_) {
+        return;
+    }
+    FigureLines lines = LinesOf(figure, figure_);
+    Picture1_->invert(lines.rays);
+    Picture1_->invert(lines.edges);
+    showReadout(c);
+    figure_.centreX = kCentre.x;
+    figure_.centreY = kCentre.y;
+    MoveFigure(figure, figure_, at.x, at.y, figureParameters(), buttons & Qt::RightButton);
+    lines = LinesOf(figure, figure_);
+    Picture1_->invert(lines.rays);
+    Picture1_->invert(lines.edges);
+}
+
+void Pro::Picture1_MouseUp(Qt::MouseButton button, QPoint pos) {
+    const Figure figure = selectedFigure();
+    if (figure == Figure::Libre) {
+        ProCouleur_[static_cast<std::size_t>(selectedSlot())] = Picture1_->colourAt(pos);
+    } else if (EnCours_ && button == Qt::LeftButton) {
+        EnCours_ = false;
+        // The rays from the centre stay inverted; the edges turn black.
+        const FigureLines lines = LinesOf(figure, figure_);
+        Picture1_->invert(lines.edges);
+        for (const Pick& pick : PicksOf(figure, figure_)) {
+            ProCouleur_[static_cast<std::size_t>(pick.slot)] = Picture1_->planeColourAt(pick.at);
+        }
+        Picture1_->drawBlack(lines.edges, lines.blackWidth);
+    }
+    AfficherCouleurs();
+}
+
+// ---- result squares, read-out, clipboard ----
+
+void Pro::showReadout(Colour c) {
+    ColourReadout{Picture2_, Label2_, statusText_}.show(c);
+}
+
+void Pro::square_MouseMove(ColourPicture* square, QPoint pos) {
+    const Colour c = square->colourAt(pos);
+    if (c >= 0) {
+        showReadout(c);
+    }
+}
+
+void Pro::square_MouseDown(ColourPicture* square, Qt::MouseButton button, QPoint pos) {
+    if (selectedFigure() == Figure::Libre) {
+        // Shown at the next repaint, after the next button-up on the plane.
+        ProCouleur_[static_cast<std::size_t>(selectedSlot())] = square->backgroundColour();
+    }
+    if (button == Qt::RightButton) {
+        transfert_->popup(square->mapToGlobal(pos));
+    }
+}
+
+void Pro::pressepapier_Click() {
+    platform_.setClipboardText(Label2_->text());
+}
+
+// ---- closing ----
+
+void Pro::Command2_Click() {
+    module_.RetourDialogue = 2;
+    accept();
+}
+
+void Pro::Command3_Click() {
+    module_.RetourDialogue = 1;
+    QDialog::reject();
+}
+
+// Esc and the close box cancel, as "Annuler" does.
+void Pro::reject() {
+    Command3_Click();
+}
+
+void Pro::done(int result) {
+    // Whatever closes the window, the colours go back only when "OK" was pressed.
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (module_.RetourDialogue == 2) {
+            module_.setHarmony(ProCouleur_);
+            windows_.notifyHandBack();
+        }
+    }
+    QDialog::done(result);
+}
+
+} // namespace oria

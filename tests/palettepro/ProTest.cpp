@@ -1,0 +1,299 @@
+#include "palettepro/Pro.h"
+#include "palettepro/PlanePainter.h"
+#include "palettepro/PlanePicture.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
+#include "support/QtTestSupport.h"
+
+#include <QBuffer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+constexpr Colour kGrey = RGB(128, 128, 128);
+const Palette kHarmony{RGB(255, 0, 0), RGB(0, 128, 0), RGB(0, 0, 255), -1, RGB(10, 20, 30)};
+
+class ProTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::application();
+        module.setHarmony(kHarmony);
+        module.RetourDialogue = 7;
+        windows.setHandBackListener([this] { ++handBacks; });
+        pro = std::make_unique<Pro>(module, platform, windows);
+        pro->show();
+        plane = pro->findChild<PlanePicture*>("Picture1");
+    }
+
+    template <class T = QWidget> T* child(const QString& name) {
+        T* w = pro->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    QString text(const QString& name) { return child<QLabel>(name)->text(); }
+    bool enabled(const QString& name) { return child<QWidget>(name)->isEnabled(); }
+    // A point of the plane, in twips, on the picture.
+    static QPoint at(double x, double y) {
+        return QPoint(PlanePixel(x) + PlanePicture::kInset, PlanePixel(y) + PlanePicture::kInset);
+    }
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(plane, b, {}, p); }
+    void move(QPoint p, Qt::MouseButtons held = Qt::LeftButton) {
+        QMouseEvent e(QEvent::MouseMove, p, plane->mapToGlobal(p), Qt::NoButton, held, {});
+        QApplication::sendEvent(plane, &e);
+    }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseRelease(plane, b, {}, p);
+    }
+    static Colour painted(QWidget* w) {
+        const QColor c = w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
+        return RGB(c.red(), c.green(), c.blue());
+    }
+    Colour square(const char* name) { return painted(child(name)); }
+    static QImage expectedPlane(Resolution r, PlaneMode m, int level) {
+        return PaintPlane(GenererPlan(r, m, level));
+    }
+
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows;
+    int handBacks = 0;
+    std::unique_ptr<Pro> pro;
+    PlanePicture* plane = nullptr;
+};
+
+TEST_F(ProTest, OpensOnTheDesignDefaultsWithTheSharedColours) {
+    EXPECT_EQ(pro->windowTitle(), "Razezev Aru 1.0");
+    EXPECT_EQ(module.RetourDialogue, 0);
+    EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("Option12")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("OptionPro1")->isChecked());
+    EXPECT_FALSE(enabled("OptionPro1"));
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), 100);
+    EXPECT_EQ(text("Label1"), "100");
+    EXPECT_EQ(text("Label2"), "html");
+    EXPECT_EQ(text("StatusBar1_Panel1"), "Oria 1.0 - Razezev aru");
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Saturation, 100));
+    // Slots in their row order; a negative colour shows, and is kept, as grey.
+    const char* squares[] = {"Picture3", "Picture7", "Picture4", "Picture5", "Picture6"};
+    const Palette shown{kHarmony[0], kHarmony[1], kHarmony[2], kGrey, kHarmony[4]};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(square(squares[i]), shown[i]) << squares[i];
+    }
+    EXPECT_EQ(pro->ProCouleurs(), shown);
+}
+
+TEST_F(ProTest, ResolutionModeAndLevelControls) {
+    click("Option5"); // "les 2": no level
+    EXPECT_FALSE(enabled("Slider1"));
+    EXPECT_FALSE(enabled("Label1"));
+    EXPECT_FALSE(enabled("Frame3"));
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Les2, 100));
+    click("Option1");
+    EXPECT_TRUE(child<QGroupBox>("Frame3")->isEnabled()) << "the frame again, not the slider";
+    EXPECT_FALSE(child<QSlider>("Slider1")->isEnabledTo(child("Frame3")));
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Les2, 100));
+    click("Option4");
+    EXPECT_TRUE(enabled("Slider1"));
+
+    std::vector<int> progress;
+    QObject::connect(child<QProgressBar>("bar1"), &QProgressBar::valueChanged,
+                     [&](int v) { progress.push_back(v); });
+    child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(text("Label1"), "95");
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Luminosite, 95));
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 101) << "once per ring";
+    EXPECT_EQ(progress.back(), 0);
+
+    click("Command4"); // ">100<"
+    EXPECT_EQ(text("Label1"), "100");
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Luminosite, 100));
+    const qint64 key = plane->plane().cacheKey();
+    click("Command4");
+    EXPECT_EQ(plane->plane().cacheKey(), key) << "already at 100: not regenerated";
+}
+
+TEST_F(ProTest, EveryDraggedFigureErasesItselfAndTurnsBlackOnRelease) {
+    const char* options[] = {"Option12", "Option14", "Option7",  "Option8", "Option13",
+                             "Option15", "Option16", "Option10", "Option9"};
+    const QImage original = plane->plane();
+    for (const char* name : options) {
+        SCOPED_TRACE(name);
+        click(name);
+        press(at(3000, 2000));
+        move(at(3600, 2700));
+        const QImage once = plane->shown();
+        EXPECT_FALSE(once == original) << "a rubber band is drawn";
+        move(at(1800, 3100));
+        move(at(3600, 2700));
+        EXPECT_TRUE(plane->shown() == once) << "the older bands are gone";
+        release(at(3600, 2700));
+        EXPECT_TRUE(plane->plane() == original) << "the plane itself is never drawn on";
+    }
+}
+
+TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheVertices) {
+    click("Option1"); // "haute": dots close enough for hues 120 degrees apart
+    click("Option7");
+    press(at(3000, 2625));
+    move(at(3625, 2625));
+    release(at(3625, 2625));
+    const FigureState s = [] {
+        FigureState f = PressFigure(3000, 2625);
+        f.centreX = f.centreY = 2625;
+        MoveFigure(Figure::TriangleEquilateral, f, 3625, 2625, {}, false);
+        return f;
+    }();
+    const Palette& got = pro->ProCouleurs();
+    EXPECT_EQ(got[0], plane->planeColourAt(s.sommet[3]));
+    EXPECT_EQ(got[1], plane->planeColourAt(s.sommet[0]));
+    EXPECT_EQ(got[2], plane->planeColourAt(s.sommet[1]));
+    EXPECT_EQ(got[3], kGrey) << "untouched, as shown";
+    EXPECT_EQ(got[4], kHarmony[4]) << "a figure never sets the fifth colour";
+    const double h0 = ColourToHsv(got[0]).Teinte;
+    for (int i : {1, 2}) {
+        const double d =
+            std::fmod(ColourToHsv(got[static_cast<std::size_t>(i)]).Teinte - h0 + 720, 360);
+        EXPECT_NEAR(std::min(d, 360 - d), 120, 6);
+    }
+    EXPECT_EQ(square("Picture3"), got[0]);
+    EXPECT_EQ(square("Picture4"), got[2]);
+    // Edges black on the overlay, the rays from the centre left inverted.
+    const QPoint mid = at((s.sommet[0].x + s.sommet[3].x) / 2, (s.sommet[0].y + s.sommet[3].y) / 2);
+    EXPECT_EQ(plane->shown().pixelColor(mid - QPoint(1, 1)), QColor(Qt::black));
+    const QPoint ray = at(2625 + 300, 2625) - QPoint(1, 1);
+    EXPECT_EQ(plane->shown().pixel(ray), ~plane->plane().pixel(ray) | 0xFF000000);
+
+    // A click without a move reads the press point into both colours of the diagonal.
+    click("Option12");
+    press(at(1500, 1500));
+    release(at(1500, 1500));
+    EXPECT_EQ(got[0], plane->planeColourAt({1500, 1500}));
+    EXPECT_EQ(got[1], got[0]);
+}
+
+TEST_F(ProTest, LibrePicksOnePointIntoTheChosenSlot) {
+    click("Option11");
+    EXPECT_TRUE(enabled("OptionPro5"));
+    click("OptionPro5"); // the option under slot 2, "Fond"
+    press(at(2625, 4400));
+    release(at(2625, 4400));
+    const Colour picked = plane->planeColourAt({2625, 4400});
+    EXPECT_EQ(pro->ProCouleurs()[1], picked);
+    EXPECT_EQ(square("Picture7"), picked);
+    // A press on slot 1's square copies it into slot 2, shown at the next button-up.
+    QTest::mouseClick(child("Picture3"), Qt::LeftButton);
+    EXPECT_EQ(pro->ProCouleurs()[1], kHarmony[0]);
+    EXPECT_EQ(square("Picture7"), picked);
+    click("Option12");
+    EXPECT_FALSE(enabled("OptionPro5"));
+    release(at(100, 100));
+    EXPECT_EQ(square("Picture7"), kHarmony[0]);
+}
+
+TEST_F(ProTest, ReadoutPopupAndClipboard) {
+    QTest::mouseMove(child("Picture4"), QPoint(10, 10));
+    EXPECT_EQ(text("Label2"), "#0000FF");
+    EXPECT_EQ(text("StatusBar1_Panel1"), "R:0 V:0 B:255");
+    EXPECT_EQ(square("Picture2"), RGB(0, 0, 255));
+    QTest::mouseClick(child("Picture4"), Qt::RightButton, {}, QPoint(10, 10));
+    auto* menu = child<QMenu>("transfert");
+    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    menu->findChild<QAction*>("pressepapier")->trigger();
+    menu->close();
+    EXPECT_EQ(platform.clipboard, "#0000FF");
+
+    move(at(2625, 2625), Qt::NoButton); // over the plane: its colour
+    EXPECT_EQ(text("Label2"), "#FFFFFF");
+    click("Option10"); // "Rect. dep." shows nothing without a drag
+    move(at(2625, 4400), Qt::NoButton);
+    EXPECT_EQ(text("Label2"), "#FFFFFF");
+    move(at(6000, 100), Qt::NoButton); // outside: ignored
+    EXPECT_EQ(text("Label2"), "#FFFFFF");
+}
+
+TEST_F(ProTest, OkHandsTheColoursBackAnnulerAndEscDoNot) {
+    const struct {
+        const char* how;
+        std::int16_t retour;
+        bool handedBack;
+    } cases[] = {{"Command2", 2, true}, {"Command3", 1, false}, {"Esc", 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        module.setHarmony(kHarmony);
+        handBacks = 0;
+        pro = std::make_unique<Pro>(module, platform, windows);
+        pro->show();
+        plane = pro->findChild<PlanePicture*>("Picture1");
+        press(at(3625, 2625));
+        release(at(3625, 2625));
+        const Palette picked = pro->ProCouleurs();
+        if (std::string(c.how) == "Esc") {
+            QTest::keyClick(pro.get(), Qt::Key_Escape);
+        } else {
+            click(c.how);
+        }
+        EXPECT_FALSE(pro->isVisible());
+        EXPECT_EQ(module.RetourDialogue, c.retour);
+        EXPECT_EQ(module.harmony(), c.handedBack ? picked : kHarmony);
+        EXPECT_EQ(handBacks, c.handedBack ? 1 : 0);
+    }
+}
+
+TEST_F(ProTest, LoadingAPicture) {
+    const QTemporaryDir dir;
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    const QString good = dir.filePath("palette.png");
+    ASSERT_TRUE(picture.save(good));
+    QFile(dir.filePath("notes.png")).open(QIODevice::WriteOnly);
+    QFile cut(dir.filePath("cut.jpg"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "jpg");
+    cut.write(jpeg.left(jpeg.size() / 2));
+    cut.close();
+
+    const QImage before = plane->plane();
+    for (const QString& bad : {QString(), dir.filePath("notes.png"), dir.filePath("cut.jpg")}) {
+        platform.openAnswer = bad;
+        click("Command1");
+        EXPECT_TRUE(plane->plane() == before);
+        EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());
+    }
+    ASSERT_EQ(platform.messages.size(), 2u) << "cancelling says nothing";
+    EXPECT_TRUE(platform.messages[1].text.contains("« cut.jpg »"));
+    EXPECT_TRUE(platform.messages[1].text.contains("La palette actuelle est conservée."));
+    EXPECT_TRUE(platform.fileFilters.last().contains("*.png"));
+
+    platform.openAnswer = good;
+    click("Command1");
+    EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(10, 200, 30)) << "stretched, no corner square";
+    EXPECT_EQ(plane->planeColourAt({5200, 5200}), RGB(10, 200, 30));
+    for (const char* o : {"Option1", "Option2", "Option6", "Option3", "Option4", "Option5"}) {
+        EXPECT_FALSE(child<QRadioButton>(o)->isChecked()) << o;
+    }
+    EXPECT_FALSE(enabled("Frame3"));
+    click("Option2");
+    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
+    EXPECT_TRUE(enabled("Slider1"));
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Moyenne, PlaneMode::Saturation, 100));
+}
+
+} // namespace
+} // namespace oria

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "ColourPicture.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QString>
+
+namespace oria {
+
+// Every window builds its controls alike: a named control at a rectangle given in twips.
+template <class T>
+T* make(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* w = new T(parent);
+    w->setObjectName(name);
+    w->setGeometry(TwipsRect(left, top, width, height));
+    return w;
+}
+
+inline QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int left,
+                        int top, int width, int height) {
+    auto* box = make<QGroupBox>(parent, name, left, top, width, height);
+    box->setTitle(title);
+    return box;
+}
+
+inline QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left,
+                           int top, int width, int height) {
+    auto* b = make<QPushButton>(parent, name, left, top, width, height);
+    b->setText(caption);
+    return b;
+}
+
+// A colour picture with its single-line border, as the swatches have.
+inline ColourPicture* swatch(QWidget* parent, const QString& name, int left, int top, int width,
+                             int height) {
+    auto* picture = make<ColourPicture>(parent, name, left, top, width, height);
+    picture->setBorder(true);
+    return picture;
+}
+
+inline QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& tip,
+                                  int left, int top, int width, int height) {
+    auto* button = make<QPushButton>(parent, name, left, top, width, height);
+    button->setToolTip(tip);
+    return button;
+}
+
+inline QSlider* slider(QWidget* parent, const QString& name, int min, int max, int page, int tick,
+                       int left, int top, int width, int height,
+                       Qt::Orientation orientation = Qt::Horizontal) {
+    auto* s = make<QSlider>(parent, name, left, top, width, height);
+    s->setOrientation(orientation);
+    s->setRange(min, max);
+    s->setSingleStep(1);
+    s->setPageStep(page);
+    s->setTickInterval(tick);
+    s->setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+    return s;
+}
+
+inline QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                     int width, int height) {
+    auto* l = make<QLabel>(parent, name, left, top, width, height);
+    l->setText(text);
+    return l;
+}
+
+// A window opens at its designed size, unless the screen is smaller (Qt would otherwise
+// cap it at 2/3 of the screen).
+inline void ResizeToDesign(QWidget* window) {
+    QSize size = window->sizeHint();
+    if (const QScreen* screen = window->screen()) {
+        size = size.boundedTo(screen->availableSize());
+    }
+    window->resize(size);
+}
+
+} // namespace oria

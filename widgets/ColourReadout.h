@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/Colour.h"
+
+#include <QString>
+
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QWidget;
+
+namespace oria {
+
+class ColourPicture;
+
+QString HexQString(Colour c);
+
+// The pointer read-out of the colour windows: a swatch, its #RRGGBB text and the
+// "R:.. V:.. B:.." text in the status bar.
+struct ColourReadout {
+    ColourPicture* swatch = nullptr;
+    QLabel* hex = nullptr;
+    QLabel* status = nullptr;
+
+    void show(Colour c) const;
+};
+
+// The hidden "Transfert" menu, shown only as the pop-up of the colour pictures; its one
+// item `pressepapier` copies a #RRGGBB text.
+QMenu* MakeTransfertMenu(QWidget* parent, const QString& itemText);
+
+// A sunken status-bar panel; `stretch` panels share the width, the others keep to the right.
+QLabel* AddStatusPanel(QStatusBar* bar, const QString& name, const QString& text, bool stretch);
+
+} // namespace oria
