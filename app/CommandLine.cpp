@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "PlanCommand.h"
 
 #include "harmony/Adjustments.h"
 #include "harmony/HarmonyEngine.h"
@@ -17,6 +18,7 @@ const char* const kUsage =
     "  oria                      lance le programme (fenêtre des harmonies)\n"
     "  oria harmonie --type TYPE --nombre N [--reglage-fin K] COULEUR...\n"
     "  oria ajuster --operation OP --nombre N C1 C2 C3 C4 C5\n"
+    "  oria plan [--resolution R] [--mode M] [--niveau L] --sortie FICHIER\n"
     "  oria --help               affiche cette aide\n"
     "\n"
     "harmonie : calcule l'harmonie de chaque couleur de base et écrit une ligne par couleur,\n"
@@ -32,11 +34,24 @@ const char* const kUsage =
     "          et écrit les cinq couleurs obtenues sur une ligne.\n"
     "  OP       lum+, lum-, sat+, sat-, websafe, cycler, melanger ou classer\n"
     "\n"
+    "plan : dessine le disque des couleurs (350 x 350 pixels, teinte selon l'angle) dans\n"
+    "       FICHIER, au format SVG ou PNG selon son extension (.svg ou .png).\n"
+    "  R        résolution : haute, moyenne ou basse (basse par défaut)\n"
+    "  M        ce que donne la distance au centre : saturation, luminosite ou les2\n"
+    "           (les deux, en deux bandes) ; saturation par défaut\n"
+    "  L        niveau de l'autre composante, entier de 0 à 200 (100 par défaut),\n"
+    "           sans effet avec les2\n"
+    "\n"
     "Une commande invalide écrit un message sur la sortie d'erreur et se termine avec le code 2.\n";
 
 namespace {
 
 struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A well-formed call that could not be carried out (a file that cannot be written).
+struct CommandFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
@@ -216,6 +231,59 @@ std::string runAjuster(const std::vector<std::string>& args, RandomSource& rando
     return paletteLine(palette, 5);
 }
 
+// "a, b ou c" from the spellings a table accepts.
+template <typename Rows, typename Field> std::string choices(const Rows& rows, Field field) {
+    std::string text;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == rows.size() ? " ou " : ", ";
+        text += rows[i].*field;
+    }
+    return text;
+}
+
+template <typename Rows, typename Field>
+const auto& findRow(const Rows& rows, Field field, const std::string& text,
+                    const std::string& what) {
+    for (const auto& row : rows) {
+        if (row.*field == text) {
+            return row;
+        }
+    }
+    throw UsageError(what + " invalide « " + text + " » : attendu " + choices(rows, field) + ".");
+}
+
+std::string runPlan(const std::vector<std::string>& args) {
+    const Arguments a = splitArguments(args, 1, {"resolution", "mode", "niveau", "sortie"});
+    auto option = [&a](const std::string& name, const std::string& fallback) {
+        const auto it = a.options.find(name);
+        return it == a.options.end() ? fallback : it->second;
+    };
+    const Resolution resolution =
+        findRow(kResolutions, &ResolutionRow::caption, option("resolution", "basse"), "résolution")
+            .resolution;
+    const PlaneMode mode =
+        findRow(kPlaneModes, &PlaneModeRow::commandName, option("mode", "saturation"), "mode").mode;
+    const std::string levelText = option("niveau", "100");
+    const auto level = parseInteger(levelText);
+    if (!level || *level < 0 || *level > 200) {
+        throw UsageError("niveau invalide « " + levelText + " » : attendu un entier de 0 à 200.");
+    }
+    const std::string& path = required(a, "sortie");
+    const auto format = PlanFormatFor(path);
+    if (!format) {
+        throw UsageError("extension du fichier « " + path +
+                         " » non reconnue : attendu .svg ou .png.");
+    }
+    if (!a.positional.empty()) {
+        throw UsageError("argument inattendu « " + a.positional.front() + " ».");
+    }
+    const Plane plane = GenererPlan(resolution, mode, static_cast<int>(*level));
+    if (const auto why = WritePlan(plane, *format, path)) {
+        throw CommandFailure("impossible d'écrire « " + path + " » : " + *why + ".");
+    }
+    return {};
+}
+
 bool asksForHelp(const std::vector<std::string>& args) {
     return std::find_if(args.begin(), args.end(), [](const std::string& a) {
                return a == "--help" || a == "-h";
@@ -239,6 +307,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = runHarmonie(args, random);
         } else if (args[0] == "ajuster") {
             result = runAjuster(args, random);
+        } else if (args[0] == "plan") {
+            result = runPlan(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }
@@ -246,6 +316,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     } catch (const UsageError& e) {
         err << "oria : " << e.what() << "\nPour l'aide : oria --help\n";
+        return 2;
+    } catch (const CommandFailure& e) {
+        err << "oria : " << e.what() << '\n';
         return 2;
     }
 }

@@ -8,9 +8,10 @@
 
 namespace oria {
 
-// Headless mode: `oria harmonie ...`, `oria ajuster ...`, `oria --help`. args excludes the
-// program name. Results go to out; on an invalid call a French message goes to err, nothing
-// to out, and the status is 2.
+// Headless mode: `oria harmonie ...`, `oria ajuster ...`, `oria plan ...`, `oria --help`.
+// args excludes the program name. Results go to out (`plan` writes its file and prints
+// nothing); on an invalid call, or a file that cannot be written, a French message goes to
+// err, nothing to out, and the status is 2.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    RandomSource& random);
 

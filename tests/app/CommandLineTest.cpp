@@ -1,12 +1,23 @@
 #include "app/CommandLine.h"
+#include "palettepro/PlanePainter.h"
 #include "support/ScriptedRandom.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
+#include <map>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace oria {
 namespace {
@@ -141,6 +152,148 @@ TEST(CommandLine, HelpListsTheCommandsInFrench) {
     EXPECT_NE(r.out.find("oria harmonie --type TYPE --nombre N"), std::string::npos);
     EXPECT_NE(r.out.find("oria ajuster --operation OP"), std::string::npos);
     EXPECT_NE(r.out.find("réglage fin"), std::string::npos);
+    EXPECT_NE(r.out.find("oria plan [--resolution R]"), std::string::npos);
+}
+
+QStringList entriesOf(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The document's SVG elements in order, as "name value...", with the values that place and
+// colour them; empty if the document is not well-formed.
+std::vector<QString> readSvg(const QString& path) {
+    const std::map<QString, QStringList> shown = {
+        {"svg", {"width", "height", "viewBox"}},
+        {"rect", {"x", "y", "width", "height", "fill"}},
+        {"circle", {"cx", "cy", "r", "fill"}},
+    };
+    std::vector<QString> elements;
+    QXmlStreamReader xml(contentsOf(path));
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.namespaceUri() == QLatin1String("http://www.w3.org/2000/svg")) {
+            QString text = xml.name().toString();
+            for (const QString& attribute : shown.at(text)) {
+                text += ' ';
+                text += xml.attributes().value(attribute);
+            }
+            elements.push_back(text);
+        }
+    }
+    return xml.hasError() ? std::vector<QString>{} : elements;
+}
+
+TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCorners) {
+    const struct {
+        std::vector<std::string> options;
+        std::string file;
+        std::size_t circles;
+        QString background, first, last;
+    } cases[] = {
+        {{}, "plan.SVG", 101 * 12, "#808080", "175 308.333 2.5 #FF0000", "175 175 2 #FFFFFF"},
+        {{"--resolution", "haute", "--niveau", "+100"},
+         "plan.svg",
+         101 * 128,
+         "#808080",
+         "175 328.333 2.5 #FF0000",
+         "175 175 1.5 #FFFFFF"},
+        {{"--resolution", "moyenne", "--mode", "luminosite"},
+         "plan.svg",
+         101 * 64,
+         "#808080",
+         "175 328.333 2.5 #FF0000",
+         "175 175 1.5 #000000"},
+        {{"--mode", "luminosite", "--niveau", "0"},
+         "plan.svg",
+         101 * 12,
+         "#808080",
+         "175 308.333 2.5 #FFFFFF",
+         "175 175 2 #000000"},
+        // The last ring of les2 lies 25 twips past the centre.
+        {{"--mode=les2", "--niveau", "7"},
+         "plan.svg",
+         102 * 12,
+         "#000000",
+         "175 341.667 2.5 #000000",
+         "175.833 173.557 3 #FFFFFF"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromStdString(c.file));
+        std::vector<std::string> args = {"plan", "--sortie", path.toStdString()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Result r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out + r.err, "");
+
+        const std::vector<QString> e = readSvg(path);
+        ASSERT_EQ(e.size(), 2 + c.circles + 8) << c.file;
+        EXPECT_EQ(e[0], "svg 350 350 0 0 350 350");
+        EXPECT_EQ(e[1], "rect 0 0 350 350 " + c.background);
+        const auto dotsEnd = e.begin() + static_cast<std::ptrdiff_t>(2 + c.circles);
+        auto count = [](auto from, auto to, const char* name) {
+            return std::count_if(from, to, [name](const QString& s) { return s.startsWith(name); });
+        };
+        EXPECT_EQ(count(e.begin() + 2, dotsEnd, "circle "), dotsEnd - (e.begin() + 2));
+        EXPECT_EQ(count(dotsEnd, e.end(), "rect "), 8);
+        EXPECT_EQ(e[2], "circle " + c.first);
+        EXPECT_EQ(e[1 + c.circles], "circle " + c.last);
+        EXPECT_EQ(e[2 + c.circles], "rect 8 8 25.2 25 #000000");
+    }
+}
+
+TEST(CommandLinePlan, PngIsThePaintedPlane) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plan.Png");
+    const Result r =
+        run({"plan", "--resolution", "moyenne", "--mode", "les2", "--sortie", path.toStdString()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    const QImage image(path, "PNG");
+    ASSERT_EQ(image.size(), QSize(350, 350));
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
+              PaintPlane(GenererPlan(Resolution::Moyenne, PlaneMode::Les2, 100)));
+    EXPECT_EQ(PlaneColourAt(image, 15, 305), RGB(255, 0, 0));
+}
+
+TEST(CommandLinePlan, InvalidCallsWriteNothing) {
+    const struct {
+        std::vector<std::string> args; // "@" stands for the temporary folder
+        std::string why;
+    } cases[] = {
+        {{"--resolution", "ultra", "--sortie", "@/p.svg"}, "résolution invalide"},
+        {{"--mode", "teinte", "--sortie", "@/p.svg"}, "mode invalide"},
+        {{"--niveau", "201", "--sortie", "@/p.svg"}, "niveau invalide"},
+        {{"--niveau", "-1", "--sortie", "@/p.png"}, "niveau invalide"},
+        {{"--niveau", "abc", "--sortie", "@/p.svg"}, "niveau invalide"},
+        {{"--mode", "les2"}, "« --sortie » est obligatoire"},
+        {{"--sortie", "@/p.jpg"}, "attendu .svg ou .png"},
+        {{"--sortie", "@/p"}, "attendu .svg ou .png"},
+        {{"--sortie", "@/absent/p.svg"}, "impossible d'écrire"},
+        {{"--sortie", "@/absent/p.png"}, "impossible d'écrire"},
+        {{"--sortie", "@/p.svg", "basse"}, "argument inattendu"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        std::vector<std::string> args = {"plan"};
+        for (std::string arg : c.args) {
+            if (arg.front() == '@') {
+                arg.replace(0, 1, dir.path().toStdString());
+            }
+            args.push_back(arg);
+        }
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 2) << c.why;
+        EXPECT_EQ(r.out, "") << c.why;
+        EXPECT_NE(r.err.find("oria : "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+        EXPECT_EQ(entriesOf(dir), QStringList()) << c.why;
+    }
 }
 
 // The real program, as a user or a script runs it: no display needed.
@@ -149,8 +302,12 @@ struct Process {
     QString out, err;
 };
 
-Process runOria(const QStringList& args) {
+// inChild runs in the new process just before the program starts.
+Process runOria(const QStringList& args, const std::function<void()>& inChild = {}) {
     QProcess p;
+    if (inChild) {
+        p.setChildProcessModifier(inChild);
+    }
     auto env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
@@ -194,6 +351,42 @@ TEST(CommandLineProgram, ErrorsGoToStderrWithStatus2) {
     const auto help = runOria({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage"));
+}
+
+TEST(CommandLineProgram, PlanOnAFullDiskLeavesNoFileAndKeepsTheOldOne) {
+    // A file size limit stands in for a full disk: writes past it fail (with the signal
+    // ignored, instead of ending the program).
+    const auto smallDisk = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, 4096);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+    for (const QString extension : {".svg", ".png"}) {
+        QTemporaryDir dir;
+        const QString old = dir.filePath("ancien" + extension);
+        const QString fresh = dir.filePath("nouveau" + extension);
+        {
+            QFile file(old);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("ancien contenu");
+        }
+        for (const QString& path : {old, fresh}) {
+            const auto r = runOria({"plan", "--resolution", "haute", "--sortie", path}, smallDisk);
+            EXPECT_EQ(r.status, 2) << path.toStdString();
+            EXPECT_TRUE(r.out.isEmpty());
+            EXPECT_TRUE(r.err.startsWith("oria : impossible d'écrire")) << r.err.toStdString();
+        }
+        EXPECT_EQ(contentsOf(old), "ancien contenu");
+        EXPECT_EQ(entriesOf(dir), QStringList{"ancien" + extension});
+
+        // With room enough the same call succeeds, headless.
+        const auto r = runOria({"plan", "--resolution", "haute", "--sortie", fresh});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty() && r.err.isEmpty());
+        EXPECT_GT(QFileInfo(fresh).size(), 4096);
+    }
 }
 
 } // namespace
