@@ -140,9 +140,10 @@ void Pro::buildPlaneControls(QWidget* total) {
 }
 
 void Pro::buildFigureTools(QWidget* total) {
+    constexpr int kFirstRow = 300; // below the frame's title
     Frame4_ = frame(total, "Frame4", QStringLiteral("Outils"), 6720, 1320, 2895, 3720);
     figures_ = new QButtonGroup(this);
-    int top = 240;
+    int top = kFirstRow;
     for (const FigureRow& row : kFigureRows) {
         auto* o = option(Frame4_, row.name, QString::fromUtf8(row.caption), 120, top, 1815);
         figures_->addButton(o, static_cast<int>(row.figure));
@@ -154,7 +155,7 @@ void Pro::buildFigureTools(QWidget* total) {
     figures_->button(static_cast<int>(Figure::Diagonale))->setChecked(true);
 
     auto textBox = [&](const char* name, const char* text, int row) {
-        auto* t = make<QLineEdit>(Frame4_, name, 1920, 225 + 300 * row, 615, 285);
+        auto* t = make<QLineEdit>(Frame4_, name, 1920, kFirstRow - 15 + 300 * row, 615, 285);
         t->setText(QString::fromLatin1(text));
         return t;
     };
@@ -162,11 +163,11 @@ void Pro::buildFigureTools(QWidget* total) {
     text_[1] = textBox("Text2", "45", 4);
     text_[2] = textBox("Text3", "60", 6);
     text_[3] = textBox("Text4", "50", 7);
-    label(Frame4_, "Label3", QStringLiteral("ouverture :"), 720, 240 + 300 * 4, 1095, 255)
+    label(Frame4_, "Label3", QStringLiteral("ouverture :"), 720, kFirstRow + 300 * 4, 1095, 255)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label(Frame4_, "Label9", QStringLiteral("% :"), 1440, 240 + 300 * 6, 375, 255)
+    label(Frame4_, "Label9", QStringLiteral("% :"), 1440, kFirstRow + 300 * 6, 375, 255)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label(Frame4_, "Label10", QStringLiteral("% :"), 1440, 240 + 300 * 7, 375, 255)
+    label(Frame4_, "Label10", QStringLiteral("% :"), 1440, kFirstRow + 300 * 7, 375, 255)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The text boxes of the rows without one stop short of the captions' width.
     for (auto* o : {figures_->button(static_cast<int>(Figure::AngleFixe)),
@@ -249,6 +250,7 @@ void Pro::GenererPlan() {
     const Plane plane =
         oria::GenererPlan(*selectedResolution(), *selectedMode(), Slider1_->sliderPosition());
     Picture1_->setBackgroundColour(plane.background);
+    EnCours_ = false; // the overlay is cleared: no rubber band left to erase
     Picture1_->setPlane(PaintPlane(plane, [this] { bar1_->setValue(bar1_->value() + 1); }));
     bar1_->setValue(0);
 }

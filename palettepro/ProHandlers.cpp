@@ -137,8 +137,8 @@ void Pro::Command1_Click() {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
     }
-    Picture1_->setPlane(plane);
     EnCours_ = false;
+    Picture1_->setPlane(plane);
     deselectPlaneOptions();
     Frame3_->setEnabled(false);
 }

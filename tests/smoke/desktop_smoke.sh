@@ -22,6 +22,12 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/n
     echo "the tip of the day did not appear"
     exit 1
 }
+# F5 opens Razezev Aru; closing the harmony window closes it too.
+xdotool windowactivate --sync "$window" key --clearmodifiers F5
+timeout 30 xdotool search --sync --onlyvisible --name '^Razezev Aru 1.0$' >/dev/null || {
+    echo "Razezev Aru did not open"
+    exit 1
+}
 # Alt+F4 as a user presses it; the window manager may hand it to the tip window first, so
 # press again until the program has ended.
 for _ in $(seq 1 20); do
