@@ -9,21 +9,9 @@ namespace oria {
 
 namespace {
 
-enum class Component { Saturation, Luminosite };
-
-// Thresholds 99 and 1 on purpose: 99.5 becomes 100 and 0.5 becomes 0.
-void stepDerivedColours(Palette& palette, Component which, double delta) {
+void stepDerivedColours(Palette& palette, Adjustment step) {
     for (std::size_t k = 1; k < palette.size(); ++k) {
-        Hsv hsv = ColourToHsv(palette[k]);
-        double& value = which == Component::Saturation ? hsv.Saturation : hsv.Luminosite;
-        value = value + delta;
-        if (delta > 0 && value > 99) {
-            value = 100;
-        }
-        if (delta < 0 && value < 1) {
-            value = 0;
-        }
-        palette[k] = HsvToColour(hsv);
+        palette[k] = StepColour(palette[k], step);
     }
 }
 
@@ -37,17 +25,36 @@ template <std::size_t N> void permute(Palette& palette, const std::array<int, N>
 
 } // namespace
 
+// Thresholds 99 and 1 on purpose: 99.5 becomes 100 and 0.5 becomes 0.
+Colour StepColour(Colour c, Adjustment step) {
+    const bool saturation = step == Adjustment::SatPlus || step == Adjustment::SatMoins;
+    const bool up = step == Adjustment::LumPlus || step == Adjustment::SatPlus;
+    if (!saturation && !up && step != Adjustment::LumMoins) {
+        return c;
+    }
+    Hsv hsv = ColourToHsv(c);
+    double& value = saturation ? hsv.Saturation : hsv.Luminosite;
+    value = value + (up ? 5 : -5);
+    if (up && value > 99) {
+        value = 100;
+    }
+    if (!up && value < 1) {
+        value = 0;
+    }
+    return HsvToColour(hsv);
+}
+
 void HarmonieLumPlus(Palette& palette) {
-    stepDerivedColours(palette, Component::Luminosite, 5);
+    stepDerivedColours(palette, Adjustment::LumPlus);
 }
 void HarmonieLumMoins(Palette& palette) {
-    stepDerivedColours(palette, Component::Luminosite, -5);
+    stepDerivedColours(palette, Adjustment::LumMoins);
 }
 void HarmonieSatPlus(Palette& palette) {
-    stepDerivedColours(palette, Component::Saturation, 5);
+    stepDerivedColours(palette, Adjustment::SatPlus);
 }
 void HarmonieSatMoins(Palette& palette) {
-    stepDerivedColours(palette, Component::Saturation, -5);
+    stepDerivedColours(palette, Adjustment::SatMoins);
 }
 
 int WebSafeComponent(int x) {

@@ -10,6 +10,12 @@ namespace oria {
 
 // In-place changes of the current harmony. n is the number of colours shown (2..5).
 
+enum class Adjustment { LumPlus, LumMoins, SatPlus, SatMoins, WebSafe, Cycler, Melanger, Classer };
+
+// Value ("luminosité") or saturation +/-5 points on one colour; above 99 after a step up
+// becomes 100, below 1 after a step down becomes 0. Other adjustments leave c as it is.
+Colour StepColour(Colour c, Adjustment step);
+
 // Value ("luminosité") or saturation +/-5 points on Couleur2..Couleur5, all four whatever n.
 void HarmonieLumPlus(Palette& palette);
 void HarmonieLumMoins(Palette& palette);
@@ -28,8 +34,6 @@ void HarmonieMelanger(Palette& palette, int n, RandomSource& random);
 
 // Sorts the shown colours from the lightest to the darkest; equal values keep their order.
 void HarmonieClasser(Palette& palette, int n);
-
-enum class Adjustment { LumPlus, LumMoins, SatPlus, SatMoins, WebSafe, Cycler, Melanger, Classer };
 
 struct AdjustmentItem {
     Adjustment adjustment;

@@ -4,6 +4,7 @@
 #include "HarmonyBar.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
+#include "widgets/Builders.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/ScrollFrame.h"
@@ -233,14 +234,7 @@ void Form1::Check2_Click() {
 // ---- base colour and fine tuning ----
 
 void Form1::Slider_Scroll(QSlider* moved) {
-    // actionTriggered comes before the value is applied; the position is already the new one.
-    module_.Couleur1 = RGB(slider_[0]->sliderPosition(), slider_[1]->sliderPosition(),
-                           slider_[2]->sliderPosition());
-    for (int i = 0; i < 3; ++i) {
-        if (slider_[i] == moved) {
-            sliderLabel_[i]->setText(QString::number(moved->sliderPosition()));
-        }
-    }
+    module_.Couleur1 = ComponentsMoved(moved, slider_, sliderLabel_);
     CalculerHarmonie();
 }
 
@@ -261,12 +255,7 @@ void Form1::Command6_Click() {
 // Sliders and their number labels follow the base colour; moving them from here runs no
 // slider reaction.
 void Form1::showSliders(Colour c) {
-    const Rgb rgb = SplitColour(c);
-    const int values[] = {rgb.Rouge, rgb.Vert, rgb.Bleu};
-    for (int i = 0; i < 3; ++i) {
-        slider_[i]->setValue(values[i]);
-        sliderLabel_[i]->setText(QString::number(values[i]));
-    }
+    ShowComponents(c, slider_, sliderLabel_);
 }
 
 void Form1::showHandedBack() {

@@ -74,11 +74,9 @@ constexpr SlotRow kSlotRows[] = {
 } // namespace
 
 Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent)
-    : QDialog(parent), module_(module), platform_(platform), windows_(windows) {
-    setObjectName("Pro");
-    setWindowTitle(QStringLiteral("Razezev Aru 1.0"));
-    setWindowFlag(Qt::WindowMinMaxButtonsHint);
-    setSizeGripEnabled(false);
+    : HandBackDialog(module, windows, parent, "Pro", QStringLiteral("Razezev Aru 1.0"),
+                     QSize(kContentWidth, kContentHeight)),
+      platform_(platform) {
     buildControls();
     connectControls();
     ResizeToDesign(this);
@@ -86,23 +84,18 @@ Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget*
 }
 
 void Pro::buildControls() {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    frame_ = new ScrollFrame(this, QSize(kContentWidth, kContentHeight));
-    layout->addWidget(frame_, 1);
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar1");
     bar->setFixedHeight(Px(kStatusHeight));
     statusText_ =
         AddStatusPanel(bar, "StatusBar1_Panel1", QStringLiteral("Oria 1.0 - Razezev aru"), true);
-    layout->addWidget(bar);
+    contentLayout()->addWidget(bar);
 
-    QWidget* total = frame_->total();
+    QWidget* total = scrollFrame()->total();
     buildPlaneControls(total);
     buildFigureTools(total);
     buildResults(total);
-    frame_->setDesignSize(frame_->fullSize());
+    scrollFrame()->setDesignSize(scrollFrame()->fullSize());
 
     transfert_ = MakeTransfertMenu(this, QStringLiteral("Copier dans presse papier"));
 }

@@ -4,9 +4,7 @@
 #include "Figures.h"
 #include "core/Module1.h"
 #include "platform/Platform.h"
-#include "widgets/WindowDirectory.h"
-
-#include <QDialog>
+#include "widgets/HandBackDialog.h"
 #include <optional>
 
 class QButtonGroup;
@@ -24,11 +22,10 @@ namespace oria {
 
 class ColourPicture;
 class PlanePicture;
-class ScrollFrame;
 
 // Razezev Aru, the geometric picker: figures dragged on a colour plane pick several
 // colours at once into five result slots, handed back to the harmony on "OK".
-class Pro : public QDialog {
+class Pro : public HandBackDialog {
     Q_OBJECT
 public:
     Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent = nullptr);
@@ -42,10 +39,6 @@ public:
     std::optional<Resolution> selectedResolution() const;
     std::optional<PlaneMode> selectedMode() const;
     Figure selectedFigure() const;
-
-public slots:
-    void done(int result) override;
-    void reject() override;
 
 private slots:
     void resolution_Click();
@@ -63,6 +56,9 @@ private slots:
     void Command2_Click();
     void Command3_Click();
 
+protected:
+    void handBack() override;
+
 private:
     void Form_Load();
     void buildControls();
@@ -75,11 +71,8 @@ private:
     FigureParameters figureParameters() const;
     int selectedSlot() const;
 
-    Module1& module_;
     Platform& platform_;
-    WindowDirectory& windows_;
 
-    ScrollFrame* frame_ = nullptr;
     PlanePicture* Picture1_ = nullptr;
     QRadioButton* resolution_[3] = {}; // in kResolutions order: Option1, Option2, Option6
     QRadioButton* mode_[3] = {};       // in kPlaneModes order: Option3, Option4, Option5
@@ -101,7 +94,6 @@ private:
     Palette ProCouleur_{};
     FigureState figure_;
     bool EnCours_ = false;
-    bool unloaded_ = false;
 };
 
 } // namespace oria

@@ -257,30 +257,15 @@ void Pro::pressepapier_Click() {
 // ---- closing ----
 
 void Pro::Command2_Click() {
-    module_.RetourDialogue = 2;
-    accept();
+    acceptAndClose();
 }
 
 void Pro::Command3_Click() {
-    module_.RetourDialogue = 1;
-    QDialog::reject();
+    cancelAndClose();
 }
 
-// Esc and the close box cancel, as "Annuler" does.
-void Pro::reject() {
-    Command3_Click();
-}
-
-void Pro::done(int result) {
-    // Whatever closes the window, the colours go back only when "OK" was pressed.
-    if (!unloaded_) {
-        unloaded_ = true;
-        if (module_.RetourDialogue == 2) {
-            module_.setHarmony(ProCouleur_);
-            windows_.notifyHandBack();
-        }
-    }
-    QDialog::done(result);
+void Pro::handBack() {
+    module_.setHarmony(ProCouleur_);
 }
 
 } // namespace oria

@@ -70,6 +70,30 @@ inline QLabel* label(QWidget* parent, const QString& name, const QString& text, 
     return l;
 }
 
+// Three component sliders and their number labels show colour c; setting them from the
+// program runs no slider reaction.
+inline void ShowComponents(Colour c, QSlider* const (&sliders)[3], QLabel* const (&labels)[3]) {
+    const Rgb rgb = SplitColour(c);
+    const int values[] = {rgb.Rouge, rgb.Vert, rgb.Bleu};
+    for (int i = 0; i < 3; ++i) {
+        sliders[i]->setValue(values[i]);
+        labels[i]->setText(QString::number(values[i]));
+    }
+}
+
+// The user moved one of three component sliders: its number follows; returns the colour
+// they now give. actionTriggered comes before the value is applied, so positions are read.
+inline Colour ComponentsMoved(const QSlider* moved, QSlider* const (&sliders)[3],
+                              QLabel* const (&labels)[3]) {
+    for (int i = 0; i < 3; ++i) {
+        if (sliders[i] == moved) {
+            labels[i]->setText(QString::number(moved->sliderPosition()));
+        }
+    }
+    return RGB(sliders[0]->sliderPosition(), sliders[1]->sliderPosition(),
+               sliders[2]->sliderPosition());
+}
+
 // A window opens at its designed size, unless the screen is smaller (Qt would otherwise
 // cap it at 2/3 of the screen).
 inline void ResizeToDesign(QWidget* window) {

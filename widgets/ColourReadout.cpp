@@ -18,10 +18,11 @@ void ColourReadout::show(Colour c) const {
     status->setText(QString::fromStdString(ReadoutText(SplitColour(c))));
 }
 
-QMenu* MakeTransfertMenu(QWidget* parent, const QString& itemText) {
-    auto* menu = new QMenu(QStringLiteral("Transfert"), parent);
+QMenu* MakeTransfertMenu(QWidget* parent, const QString& itemText, const QString& title,
+                         const QString& itemName) {
+    auto* menu = new QMenu(title, parent);
     menu->setObjectName("transfert");
-    menu->addAction(itemText)->setObjectName("pressepapier");
+    menu->addAction(itemText)->setObjectName(itemName);
     return menu;
 }
 

@@ -25,9 +25,11 @@ struct ColourReadout {
     void show(Colour c) const;
 };
 
-// The hidden "Transfert" menu, shown only as the pop-up of the colour pictures; its one
-// item `pressepapier` copies a #RRGGBB text.
-QMenu* MakeTransfertMenu(QWidget* parent, const QString& itemText);
+// The hidden `transfert` menu, shown only as the pop-up of the colour pictures; its one
+// item copies a #RRGGBB text. Each window titles and names them its own way.
+QMenu* MakeTransfertMenu(QWidget* parent, const QString& itemText,
+                         const QString& title = QStringLiteral("Transfert"),
+                         const QString& itemName = QStringLiteral("pressepapier"));
 
 // A sunken status-bar panel; `stretch` panels share the width, the others keep to the right.
 QLabel* AddStatusPanel(QStatusBar* bar, const QString& name, const QString& text, bool stretch);

@@ -10,13 +10,11 @@ namespace oria {
 namespace {
 constexpr int kMarginTwips = 120; // where `total` sits when not scrolled
 constexpr int kBarTwips = 255;    // thickness of the scroll bars
-constexpr int kEndGapTwips = 425; // far edge of the content, inside the window, at full scroll
-constexpr int kStatusTwips = 375; // the status bar the gap was measured with
 } // namespace
 
-ScrollFrame::ScrollFrame(QWidget* parent, QSize contentTwips)
+ScrollFrame::ScrollFrame(QWidget* parent, QSize contentTwips, QSize endGapTwips)
     : QWidget(parent), total_(new QWidget(this)), hsb_(new QScrollBar(Qt::Horizontal, this)),
-      vsb_(new QScrollBar(Qt::Vertical, this)), pctCoin_(new QWidget(this)) {
+      vsb_(new QScrollBar(Qt::Vertical, this)), pctCoin_(new QWidget(this)), endGap_(endGapTwips) {
     setObjectName("frame");
     total_->setObjectName("total");
     hsb_->setObjectName("hsb");
@@ -63,7 +61,7 @@ void ScrollFrame::Form_Resize() {
         if (h - hsb_->height() > 0) {
             hsb_->setGeometry(0, h - hsb_->height(), availW, hsb_->height());
             // At the far end the right edge of the content stands inside the window.
-            resetBar(hsb_, (w - total_->width()) - Px(kEndGapTwips));
+            resetBar(hsb_, (w - total_->width()) - Px(endGap_.width()));
             hsb_->show();
         }
     } else {
@@ -72,7 +70,7 @@ void ScrollFrame::Form_Resize() {
     if (needV && w - vsb_->width() > 0) {
         vsb_->setGeometry(w - vsb_->width(), 0, vsb_->width(), availH);
         // Measured from the visible area, so that a horizontal bar never hides the end.
-        resetBar(vsb_, (availH - total_->height()) - Px(kEndGapTwips - kStatusTwips));
+        resetBar(vsb_, (availH - total_->height()) - Px(endGap_.height()));
     }
     if (needH && needV) {
         pctCoin_->move(availW, availH);

@@ -13,7 +13,13 @@ class ScrollFrame : public QWidget {
     Q_OBJECT
 public:
     // contentTwips: the size of `total`, taken once as the window's designed content.
-    ScrollFrame(QWidget* parent, QSize contentTwips);
+    // endGapTwips: at the far end of a scroll, how far inside the frame the content's right
+    // and bottom edges stand.
+    ScrollFrame(QWidget* parent, QSize contentTwips, QSize endGapTwips = kStatusBarEndGap);
+
+    // The windows with a status bar below the frame were designed with a 425-twip gap that
+    // counted the status bar's 375 twips in the height.
+    static constexpr QSize kStatusBarEndGap{425, 425 - 375};
 
     QWidget* total() const { return total_; }
     QScrollBar* hsb() const { return hsb_; }
@@ -42,6 +48,7 @@ private:
     // Scroll bar values count pixels from the start; `total` moves left (up) by as much.
     QWidget* pctCoin_;
     QSize designSize_;
+    QSize endGap_;
 };
 
 } // namespace oria

@@ -1,0 +1,46 @@
+#include "HandBackDialog.h"
+
+#include <QVBoxLayout>
+
+namespace oria {
+
+HandBackDialog::HandBackDialog(Module1& module, WindowDirectory& windows, QWidget* parent,
+                               const QString& name, const QString& title, QSize contentTwips,
+                               QSize endGapTwips)
+    : QDialog(parent), module_(module), windows_(windows), layout_(new QVBoxLayout(this)),
+      frame_(new ScrollFrame(this, contentTwips, endGapTwips)) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(frame_, 1);
+}
+
+void HandBackDialog::acceptAndClose() {
+    module_.RetourDialogue = 2;
+    accept();
+}
+
+void HandBackDialog::cancelAndClose() {
+    module_.RetourDialogue = 1;
+    QDialog::reject();
+}
+
+void HandBackDialog::reject() {
+    cancelAndClose();
+}
+
+void HandBackDialog::done(int result) {
+    // Whatever closes the window, the colours go back only when "OK" was pressed.
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (module_.RetourDialogue == 2) {
+            handBack();
+            windows_.notifyHandBack();
+        }
+    }
+    QDialog::done(result);
+}
+
+} // namespace oria
