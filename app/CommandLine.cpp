@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "PlanCommand.h"
 
+#include "contrast/Legibility.h"
 #include "harmony/Adjustments.h"
 #include "harmony/HarmonyEngine.h"
 
@@ -19,6 +20,7 @@ const char* const kUsage =
     "  oria harmonie --type TYPE --nombre N [--reglage-fin K] COULEUR...\n"
     "  oria ajuster --operation OP --nombre N C1 C2 C3 C4 C5\n"
     "  oria plan [--resolution R] [--mode M] [--niveau L] --sortie FICHIER\n"
+    "  oria contraste TEXTE FOND\n"
     "  oria --help               affiche cette aide\n"
     "\n"
     "harmonie : calcule l'harmonie de chaque couleur de base et écrit une ligne par couleur,\n"
@@ -41,6 +43,10 @@ const char* const kUsage =
     "           (les deux, en deux bandes) ; saturation par défaut\n"
     "  L        niveau de l'autre composante, entier de 0 à 200 (100 par défaut),\n"
     "           sans effet avec les2\n"
+    "\n"
+    "contraste : lisibilité de la couleur TEXTE sur la couleur FOND (#RRGGBB ou RRGGBB) :\n"
+    "            rapport de contraste WCAG 2 et verdicts AA, AA grand texte, AAA, AAA grand\n"
+    "            texte (oui/non), puis contraste APCA Lc, positif pour un texte sombre.\n"
     "\n"
     "Une commande invalide écrit un message sur la sortie d'erreur et se termine avec le code 2.\n";
 
@@ -284,6 +290,17 @@ std::string runPlan(const std::vector<std::string>& args) {
     return {};
 }
 
+std::string runContraste(const std::vector<std::string>& args) {
+    const Arguments a = splitArguments(args, 1, {});
+    if (a.positional.size() != 2) {
+        throw UsageError("contraste attend deux couleurs, TEXTE puis FOND (nombre reçu : " +
+                         std::to_string(a.positional.size()) + ").");
+    }
+    const Colour text = parseColour(a.positional[0]);
+    const Colour background = parseColour(a.positional[1]);
+    return LegibilityLine(MeasureLegibility(text, background)) + '\n';
+}
+
 bool asksForHelp(const std::vector<std::string>& args) {
     return std::find_if(args.begin(), args.end(), [](const std::string& a) {
                return a == "--help" || a == "-h";
@@ -309,6 +326,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = runAjuster(args, random);
         } else if (args[0] == "plan") {
             result = runPlan(args);
+        } else if (args[0] == "contraste") {
+            result = runContraste(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }

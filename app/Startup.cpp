@@ -17,6 +17,7 @@
 namespace oria {
 
 AppWindows::~AppWindows() {
+    delete contraste_;
     delete pro_;
     delete tip_;
 }
@@ -49,40 +50,57 @@ void AppWindows::showTips(QWidget* parent) {
 }
 
 bool AppWindows::isAvailable(Window window) const {
-    // The contrast viewer and the composer are not part of this build yet.
-    return window == Window::Pro;
+    // The composer is not part of this build yet.
+    return window != Window::Compo;
 }
 
-Pro* AppWindows::proWindow(QWidget* parent) {
-    if (!pro_) {
-        pro_ = new Pro(module_, platform_, *this, parent);
-        pro_->setAttribute(Qt::WA_DeleteOnClose);
+template <class W> W* AppWindows::instance(QPointer<W>& slot, QWidget* parent) {
+    if (!slot) {
+        slot = new W(module_, platform_, *this, parent);
+        slot->setAttribute(Qt::WA_DeleteOnClose);
     }
-    return pro_;
+    return slot;
+}
+
+QDialog* AppWindows::dialog(Window window, QWidget* parent) {
+    switch (window) {
+    case Window::Pro:
+        return instance(pro_, parent);
+    case Window::Contraste:
+        return instance(contraste_, parent);
+    case Window::Compo:
+        break;
+    }
+    return nullptr;
 }
 
 void AppWindows::show(Window window, QWidget* parent) {
-    if (window != Window::Pro) {
-        return;
+    // Already open: brought forward as it is, with its own colours.
+    if (QDialog* d = dialog(window, parent)) {
+        d->show();
+        d->raise();
+        d->activateWindow();
     }
-    Pro* pro = proWindow(parent);
-    pro->show();
-    pro->raise();
-    pro->activateWindow();
 }
 
 bool AppWindows::showModal(Window window, QWidget* parent) {
-    if (window != Window::Pro) {
+    QDialog* d = dialog(window, parent);
+    if (!d) {
         return false;
     }
-    proWindow(parent)->exec();
+    // Already open modeless: that same window becomes modal, so the user's work in it is
+    // kept; modality only takes effect when the window is shown again.
+    d->hide();
+    d->exec();
     // The window is gone by now; what it decided stays in the shared state.
     return module_.RetourDialogue == 2;
 }
 
 void AppWindows::unloadAll() {
-    if (pro_) {
-        pro_->close();
+    for (QDialog* d : {static_cast<QDialog*>(pro_), static_cast<QDialog*>(contraste_)}) {
+        if (d) {
+            d->close();
+        }
     }
     if (tip_) {
         tip_->close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/Contraste.h"
 #include "core/Module1.h"
 #include "frmTip.h"
 #include "palettepro/Pro.h"
@@ -27,15 +28,19 @@ public:
 
     frmTip* tips() const { return tip_; }
     Pro* pro() const { return pro_; }
+    Contraste* contraste() const { return contraste_; }
 
 private:
     Module1& module_;
     Platform& platform_;
-    // Created on first use and deleted when closed, so the next use starts afresh.
-    Pro* proWindow(QWidget* parent);
+    // Created on first use and deleted when closed, so the next use starts afresh; null for
+    // the windows this build does not have.
+    QDialog* dialog(Window window, QWidget* parent);
+    template <class W> W* instance(QPointer<W>& slot, QWidget* parent);
 
     QPointer<frmTip> tip_;
     QPointer<Pro> pro_;
+    QPointer<Contraste> contraste_;
 };
 
 class Form1;

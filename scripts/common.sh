@@ -8,7 +8,7 @@ PACKAGES=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation qt6-translations-l10n
+    fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 
 log() { printf '%s\n' "$*" >&2; }

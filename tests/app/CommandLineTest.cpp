@@ -96,6 +96,25 @@ TEST(CommandLineAjuster, PrintsTheFiveSlots) {
     }
 }
 
+TEST(CommandLineContraste, OneLineForScripts) {
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } cases[] = {
+        {{"contraste", "#767676", "#FFFFFF"},
+         "wcag=4.54 aa=oui aa-grand=oui aaa=non aaa-grand=oui apca=71.6\n"},
+        {{"contraste", "777777", "ffffff"},
+         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"},
+        {{"contraste", "#ffffff", "000000"},
+         "wcag=21.00 aa=oui aa-grand=oui aaa=oui aaa-grand=oui apca=-107.9\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
 TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
     const std::vector<std::string> h = {"harmonie", "--type", "Moderne", "--nombre", "2"};
     auto with = [&](std::vector<std::string> more) {
@@ -133,6 +152,11 @@ TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
          "#000000", "#000000"},
         {"ajuster", "--operation", "cycler", "--nombre", "7", "#000000", "#000000", "#000000",
          "#000000", "#000000"},
+        {"contraste", "#000000"},
+        {"contraste", "#000000", "#FFFFFF", "#FFFFFF"},
+        {"contraste", "#00000", "#FFFFFF"},
+        {"contraste", "000000", "blanc"},
+        {"contraste", "--fond", "FFFFFF", "000000"},
     };
     for (const auto& args : cases) {
         const Result r = run(args);

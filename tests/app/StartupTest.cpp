@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(AppWindows, TipWindowIsASingleInstanceUnloadedWithTheRest) {
     Module1 module;
     test::FakePlatform platform;
     AppWindows windows(module, platform);
-    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Contraste));
+    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Compo));
 
     platform.settings["Show Tips at Startup"] = "0";
     windows.showTips(nullptr);
@@ -83,6 +84,33 @@ TEST(AppWindows, RazezevAruIsOneInstanceModelessOrModalAndStartsAfreshEachTime) 
         EXPECT_EQ(windows.showModal(W::Pro, nullptr), std::string(button) == "Command2");
         EXPECT_TRUE(test::waitFor([&] { return windows.pro() == nullptr; }));
     }
+}
+
+TEST(AppWindows, VizozuduKeepsItsColoursWhenAskedForAgainEvenModally) {
+    test::application();
+    Module1 module;
+    module.setHarmony({RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), 0, 0});
+    test::FakePlatform platform;
+    AppWindows windows(module, platform);
+    using W = WindowDirectory::Window;
+    windows.show(W::Contraste, nullptr);
+    Contraste* open = windows.contraste();
+    ASSERT_NE(open, nullptr);
+    open->findChild<QSlider*>("Slider1")->setSliderPosition(99); // colour 1 edited
+    module.Couleur1 = RGB(50, 50, 50);
+    windows.show(W::Contraste, nullptr);
+    EXPECT_EQ(windows.contraste(), open);
+    EXPECT_EQ(open->colours().colour[0], RGB(99, 2, 3)) << "brought forward as it was";
+
+    // The composer asking for it modally gets that same window, now modal, edits and all.
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(windows.contraste(), open);
+        EXPECT_TRUE(open->isModal());
+        open->findChild<QPushButton*>("Command9")->click();
+    });
+    EXPECT_TRUE(windows.showModal(W::Contraste, nullptr));
+    EXPECT_EQ(module.Couleur1, RGB(99, 2, 3));
+    EXPECT_TRUE(test::waitFor([&] { return windows.contraste() == nullptr; }));
 }
 
 } // namespace

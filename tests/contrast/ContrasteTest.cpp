@@ -1,0 +1,174 @@
+#include "contrast/Contraste.h"
+#include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
+#include "support/QtTestSupport.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+constexpr Colour kC1 = RGB(200, 30, 30);
+constexpr Colour kC2 = RGB(20, 20, 200);
+constexpr Colour kC3 = RGB(240, 240, 20);
+
+class ContrasteTest : public ::testing::Test {
+protected:
+    void open(int count) {
+        test::application();
+        module.setHarmony({kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)});
+        module.NbCouleursContraste = count;
+        windows.setHandBackListener([this] { ++handBacks; });
+        window = std::make_unique<Contraste>(module, platform, windows);
+        window->show();
+    }
+    template <class T = QWidget> T* child(const QString& name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    QString text(const QString& name) { return child<QLabel>(name)->text(); }
+    Colour at(const QString& picture, int x, int y) {
+        return FromQColor(child(picture)->grab().toImage().pixelColor(x, y));
+    }
+    bool checked(const QString& name) { return child<QRadioButton>(name)->isChecked(); }
+
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows;
+    int handBacks = 0;
+    std::unique_ptr<Contraste> window;
+};
+
+TEST_F(ContrasteTest, OpensWithTwoOrThreeColoursInEveryView) {
+    const struct {
+        int count;
+        std::vector<Colour> bands; // left to right
+        Colour ground;             // below the upper band of the figure view
+        Colour nearLine;           // the lines view, on its second line
+        bool thirdPairs;
+    } cases[] = {
+        {2, {kC1, kC2}, kC2, kC2, false},
+        {3, {kC1, kC2, kC3}, kC3, kC3, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        open(c.count);
+        EXPECT_EQ(window->windowTitle(), "contrast");
+        EXPECT_EQ(module.RetourDialogue, 0);
+        EXPECT_EQ(checked("Option1"), c.count == 2);
+        EXPECT_EQ(checked("Option2"), c.count == 3);
+        EXPECT_EQ(child("Option5")->isEnabled(), c.count == 3);
+        EXPECT_TRUE(checked("Option3"));
+        EXPECT_EQ(text("Label1"), "200");
+        EXPECT_EQ(text("Label7"), "#C81E1E");
+        const int band = 233 / c.count;
+        for (std::size_t i = 0; i < c.bands.size(); ++i) {
+            EXPECT_EQ(at("Picture3", band / 2 + band * static_cast<int>(i), 40), c.bands[i]);
+        }
+        EXPECT_EQ(at("Picture1", 10, 10), kC2) << "upper band";
+        EXPECT_EQ(at("Picture1", 10, 200), c.ground);
+        EXPECT_EQ(at("Picture1", 100, 100), kC1) << "the figure";
+        EXPECT_EQ(at("Picture2", 21, 22), kC1) << "the field between lines";
+        EXPECT_EQ(at("Picture2", 14, 14), c.nearLine);
+        EXPECT_EQ(at("Picture2", 29, 29), kC2);
+        EXPECT_EQ(text("Ratio21"), "1,86:1");
+        EXPECT_EQ(child("Paire31")->isVisible(), c.thirdPairs);
+        EXPECT_EQ(child("Paire32")->isVisible(), c.thirdPairs);
+    }
+}
+
+TEST_F(ContrasteTest, EditingOneColourAtATime) {
+    open(3);
+    click("Option5");
+    EXPECT_EQ(text("Label3"), "20");
+    click("Option1"); // back to two colours: the editing moves to colour 2
+    EXPECT_TRUE(checked("Option4"));
+    EXPECT_FALSE(child("Option5")->isEnabled());
+    EXPECT_EQ(text("Label3"), "200");
+
+    click("Option3");
+    child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderToMaximum);
+    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
+    child<QSlider>("Slider3")->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(window->colours().colour[0], RGB(255, 128, 0));
+    EXPECT_EQ(text("Label2"), "128");
+    EXPECT_EQ(text("Label7"), "#FF8000");
+    EXPECT_EQ(at("Picture3", 20, 40), RGB(255, 128, 0));
+    EXPECT_EQ(text("Ratio21"), "4,25:1") << "the read-out follows";
+    EXPECT_EQ(text("Lc21"), "Lc 41,8");
+
+    // "Lum. moins" on a value of 3 gives black; the sliders follow.
+    platform.colourAnswers = {RGB(3, 1, 2)};
+    click("Command3");
+    EXPECT_EQ(platform.colourDialogStarts.back(), RGB(255, 128, 0));
+    EXPECT_EQ(text("Label1"), "3") << "the numbers stay with the sliders";
+    click("Command6");
+    EXPECT_EQ(window->colours().colour[0], RGB(0, 0, 0));
+    EXPECT_EQ(text("Label7"), "#000000");
+    click("Command5");
+    EXPECT_EQ(window->colours().colour[0], RGB(13, 13, 13));
+}
+
+TEST_F(ContrasteTest, RandomDrawsReseedAndTheSlidersShowTheLastColour) {
+    open(3);
+    platform.randomSource =
+        test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
+    click("Command1");
+    EXPECT_EQ(platform.randomSource.reseeds, 1);
+    EXPECT_EQ(window->colours().colour[0], RGB(0, 128, 255)) << "127.5 rounds to even";
+    click("Command2");
+    EXPECT_EQ(platform.randomSource.reseeds, 2);
+    EXPECT_EQ(window->colours().colour[0], RGB(51, 102, 153));
+    EXPECT_EQ(window->colours().colour[1], RGB(26, 76, 230));
+    EXPECT_EQ(window->colours().colour[2], RGB(0, 128, 255));
+    EXPECT_EQ(text("Label1"), "0") << "colour 3 is the last drawn";
+}
+
+TEST_F(ContrasteTest, ReadoutPopupAndClipboard) {
+    open(2);
+    QTest::mouseMove(child("Picture3"), QPoint(200, 40));
+    EXPECT_EQ(text("Label8"), "#1414C8");
+    EXPECT_EQ(child("Picture3")->toolTip(), "R:20 V:20 B:200");
+    auto* menu = child<QMenu>("transfert");
+    QTest::mouseClick(child("Picture2"), Qt::RightButton, {}, QPoint(21, 22));
+    EXPECT_FALSE(menu->isVisible()) << "the lines view has no pop-up";
+    QTest::mouseClick(child("Picture1"), Qt::RightButton, {}, QPoint(100, 100));
+    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    menu->findChild<QAction*>("presspap")->trigger();
+    menu->close();
+    EXPECT_EQ(platform.clipboard, "#1414C8") << "the colour last pointed at, not the one clicked";
+}
+
+TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
+    for (const char* how : {"Command9", "Command4", "Esc"}) {
+        SCOPED_TRACE(how);
+        handBacks = 0;
+        open(2);
+        child<QSlider>("Slider2")->setSliderPosition(99);
+        const bool ok = std::string(how) == "Command9";
+        if (std::string(how) == "Esc") {
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        } else {
+            click(how);
+        }
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(module.RetourDialogue, ok ? 2 : 1);
+        EXPECT_EQ(module.Couleur1, ok ? RGB(200, 99, 30) : kC1);
+        EXPECT_EQ(module.Couleur2, kC2);
+        EXPECT_EQ(module.Couleur3, kC3);
+        EXPECT_EQ(module.Couleur4, RGB(1, 1, 1));
+        EXPECT_EQ(handBacks, ok ? 1 : 0);
+    }
+}
+
+} // namespace
+} // namespace oria
