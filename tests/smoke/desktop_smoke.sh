@@ -22,12 +22,14 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/n
     echo "the tip of the day did not appear"
     exit 1
 }
-# F5 opens Razezev Aru; closing the harmony window closes it too.
-xdotool windowactivate --sync "$window" key --clearmodifiers F5
-timeout 30 xdotool search --sync --onlyvisible --name '^Razezev Aru 1.0$' >/dev/null || {
-    echo "Razezev Aru did not open"
-    exit 1
-}
+# F5 opens Razezev Aru and F6 the contrast viewer; closing the harmony window closes them.
+for key_title in "F5:^Razezev Aru 1.0$" "F6:^contrast$"; do
+    xdotool windowactivate --sync "$window" key --clearmodifiers "${key_title%%:*}"
+    timeout 30 xdotool search --sync --onlyvisible --name "${key_title#*:}" >/dev/null || {
+        echo "${key_title%%:*} opened no window"
+        exit 1
+    }
+done
 # Alt+F4 as a user presses it; the window manager may hand it to the tip window first, so
 # press again until the program has ended.
 for _ in $(seq 1 20); do
