@@ -1,4 +1,7 @@
 #include "CommandLine.h"
+#include "Arguments.h"
+#include "GrilleCommand.h"
+#include "PageCommand.h"
 #include "PlanCommand.h"
 
 #include "contrast/Legibility.h"
@@ -52,51 +55,8 @@ const char* const kUsage =
 
 namespace {
 
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// A well-formed call that could not be carried out (a file that cannot be written).
-struct CommandFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-std::optional<long> parseInteger(const std::string& text) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() || digits.front() == '+') {
-        return std::nullopt;
-    }
-    long value = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-Colour parseColour(const std::string& text) {
-    std::string_view hex = text;
-    if (!hex.empty() && hex.front() == '#') {
-        hex.remove_prefix(1);
-    }
-    unsigned value = 0;
-    const bool allHex = hex.size() == 6 &&
-                        hex.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-    if (!allHex) {
-        throw UsageError("couleur invalide « " + text +
-                         " » : attendu #RRGGBB ou RRGGBB en hexadécimal.");
-    }
-    std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
-    // Text reads RRGGBB, the colour value is laid out 0x00BBGGRR.
-    return RGB(static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-               static_cast<int>(value & 0xFF));
-}
-
 int parseCount(const std::string& text) {
-    const auto n = parseInteger(text);
+    const auto n = ParseInteger(text);
     if (!n || *n < 2 || *n > 5) {
         throw UsageError("nombre de couleurs invalide « " + text +
                          " » : attendu un entier de 2 à 5.");
@@ -106,7 +66,7 @@ int parseCount(const std::string& text) {
 
 HarmonyType parseType(const std::string& text) {
     std::optional<HarmonyType> type;
-    if (const auto index = parseInteger(text)) {
+    if (const auto index = ParseInteger(text)) {
         if (*index >= 0 && *index <= 9) {
             type = static_cast<HarmonyType>(*index);
         }
@@ -136,51 +96,6 @@ Adjustment parseOperation(const std::string& text) {
                      "classer.");
 }
 
-// Splits "--name value" (or "--name=value") options from the positional arguments.
-struct Arguments {
-    std::map<std::string, std::string> options;
-    std::vector<std::string> positional;
-};
-
-Arguments splitArguments(const std::vector<std::string>& args, std::size_t first,
-                         const std::vector<std::string>& allowed) {
-    Arguments out;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
-            out.positional.push_back(arg);
-            continue;
-        }
-        std::string name = arg.substr(2);
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            throw UsageError("option inconnue « --" + name + " ».");
-        }
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                throw UsageError("l'option « --" + name + " » attend une valeur.");
-            }
-            value = args[++i];
-        }
-        if (!out.options.emplace(name, *value).second) {
-            throw UsageError("l'option « --" + name + " » est donnée deux fois.");
-        }
-    }
-    return out;
-}
-
-const std::string& required(const Arguments& a, const std::string& name) {
-    const auto it = a.options.find(name);
-    if (it == a.options.end()) {
-        throw UsageError("l'option « --" + name + " » est obligatoire.");
-    }
-    return it->second;
-}
-
 std::string paletteLine(const Palette& palette, int count) {
     std::string line;
     for (int k = 0; k < count; ++k) {
@@ -193,12 +108,12 @@ std::string paletteLine(const Palette& palette, int count) {
 }
 
 std::string runHarmonie(const std::vector<std::string>& args, RandomSource& random) {
-    const Arguments a = splitArguments(args, 1, {"type", "nombre", "reglage-fin"});
-    const HarmonyType type = parseType(required(a, "type"));
-    const int n = parseCount(required(a, "nombre"));
+    const Arguments a = SplitArguments(args, 1, {"type", "nombre", "reglage-fin"});
+    const HarmonyType type = parseType(Required(a, "type"));
+    const int n = parseCount(Required(a, "nombre"));
     int k = 0;
     if (const auto it = a.options.find("reglage-fin"); it != a.options.end()) {
-        const auto value = parseInteger(it->second);
+        const auto value = ParseInteger(it->second);
         if (!value || *value < -100 || *value > 100) {
             throw UsageError("réglage fin invalide « " + it->second +
                              " » : attendu un entier de -100 à 100.");
@@ -210,7 +125,7 @@ std::string runHarmonie(const std::vector<std::string>& args, RandomSource& rand
     }
     std::vector<Colour> bases;
     for (const std::string& text : a.positional) {
-        bases.push_back(parseColour(text));
+        bases.push_back(ParseColour(text));
     }
     std::string out;
     for (const Colour base : bases) {
@@ -222,16 +137,16 @@ std::string runHarmonie(const std::vector<std::string>& args, RandomSource& rand
 }
 
 std::string runAjuster(const std::vector<std::string>& args, RandomSource& random) {
-    const Arguments a = splitArguments(args, 1, {"operation", "nombre"});
-    const Adjustment op = parseOperation(required(a, "operation"));
-    const int n = parseCount(required(a, "nombre"));
+    const Arguments a = SplitArguments(args, 1, {"operation", "nombre"});
+    const Adjustment op = parseOperation(Required(a, "operation"));
+    const int n = parseCount(Required(a, "nombre"));
     if (a.positional.size() != 5) {
         throw UsageError("ajuster attend exactement cinq couleurs C1 à C5, " +
                          std::to_string(a.positional.size()) + " données.");
     }
     Palette palette{};
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        palette[i] = parseColour(a.positional[i]);
+        palette[i] = ParseColour(a.positional[i]);
     }
     ApplyAdjustment(op, palette, n, random);
     return paletteLine(palette, 5);
@@ -259,7 +174,7 @@ const auto& findRow(const Rows& rows, Field field, const std::string& text,
 }
 
 std::string runPlan(const std::vector<std::string>& args) {
-    const Arguments a = splitArguments(args, 1, {"resolution", "mode", "niveau", "sortie"});
+    const Arguments a = SplitArguments(args, 1, {"resolution", "mode", "niveau", "sortie"});
     auto option = [&a](const std::string& name, const std::string& fallback) {
         const auto it = a.options.find(name);
         return it == a.options.end() ? fallback : it->second;
@@ -270,11 +185,11 @@ std::string runPlan(const std::vector<std::string>& args) {
     const PlaneMode mode =
         findRow(kPlaneModes, &PlaneModeRow::commandName, option("mode", "saturation"), "mode").mode;
     const std::string levelText = option("niveau", "100");
-    const auto level = parseInteger(levelText);
+    const auto level = ParseInteger(levelText);
     if (!level || *level < 0 || *level > 200) {
         throw UsageError("niveau invalide « " + levelText + " » : attendu un entier de 0 à 200.");
     }
-    const std::string& path = required(a, "sortie");
+    const std::string& path = Required(a, "sortie");
     const auto format = PlanFormatFor(path);
     if (!format) {
         throw UsageError("extension du fichier « " + path +
@@ -291,13 +206,13 @@ std::string runPlan(const std::vector<std::string>& args) {
 }
 
 std::string runContraste(const std::vector<std::string>& args) {
-    const Arguments a = splitArguments(args, 1, {});
+    const Arguments a = SplitArguments(args, 1, {});
     if (a.positional.size() != 2) {
         throw UsageError("contraste attend deux couleurs, TEXTE puis FOND (nombre reçu : " +
                          std::to_string(a.positional.size()) + ").");
     }
-    const Colour text = parseColour(a.positional[0]);
-    const Colour background = parseColour(a.positional[1]);
+    const Colour text = ParseColour(a.positional[0]);
+    const Colour background = ParseColour(a.positional[1]);
     return LegibilityLine(MeasureLegibility(text, background)) + '\n';
 }
 
@@ -328,6 +243,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = runPlan(args);
         } else if (args[0] == "contraste") {
             result = runContraste(args);
+        } else if (args[0] == "grille") {
+            result = RunGrille(args);
+        } else if (args[0] == "page") {
+            result = RunPage(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }
