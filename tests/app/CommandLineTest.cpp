@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "palettepro/PlanePainter.h"
-#include "support/ScriptedRandom.h"
+#include "support/RunCommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,18 +21,6 @@
 
 namespace oria {
 namespace {
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result run(const std::vector<std::string>& args, std::vector<double> draws = {0.0}) {
-    test::ScriptedRandom random(std::move(draws));
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err, random);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CommandLineHarmonie, TypeByNameOrIndexOneLinePerBaseColour) {
     const struct {
@@ -55,7 +43,7 @@ TEST(CommandLineHarmonie, TypeByNameOrIndexOneLinePerBaseColour) {
          "#123ABC #000000 #000000\n"},
     };
     for (const auto& c : cases) {
-        const Result r = run(c.args);
+        const test::CommandResult r = test::runCommand(c.args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, "");
@@ -90,7 +78,7 @@ TEST(CommandLineAjuster, PrintsTheFiveSlots) {
          "#000000 #FF0000 #FC0000 #0D0D0D #FF0000\n"},
     };
     for (const auto& c : cases) {
-        const Result r = run(c.args, c.draws);
+        const test::CommandResult r = test::runCommand(c.args, c.draws);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, c.out) << c.args[2];
     }
@@ -109,7 +97,7 @@ TEST(CommandLineContraste, OneLineForScripts) {
          "wcag=21.00 aa=oui aa-grand=oui aaa=oui aaa-grand=oui apca=-107.9\n"},
     };
     for (const auto& c : cases) {
-        const Result r = run(c.args);
+        const test::CommandResult r = test::runCommand(c.args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, c.out);
     }
@@ -159,7 +147,7 @@ TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
         {"contraste", "--fond", "FFFFFF", "000000"},
     };
     for (const auto& args : cases) {
-        const Result r = run(args);
+        const test::CommandResult r = test::runCommand(args);
         std::string joined;
         for (const auto& a : args) {
             joined += a + " ";
@@ -171,7 +159,7 @@ TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
 }
 
 TEST(CommandLine, HelpListsTheCommandsInFrench) {
-    const Result r = run({"--help"});
+    const test::CommandResult r = test::runCommand({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("oria harmonie --type TYPE --nombre N"), std::string::npos);
     EXPECT_NE(r.out.find("oria ajuster --operation OP"), std::string::npos);
@@ -251,7 +239,7 @@ TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCorners) {
         const QString path = dir.filePath(QString::fromStdString(c.file));
         std::vector<std::string> args = {"plan", "--sortie", path.toStdString()};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Result r = run(args);
+        const test::CommandResult r = test::runCommand(args);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out + r.err, "");
 
@@ -274,8 +262,8 @@ TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCorners) {
 TEST(CommandLinePlan, PngIsThePaintedPlane) {
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.Png");
-    const Result r =
-        run({"plan", "--resolution", "moyenne", "--mode", "les2", "--sortie", path.toStdString()});
+    const test::CommandResult r = test::runCommand(
+        {"plan", "--resolution", "moyenne", "--mode", "les2", "--sortie", path.toStdString()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
     const QImage image(path, "PNG");
@@ -311,7 +299,7 @@ TEST(CommandLinePlan, InvalidCallsWriteNothing) {
             }
             args.push_back(arg);
         }
-        const Result r = run(args);
+        const test::CommandResult r = test::runCommand(args);
         EXPECT_EQ(r.status, 2) << c.why;
         EXPECT_EQ(r.out, "") << c.why;
         EXPECT_NE(r.err.find("oria : "), std::string::npos) << r.err;
