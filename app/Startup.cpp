@@ -17,6 +17,7 @@
 namespace oria {
 
 AppWindows::~AppWindows() {
+    delete compo_;
     delete contraste_;
     delete pro_;
     delete tip_;
@@ -50,8 +51,8 @@ void AppWindows::showTips(QWidget* parent) {
 }
 
 bool AppWindows::isAvailable(Window window) const {
-    // The composer is not part of this build yet.
-    return window != Window::Compo;
+    // The graphic charter is not part of this build yet.
+    return window != Window::Charte;
 }
 
 template <class W> W* AppWindows::instance(QPointer<W>& slot, QWidget* parent) {
@@ -62,13 +63,16 @@ template <class W> W* AppWindows::instance(QPointer<W>& slot, QWidget* parent) {
     return slot;
 }
 
-QDialog* AppWindows::dialog(Window window, QWidget* parent) {
+QWidget* AppWindows::window(Window window, QWidget* parent) {
     switch (window) {
     case Window::Pro:
         return instance(pro_, parent);
     case Window::Contraste:
         return instance(contraste_, parent);
     case Window::Compo:
+        // A window of its own beside the harmony window, not one that stays above it.
+        return instance(compo_, nullptr);
+    case Window::Charte:
         break;
     }
     return nullptr;
@@ -76,15 +80,15 @@ QDialog* AppWindows::dialog(Window window, QWidget* parent) {
 
 void AppWindows::show(Window window, QWidget* parent) {
     // Already open: brought forward as it is, with its own colours.
-    if (QDialog* d = dialog(window, parent)) {
-        d->show();
-        d->raise();
-        d->activateWindow();
+    if (QWidget* w = this->window(window, parent)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
     }
 }
 
 bool AppWindows::showModal(Window window, QWidget* parent) {
-    QDialog* d = dialog(window, parent);
+    auto* d = qobject_cast<QDialog*>(this->window(window, parent));
     if (!d) {
         return false;
     }
@@ -97,9 +101,10 @@ bool AppWindows::showModal(Window window, QWidget* parent) {
 }
 
 void AppWindows::unloadAll() {
-    for (QDialog* d : {static_cast<QDialog*>(pro_), static_cast<QDialog*>(contraste_)}) {
-        if (d) {
-            d->close();
+    for (QWidget* w : {static_cast<QWidget*>(compo_), static_cast<QWidget*>(pro_),
+                       static_cast<QWidget*>(contraste_)}) {
+        if (w) {
+            w->close();
         }
     }
     if (tip_) {

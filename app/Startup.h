@@ -1,5 +1,6 @@
 #pragma once
 
+#include "composer/Compo.h"
 #include "contrast/Contraste.h"
 #include "core/Module1.h"
 #include "frmTip.h"
@@ -29,18 +30,20 @@ public:
     frmTip* tips() const { return tip_; }
     Pro* pro() const { return pro_; }
     Contraste* contraste() const { return contraste_; }
+    Compo* compo() const { return compo_; }
 
 private:
     Module1& module_;
     Platform& platform_;
     // Created on first use and deleted when closed, so the next use starts afresh; null for
     // the windows this build does not have.
-    QDialog* dialog(Window window, QWidget* parent);
+    QWidget* window(Window window, QWidget* parent);
     template <class W> W* instance(QPointer<W>& slot, QWidget* parent);
 
     QPointer<frmTip> tip_;
     QPointer<Pro> pro_;
     QPointer<Contraste> contraste_;
+    QPointer<Compo> compo_;
 };
 
 class Form1;

@@ -234,17 +234,11 @@ void Form1::buildCommands(QWidget* total) {
 
 void Form1::buildMenus() {
     auto addMenu = [this](const QString& name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(name);
-        return menu;
+        return oria::addMenu(this, name, title);
     };
     auto addItem = [this](QMenu* menu, const QString& name, const QString& text,
                           QKeySequence key = {}) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        addAction(action); // shortcuts work while the menu is closed
-        return action;
+        return addMenuItem(this, menu, name, text, key);
     };
     auto addSeparator = [](QMenu* menu, const QString& name) {
         menu->addSeparator()->setObjectName(name);

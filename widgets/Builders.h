@@ -5,6 +5,8 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -92,6 +94,23 @@ inline Colour ComponentsMoved(const QSlider* moved, QSlider* const (&sliders)[3]
     }
     return RGB(sliders[0]->sliderPosition(), sliders[1]->sliderPosition(),
                sliders[2]->sliderPosition());
+}
+
+// A named top menu of a window's menu bar.
+inline QMenu* addMenu(QMainWindow* window, const QString& name, const QString& title) {
+    QMenu* menu = window->menuBar()->addMenu(title);
+    menu->setObjectName(name);
+    return menu;
+}
+
+// A named menu item; its shortcut works while the menu is closed.
+inline QAction* addMenuItem(QMainWindow* window, QMenu* menu, const QString& name,
+                            const QString& text, const QKeySequence& key = {}) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    window->addAction(action);
+    return action;
 }
 
 // A window opens at its designed size, unless the screen is smaller (Qt would otherwise

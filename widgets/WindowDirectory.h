@@ -12,7 +12,7 @@ namespace oria {
 // so a window never reaches up to the layer that creates it.
 class WindowDirectory {
 public:
-    enum class Window { Pro, Contraste, Compo };
+    enum class Window { Pro, Contraste, Compo, Charte };
 
     virtual ~WindowDirectory() = default;
 

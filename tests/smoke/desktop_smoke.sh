@@ -22,8 +22,9 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/n
     echo "the tip of the day did not appear"
     exit 1
 }
-# F5 opens Razezev Aru and F6 the contrast viewer; closing the harmony window closes them.
-for key_title in "F5:^Razezev Aru 1.0$" "F6:^contrast$"; do
+# F5, F6 and F9 open Razezev Aru, the contrast viewer and the composer; closing the
+# harmony window closes them.
+for key_title in "F5:^Razezev Aru 1.0$" "F6:^contrast$" "F9:^Roverevod 1.0$"; do
     xdotool windowactivate --sync "$window" key --clearmodifiers "${key_title%%:*}"
     timeout 30 xdotool search --sync --onlyvisible --name "${key_title#*:}" >/dev/null || {
         echo "${key_title%%:*} opened no window"

@@ -3,6 +3,7 @@
 #include "widgets/WindowDirectory.h"
 
 #include <QWidget>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     void show(Window window, QWidget*) override { shown.push_back(window); }
     bool showModal(Window window, QWidget*) override {
         shownModal.push_back(window);
+        if (whileModal) {
+            whileModal(window); // what the user does in that window
+        }
         return modalAnswer;
     }
     void unloadAll() override { ++unloads; }
@@ -33,6 +37,7 @@ public:
     int tipsShown = 0;
     std::vector<Window> shown, shownModal;
     bool modalAnswer = false;
+    std::function<void(Window)> whileModal;
     int unloads = 0;
     std::vector<std::string> log; // splash and tips, in order, and whether the window was up
 };

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "Grids.h"
+#include "PageModel.h"
+#include "core/Module1.h"
+#include "platform/Platform.h"
+#include "widgets/WindowDirectory.h"
+
+#include <QMainWindow>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QSlider;
+
+namespace oria {
+
+class ColourPicture;
+class GridPicture;
+class IndicatorView;
+class PageView;
+class ScrollFrame;
+struct PageDocument;
+
+// Roverevod, the page composer: the harmony on a small page whose zones are recoloured
+// from two colour grids and a few tools, saved as page documents.
+class Compo : public QMainWindow {
+    Q_OBJECT
+public:
+    Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent = nullptr);
+
+    // Re-colours the page from the swatches and publishes the zone colours.
+    void Picture3_Paint();
+    void Picture1_Paint();
+    void Picture2_Paint();
+
+    ZoneColours zoneColours() const;
+    ZoneFlags visibleFlags() const;
+    ZoneFlags modifiableFlags() const;
+    std::optional<Zone> selectedZone() const;
+    // Applies a document as "Ouvrir" does.
+    void OuvrirPage(const PageDocument& page);
+
+private slots:
+    void visible_Click(Zone zone);
+    void Check10_Click();
+    void Check11_Click();
+    void source_MouseMove(ColourPicture* source, QPoint pos);
+    void source_MouseDown(ColourPicture* source, Qt::MouseButton button, QPoint pos);
+    void swatch_RightClick(ColourPicture* swatch, QPoint pos);
+    void Command10_Click();
+    void Command1_Click();
+    void Command8_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command5_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command11_Click();
+    void pressepapier_Click();
+    void astuces_Click();
+    void apropos_Click();
+
+private:
+    void Form_Load();
+    void buildControls();
+    void buildPage(QWidget* total);
+    void buildZones(QWidget* total);
+    void buildGrids(QWidget* total);
+    void buildCommands(QWidget* total);
+    void buildMenus();
+    void connectControls();
+
+    void setZone(Zone zone, Colour c);
+    void setZones(const ZoneColours& colours);
+    void disableZone(Zone zone);
+    // Sets a box as the program does: its click rule runs when the value changes.
+    void setBox(QCheckBox* box, bool ticked);
+    void runBoxRule(QCheckBox* box);
+    void selectZone(Zone zone, bool on);
+    // The shade grid's base follows a picked colour when "auto" is ticked.
+    void autoRule(Colour c);
+    int gridCells() const;
+    PaletteAxis paletteAxis() const;
+
+    Module1& module_;
+    Platform& platform_;
+    WindowDirectory& windows_;
+
+    ScrollFrame* frame_ = nullptr;
+    PageView* Picture3_ = nullptr;
+    GridPicture* Picture1_ = nullptr;
+    GridPicture* Picture2_ = nullptr;
+    IndicatorView* Picture4_ = nullptr;
+    QRadioButton* zoneOption_[kZoneCount] = {};
+    ColourPicture* swatch_[kZoneCount] = {};
+    QLabel* html_[kZoneCount] = {};
+    QCheckBox* visible_[kZoneCount] = {}; // none for fond
+    QCheckBox* modif_[kZoneCount] = {};
+    QCheckBox* Check10_ = nullptr;
+    QCheckBox* Check11_ = nullptr;
+    QCheckBox* Check12_ = nullptr;
+    QLabel* Label11_ = nullptr;
+    QLabel* Label12_ = nullptr;
+    QLabel* Label13_ = nullptr;
+    QRadioButton* cells_[4] = {}; // 256, 1024, 2048, 4096
+    QRadioButton* axis_[3] = {};  // rouge, bleu, vert
+    QSlider* HScroll1_ = nullptr;
+    QLabel* Label8_ = nullptr;
+    QSlider* shade_[3] = {};     // VScroll1..VScroll3
+    QLabel* shadeLabel_[3] = {}; // Label5..Label7
+    QMenu* transfert_ = nullptr;
+    QAction* chartegrap_ = nullptr;
+
+    QString TexteExport_;
+    QString logo_ = QStringLiteral("Cromalune");
+};
+
+} // namespace oria

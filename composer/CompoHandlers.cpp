@@ -1,0 +1,302 @@
+// The composer's reactions: picks, tools, documents and the exchanges with other windows.
+#include "Compo.h"
+
+#include "PageDocument.h"
+#include "PageViews.h"
+#include "harmony/Adjustments.h"
+#include "platform/Settings.h"
+#include "widgets/Builders.h"
+#include "widgets/ColourReadout.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace oria {
+
+namespace {
+const QString kTitle = QStringLiteral("Roverevod 1.0");
+const QString kFilter = QStringLiteral("Fichier Oria 1.0 (*.ori);;Tous (*)");
+} // namespace
+
+void Compo::connectControls() {
+    for (std::size_t k = 0; k < kZoneCount; ++k) {
+        if (QCheckBox* box = visible_[k]) {
+            connect(box, &QCheckBox::clicked, this,
+                    [this, zone = kZones[k].zone] { visible_Click(zone); });
+        }
+    }
+    connect(Check10_, &QCheckBox::clicked, this, &Compo::Check10_Click);
+    connect(Check11_, &QCheckBox::clicked, this, &Compo::Check11_Click);
+    for (QRadioButton* o : cells_) {
+        connect(o, &QRadioButton::clicked, this, [this] {
+            Picture1_Paint();
+            Picture2_Paint();
+        });
+    }
+    for (QRadioButton* o : axis_) {
+        connect(o, &QRadioButton::clicked, this, &Compo::Picture1_Paint);
+    }
+    connect(HScroll1_, &QSlider::actionTriggered, this, &Compo::Picture1_Paint);
+    for (int i = 0; i < 3; ++i) {
+        connect(shade_[i], &QSlider::actionTriggered, this, [this, i] {
+            shadeLabel_[i]->setText(QString::number(shade_[i]->sliderPosition()));
+            Picture2_Paint();
+        });
+    }
+    QList<ColourPicture*> sources = {Picture1_, Picture2_, Picture4_};
+    for (ColourPicture* s : swatch_) {
+        sources << s;
+    }
+    for (ColourPicture* source : sources) {
+        connect(source, &ColourPicture::mouseMoved, this,
+                [this, source](QPoint pos) { source_MouseMove(source, pos); });
+        connect(
+            source, &ColourPicture::mousePressed, this,
+            [this, source](Qt::MouseButton b, QPoint pos) { source_MouseDown(source, b, pos); });
+    }
+    const struct {
+        const char* name;
+        void (Compo::*slot)();
+    } clicks[] = {
+        {"Command10", &Compo::Command10_Click}, {"Command1", &Compo::Command1_Click},
+        {"Command8", &Compo::Command8_Click},   {"Command6", &Compo::Command6_Click},
+        {"Command7", &Compo::Command7_Click},   {"Command9", &Compo::Command9_Click},
+        {"Command5", &Compo::Command5_Click},   {"Command2", &Compo::Command2_Click},
+        {"Command4", &Compo::Command4_Click},   {"Command11", &Compo::Command11_Click},
+    };
+    for (const auto& c : clicks) {
+        connect(findChild<QAbstractButton*>(c.name), &QAbstractButton::clicked, this, c.slot);
+    }
+    // Closing saves and hands back nothing.
+    connect(findChild<QAbstractButton*>("Command3"), &QAbstractButton::clicked, this,
+            &Compo::close);
+    connect(transfert_->actions().constFirst(), &QAction::triggered, this,
+            &Compo::pressepapier_Click);
+}
+
+// ---- picking ----
+
+void Compo::source_MouseMove(ColourPicture* source, QPoint pos) {
+    const Colour c = source->colourAt(pos);
+    if (c < 0) {
+        return;
+    }
+    Picture4_->setShape1(c);
+    Label12_->setText(HexQString(c));
+    source->setToolTip(QString::fromStdString(ReadoutText(SplitColour(c))));
+}
+
+void Compo::source_MouseDown(ColourPicture* source, Qt::MouseButton button, QPoint pos) {
+    const bool isSwatch = source != Picture1_ && source != Picture2_ && source != Picture4_;
+    if (button == Qt::RightButton) {
+        if (isSwatch) {
+            swatch_RightClick(source, pos);
+        }
+        return;
+    }
+    if (button != Qt::LeftButton) {
+        return;
+    }
+    // Read before the indicator changes: it may be the source itself.
+    const Colour c = source->colourAt(pos);
+    if (c < 0) {
+        return;
+    }
+    Picture4_->setShape7(Picture4_->shape1());
+    Label13_->setText(HexQString(Picture4_->shape7()));
+    if (const auto zone = selectedZone()) {
+        setZone(*zone, c);
+    }
+    Picture3_Paint();
+    // Picking from the shade grid never moves its own base.
+    if (source != Picture2_) {
+        autoRule(c);
+    }
+}
+
+void Compo::autoRule(Colour c) {
+    if (!Check12_->isChecked()) {
+        return;
+    }
+    ShowComponents(c, shade_, shadeLabel_);
+    Picture2_Paint();
+}
+
+void Compo::swatch_RightClick(ColourPicture* swatch, QPoint pos) {
+    TexteExport_ = HexQString(swatch->colourAt(pos));
+    transfert_->popup(swatch->mapToGlobal(pos));
+}
+
+void Compo::pressepapier_Click() {
+    platform_.setClipboardText(TexteExport_);
+}
+
+// ---- tools ----
+
+void Compo::Command10_Click() {
+    const auto zone = selectedZone();
+    const Colour start = zone ? swatch_[Index(*zone)]->backgroundColour() : RGB(0, 0, 0);
+    const Colour c = platform_.chooseColour(this, start);
+    if (c >= 0) {
+        if (zone) {
+            setZone(*zone, c);
+        }
+        autoRule(c);
+    }
+    Picture3_Paint();
+}
+
+// Every zone changes, whatever its boxes say, disabled ones included.
+void Compo::Command1_Click() {
+    setZones(RandomZoneColours(platform_.random()));
+    Picture3_Paint();
+}
+
+void Compo::Command8_Click() {
+    ZoneColours colours = zoneColours();
+    HarmonieWebSafe(colours);
+    setZones(colours);
+    Picture3_Paint();
+}
+
+void Compo::Command6_Click() {
+    setZone(Zone::Texte, RGB(0, 0, 0));
+    Picture3_Paint();
+}
+
+void Compo::Command7_Click() {
+    setZone(Zone::Texte, RGB(255, 255, 255));
+    Picture3_Paint();
+}
+
+// ---- page documents ----
+
+void Compo::OuvrirPage(const PageDocument& page) {
+    setZone(Zone::Texte, page.texte);
+    setZone(Zone::Fond, page.fond);
+    setZone(Zone::Cercle, page.cercle);
+    setZone(Zone::Titre, page.titre);
+    setZone(Zone::Boite, page.boite);
+    setBox(visible_[Index(Zone::Boite)], page.boiteVisible);
+    setBox(visible_[Index(Zone::Titre)], page.titreVisible);
+    setBox(visible_[Index(Zone::Texte)], page.texteVisible);
+    setBox(visible_[Index(Zone::Cercle)], page.cercleVisible);
+    // Stored ticked, "Tous visibles" locks the four boxes ticked whatever they said.
+    Check11_->setChecked(page.tousVisibles);
+    runBoxRule(Check11_);
+    setWindowTitle(kTitle + QStringLiteral(" - ") + PageName(page));
+    Picture3_Paint();
+}
+
+void Compo::Command9_Click() {
+    const QString path =
+        platform_.openFileName(this, QStringLiteral("Ouvrir une page"), kFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    QString message;
+    const std::optional<PageDocument> page = ReadPageDocument(path, &message);
+    if (!page) {
+        platform_.showMessage(this, kTitle, message, Platform::Icon::Warning);
+        return;
+    }
+    OuvrirPage(*page);
+}
+
+void Compo::Command5_Click() {
+    QString path =
+        platform_.saveFileName(this, QStringLiteral("Enregistrer la page"), kFilter, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".ori");
+    }
+    const ZoneColours z = zoneColours();
+    const ZoneFlags visible = visibleFlags();
+    PageDocument page;
+    page.name = PageNameBytes(QFileInfo(path).completeBaseName());
+    page.texte = z[Index(Zone::Texte)];
+    page.fond = z[Index(Zone::Fond)];
+    page.cercle = z[Index(Zone::Cercle)];
+    page.titre = z[Index(Zone::Titre)];
+    page.boite = z[Index(Zone::Boite)];
+    page.boiteVisible = visible[Index(Zone::Boite)];
+    page.titreVisible = visible[Index(Zone::Titre)];
+    page.texteVisible = visible[Index(Zone::Texte)];
+    page.cercleVisible = visible[Index(Zone::Cercle)];
+    page.tousVisibles = Check11_->isChecked();
+    if (const auto failure = WritePageDocument(path, page)) {
+        platform_.showMessage(this, kTitle, *failure, Platform::Icon::Warning);
+        return;
+    }
+    setWindowTitle(kTitle + QStringLiteral(" - ") + PageName(page));
+}
+
+// ---- exchanges ----
+
+void Compo::Command2_Click() {
+    if (!windows_.showModal(WindowDirectory::Window::Pro, this)) {
+        return;
+    }
+    ZoneColours z = zoneColours();
+    ProWriteBack(z, modifiableFlags(), module_.harmony());
+    setZones(z);
+    Picture3_Paint();
+}
+
+void Compo::Command4_Click() {
+    const Palette harmony = module_.harmony();
+    const int count = module_.NbCouleursContraste;
+    const ContrastRequest request =
+        ContrastOutbound(zoneColours(), visibleFlags(), module_.Couleur3);
+    module_.Couleur1 = request.couleur1;
+    module_.Couleur2 = request.couleur2;
+    module_.Couleur3 = request.couleur3;
+    module_.NbCouleursContraste = request.count;
+    if (!windows_.showModal(WindowDirectory::Window::Contraste, this)) {
+        // Lent to the viewer only: a cancelled viewer leaves the harmony as it was.
+        module_.setHarmony(harmony);
+        module_.NbCouleursContraste = count;
+        return;
+    }
+    ZoneColours z = zoneColours();
+    ContrastWriteBack(z, visibleFlags(), modifiableFlags(), module_.Couleur1, module_.Couleur2,
+                      module_.Couleur3);
+    setZones(z);
+    Picture3_Paint();
+}
+
+void Compo::Command11_Click() {
+    using W = WindowDirectory::Window;
+    if (!windows_.isAvailable(W::Charte)) {
+        return;
+    }
+    Picture3_Paint();
+    const ZoneFlags visible = visibleFlags();
+    module_.VisibleDecors2 = visible[Index(Zone::Boite)] ? 1 : 0;
+    module_.VisibleTitre = visible[Index(Zone::Titre)] ? 1 : 0;
+    module_.VisibleTexte = visible[Index(Zone::Texte)] ? 1 : 0;
+    module_.VisibleDecors1 = visible[Index(Zone::Cercle)] ? 1 : 0;
+    windows_.showModal(W::Charte, this);
+}
+
+// ---- help menu ----
+
+void Compo::astuces_Click() {
+    platform_.setSetting(kShowTipsKey, QStringLiteral("1"));
+    windows_.showTips(this);
+}
+
+void Compo::apropos_Click() {
+    module_.AproposMenu = true;
+    windows_.showSplash(this, false);
+}
+
+} // namespace oria

@@ -1,0 +1,249 @@
+#include "composer/Compo.h"
+#include "composer/PageDocument.h"
+#include "composer/PageViews.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
+#include "support/QtTestSupport.h"
+#include "widgets/ColourReadout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace oria {
+namespace {
+
+using W = WindowDirectory::Window;
+const Palette kHarmony{RGB(10, 10, 10), RGB(250, 240, 230), RGB(200, 0, 0), RGB(0, 90, 0),
+                       RGB(0, 0, 160)};
+constexpr Colour kGrey = RGB(128, 128, 128);
+
+class CompoTest : public ::testing::Test {
+protected:
+    void open(int n) {
+        test::application();
+        module.setHarmony(kHarmony);
+        module.NbCouleursCompo = n;
+        compo = std::make_unique<Compo>(module, platform, windows);
+        compo->show();
+    }
+    template <class T = QWidget> T* child(const QString& name) {
+        T* w = compo->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    bool ticked(const char* name) { return child<QCheckBox>(name)->isChecked(); }
+    bool enabled(const char* name) { return child(name)->isEnabled(); }
+    Colour zone(Zone z) { return compo->zoneColours()[Index(z)]; }
+    void pick(const char* source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseMove(child(source), at);
+        QTest::mousePress(child(source), b, {}, at);
+    }
+
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows;
+    std::unique_ptr<Compo> compo;
+};
+
+TEST_F(CompoTest, OpensWithTheHarmonyOnThePage) {
+    const struct {
+        int n;
+        ZoneColours zones; // fond, cercle, boite, titre, texte
+        std::vector<const char*> disabled, cleared, locked;
+    } cases[] = {
+        {2,
+         {kHarmony[1], kGrey, kGrey, kHarmony[0], kHarmony[0]},
+         {"shape3", "shape4", "Option4", "Option5"},
+         {"Check10", "Check11", "Check4", "Check6", "Check1", "Check7"},
+         {}},
+        {3,
+         {kHarmony[1], kGrey, kHarmony[2], kHarmony[0], kHarmony[0]},
+         {"shape3", "Option4"},
+         {"Check10", "Check11", "Check4", "Check6"},
+         {}},
+        {5,
+         {kHarmony[1], kHarmony[2], kHarmony[4], kHarmony[3], kHarmony[0]},
+         {},
+         {},
+         {"Check1", "Check2", "Check3", "Check4", "Check5", "Check9"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        open(c.n);
+        EXPECT_EQ(compo->zoneColours(), c.zones);
+        EXPECT_EQ(child<QLabel>("Label11")->text(), QStringLiteral("%1 couleurs").arg(c.n));
+        EXPECT_EQ(child<QLabel>("html1")->text(), HexQString(kHarmony[1]));
+        for (const char* name : c.disabled) {
+            EXPECT_FALSE(enabled(name)) << name;
+        }
+        for (const char* name : c.cleared) {
+            EXPECT_FALSE(ticked(name)) << name;
+        }
+        for (const char* name : c.locked) {
+            EXPECT_TRUE(ticked(name) && !enabled(name)) << name;
+        }
+        const PageView::Page& page = child<PageView>("Picture3")->page();
+        EXPECT_EQ(page.cercle, c.n == 5);
+        EXPECT_EQ(page.carre, c.n >= 3);
+        EXPECT_EQ(page.logo, "Cromalune");
+        EXPECT_EQ(compo->selectedZone(), Zone::Fond);
+        EXPECT_EQ(module.CouleurFond, kHarmony[1]);
+        EXPECT_EQ(module.CouleurDecors1, c.zones[Index(Zone::Cercle)]);
+    }
+}
+
+TEST_F(CompoTest, VisibleBoxesShowHideAndSelect) {
+    open(2);
+    child<QCheckBox>("Check4")->click(); // the circle the harmony had no colour for
+    EXPECT_TRUE(child<PageView>("Picture3")->page().cercle);
+    EXPECT_EQ(zone(Zone::Cercle), kGrey);
+    EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
+    EXPECT_TRUE(enabled("shape3"));
+    child<QCheckBox>("Check2")->click();
+    EXPECT_EQ(child<PageView>("Picture3")->page().logo, "");
+    child<QCheckBox>("Check2")->click();
+    EXPECT_EQ(child<PageView>("Picture3")->page().logo, "Cromalune");
+    EXPECT_EQ(compo->selectedZone(), Zone::Titre);
+
+    // Clearing the selected zone's box leaves none selected: a pick changes no zone.
+    child<QCheckBox>("Check2")->click();
+    EXPECT_EQ(compo->selectedZone(), std::nullopt);
+    const ZoneColours before = compo->zoneColours();
+    child<QCheckBox>("Check12")->click(); // "auto"
+    pick("Picture1", QPoint(2, 2));
+    EXPECT_EQ(compo->zoneColours(), before);
+    EXPECT_EQ(child<QLabel>("Label13")->text(), "#7F0000") << "the indicator still moves";
+    EXPECT_EQ(child<QSlider>("VScroll1")->value(), 127) << "and the shade grid's base";
+}
+
+TEST_F(CompoTest, PicksFromGridsIndicatorAndSwatches) {
+    open(5);
+    child<QCheckBox>("Check12")->click(); // "auto"
+    pick("Picture1", QPoint(230, 2));     // palette grid, rouge 127: top right
+    EXPECT_EQ(zone(Zone::Fond), RGB(127, 0, 255));
+    EXPECT_EQ(child<QLabel>("html1")->text(), "#7F00FF");
+    EXPECT_EQ(child<QLabel>("Label6")->text(), "0");
+    EXPECT_EQ(child<QLabel>("Label7")->text(), "255");
+    pick("Picture1", QPoint(2, 230)); // bottom left
+    EXPECT_EQ(zone(Zone::Fond), RGB(127, 255, 0));
+    child<QRadioButton>("Option7")->click();
+    pick("Picture2", QPoint(2, 2)); // the shade grid of the picked colour: its base
+    EXPECT_EQ(zone(Zone::Texte), RGB(127, 255, 0));
+    EXPECT_EQ(child<QSlider>("VScroll2")->value(), 255) << "a shade pick does not move the base";
+    pick("shape4", QPoint(10, 10)); // a swatch gives its colour
+    EXPECT_EQ(zone(Zone::Texte), kHarmony[4]);
+
+    pick("shape2", QPoint(10, 10), Qt::RightButton);
+    auto* menu = child<QMenu>("transfert");
+    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    menu->findChild<QAction*>("pressepapier")->trigger();
+    menu->close();
+    EXPECT_EQ(platform.clipboard, "#7FFF00");
+    const ZoneColours before = compo->zoneColours();
+    pick("Picture2", QPoint(10, 10), Qt::RightButton);
+    EXPECT_EQ(compo->zoneColours(), before) << "right clicks on the grids do nothing";
+}
+
+TEST_F(CompoTest, ToolsRecolourEveryZone) {
+    open(2);
+    std::vector<double> draws(15, 0.5);
+    draws[3] = 0.1;
+    platform.randomSource = test::ScriptedRandom(draws);
+    click("Command1");
+    EXPECT_EQ(zone(Zone::Cercle), RGB(25, 128, 128)) << "disabled zones too";
+    EXPECT_FALSE(child<PageView>("Picture3")->page().cercle);
+
+    const struct {
+        Colour before, after;
+    } webSafe[] = {{RGB(25, 26, 230), RGB(0, 51, 255)}, {RGB(229, 51, 0), RGB(204, 51, 0)}};
+    for (const auto& w : webSafe) {
+        platform.colourAnswers = {w.before};
+        click("Command10"); // "Choisir ..." into the selected zone, fond
+        click("Command8");
+        EXPECT_EQ(zone(Zone::Fond), w.after);
+    }
+    click("Command7");
+    EXPECT_EQ(zone(Zone::Texte), RGB(255, 255, 255));
+    click("Command6");
+    EXPECT_EQ(child<QLabel>("html5")->text(), "#000000");
+}
+
+TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
+    open(3);
+    child<QCheckBox>("Check3")->click(); // text hidden
+    const QTemporaryDir dir;
+    platform.saveAnswer = dir.filePath("Été");
+    click("Command5");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(compo->windowTitle().trimmed(), "Roverevod 1.0 - Été");
+    const ZoneColours saved = compo->zoneColours();
+    const ZoneFlags visible = compo->visibleFlags();
+
+    open(5);
+    platform.openAnswer = dir.filePath("Été.ori");
+    click("Command9");
+    EXPECT_EQ(compo->zoneColours(), saved);
+    EXPECT_EQ(compo->visibleFlags(), visible);
+    EXPECT_FALSE(child<PageView>("Picture3")->page().texte);
+    EXPECT_TRUE(compo->windowTitle().startsWith("Roverevod 1.0 - Été   "));
+
+    // A refused document says why and changes nothing.
+    QFile bad(dir.filePath("court.ori"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(100, ' '));
+    bad.close();
+    click("Check11"); // change something the bad file must not undo
+    platform.openAnswer = bad.fileName();
+    const ZoneFlags now = compo->visibleFlags();
+    click("Command9");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("court.ori"));
+    EXPECT_EQ(compo->visibleFlags(), now);
+    EXPECT_EQ(compo->zoneColours(), saved);
+}
+
+TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
+    open(5);
+    windows.modalAnswer = true;
+    windows.whileModal = [this](W w) {
+        if (w == W::Contraste) {
+            EXPECT_EQ(module.NbCouleursContraste, 3);
+            EXPECT_EQ(module.Couleur3, zone(Zone::Boite)) << "the box is sent as the third colour";
+            module.Couleur1 = RGB(1, 0, 0);
+            module.Couleur2 = RGB(2, 0, 0);
+            module.Couleur3 = RGB(3, 0, 0);
+        } else {
+            module.setHarmony(
+                {RGB(4, 0, 0), RGB(5, 0, 0), RGB(6, 0, 0), RGB(7, 0, 0), RGB(8, 0, 0)});
+        }
+    };
+    click("Command4");
+    EXPECT_EQ(compo->zoneColours(),
+              (ZoneColours{RGB(1, 0, 0), RGB(3, 0, 0), kHarmony[4], kHarmony[3], RGB(2, 0, 0)}))
+        << "the third colour comes back to the circle";
+    click("Command2");
+    EXPECT_EQ(compo->zoneColours(),
+              (ZoneColours{RGB(5, 0, 0), RGB(7, 0, 0), RGB(8, 0, 0), RGB(6, 0, 0), RGB(4, 0, 0)}));
+    EXPECT_EQ(windows.shownModal, (std::vector<W>{W::Contraste, W::Pro}));
+
+    // Cancelled: nothing changes, and the harmony lent to the viewer is given back.
+    windows.modalAnswer = false;
+    module.setHarmony(kHarmony);
+    const ZoneColours before = compo->zoneColours();
+    click("Command4");
+    EXPECT_EQ(compo->zoneColours(), before);
+    EXPECT_EQ(module.harmony(), kHarmony);
+    EXPECT_FALSE(enabled("Command11")) << "no charter window yet";
+}
+
+} // namespace
+} // namespace oria
