@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "Arguments.h"
+#include "CharteCommand.h"
 #include "GrilleCommand.h"
 #include "PageCommand.h"
 #include "PlanCommand.h"
@@ -260,6 +261,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = RunGrille(args);
         } else if (args[0] == "page") {
             result = RunPage(args);
+        } else if (args[0] == "charte") {
+            result = RunCharte(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }

@@ -16,17 +16,38 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-// The byte for one UTF-16 unit, '?' when the code page has no such character.
-char encodeUnit(char16_t unit) {
+// The byte for one UTF-16 unit; -1 when the code page has no such character.
+int encodeUnit(char16_t unit) {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
-        return static_cast<char>(unit);
+        return unit;
     }
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == unit) {
-            return static_cast<char>(0x80 + i);
+            return static_cast<int>(0x80 + i);
         }
     }
-    return '?';
+    return -1;
+}
+
+// A character beyond the BMP is one character: one fallback, not one per surrogate.
+template <class Fallback> QByteArray encode(const QString& text, Fallback fallback) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            fallback(bytes, QChar::surrogateToUcs4(unit, text.at(i + 1)));
+            ++i;
+            continue;
+        }
+        const int byte = encodeUnit(unit.unicode());
+        if (byte < 0) {
+            fallback(bytes, unit.unicode());
+        } else {
+            bytes.append(static_cast<char>(byte));
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -42,19 +63,13 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 }
 
 QByteArray EncodeWindows1252(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text.at(i);
-        // A character beyond the BMP is one character: one '?', not one per surrogate.
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            bytes.append('?');
-            continue;
-        }
-        bytes.append(encodeUnit(unit.unicode()));
-    }
-    return bytes;
+    return encode(text, [](QByteArray& bytes, char32_t) { bytes.append('?'); });
+}
+
+QByteArray EncodeWindows1252Html(const QString& text) {
+    return encode(text, [](QByteArray& bytes, char32_t code) {
+        bytes.append("&#").append(QByteArray::number(static_cast<uint>(code))).append(';');
+    });
 }
 
 } // namespace oria

@@ -9,5 +9,8 @@ namespace oria {
 QString DecodeWindows1252(const QByteArray& bytes);
 // Characters outside the code page become '?'.
 QByteArray EncodeWindows1252(const QString& text);
+// For HTML: what the code page cannot hold becomes a decimal character reference (&#332;),
+// so that a browser still shows it.
+QByteArray EncodeWindows1252Html(const QString& text);
 
 } // namespace oria

@@ -1,0 +1,129 @@
+#include "CharterExport.h"
+
+#include "platform/Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace oria {
+
+namespace {
+// Far beyond any template of 2000 lines; stops a wrong pick from filling the memory.
+constexpr qint64 kMaxTemplateBytes = qint64(64) * 1024 * 1024;
+} // namespace
+
+QString RvbText(Colour c) {
+    const Rgb rgb = SplitColour(c);
+    return QStringLiteral("R: %1 V: %2 B: %3").arg(rgb.Rouge).arg(rgb.Vert).arg(rgb.Bleu);
+}
+
+CharterRow RowFor(const QString& name, Colour c, bool ticked) {
+    return {ticked, name, QString::fromStdString(HexText(c)), RvbText(c)};
+}
+
+std::vector<std::pair<QString, QString>> Replacements(const CharterFields& f) {
+    std::vector<std::pair<QString, QString>> r = {
+        {QStringLiteral("%nom_charte%"), f.nomCharte},
+        {QStringLiteral("%nom_fond%"), f.fond.nom},
+    };
+    const std::pair<const char*, const CharterRow*> rows[] = {
+        {"texte", &f.texte}, {"titre", &f.titre}, {"decors1", &f.decors1}, {"decors2", &f.decors2}};
+    for (const auto& [key, row] : rows) {
+        if (row->ticked) {
+            const QString k = QString::fromLatin1(key);
+            r.emplace_back(QStringLiteral("%nom_") + k + '%', row->nom);
+            r.emplace_back(QStringLiteral("%hexa_") + k + '%', row->hexa);
+            r.emplace_back(QStringLiteral("%rvb_") + k + '%', row->rvb);
+        }
+    }
+    r.emplace_back(QStringLiteral("%hexa_fond%"), f.fond.hexa);
+    r.emplace_back(QStringLiteral("%rvb_fond%"), f.fond.rvb);
+    r.emplace_back(QStringLiteral("%nom_ref%"), f.nomRef);
+    return r;
+}
+
+QString FillLine(QString line, const std::vector<std::pair<QString, QString>>& replacements) {
+    for (const auto& [placeholder, text] : replacements) {
+        line.replace(placeholder, text, Qt::CaseSensitive);
+    }
+    return line;
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines << text.mid(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines << text.mid(start); // an unterminated last line counts
+    }
+    return lines;
+}
+
+std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QString& outputPath,
+                                           const CharterFields& fields,
+                                           const std::function<void(int, int)>& progress) {
+    using Cause = ExportFailure::Cause;
+    QFile source(templatePath);
+    if (!source.open(QIODevice::ReadOnly) || source.size() > kMaxTemplateBytes) {
+        return ExportFailure{Cause::Template, source.errorString()};
+    }
+    const QByteArray bytes = source.readAll();
+    if (bytes.size() != source.size()) {
+        return ExportFailure{Cause::Template, source.errorString()};
+    }
+    const QStringList lines = SplitLines(DecodeWindows1252(bytes));
+    if (lines.size() > kMaxTemplateLines) {
+        return ExportFailure{Cause::Template,
+                             QStringLiteral("plus de %1 lignes").arg(kMaxTemplateLines)};
+    }
+
+    const auto replacements = Replacements(fields);
+    QSaveFile out(outputPath);
+    auto outputFailure = [&] {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return ExportFailure{Cause::Output, why};
+    };
+    if (!out.open(QIODevice::WriteOnly)) {
+        return outputFailure();
+    }
+    const int n = static_cast<int>(lines.size());
+    for (int i = 0; i < n; ++i) {
+        const QByteArray line =
+            EncodeWindows1252Html(FillLine(lines[i], replacements)) + QByteArrayLiteral("\r\n");
+        if (out.write(line) != line.size()) {
+            return outputFailure();
+        }
+        if (progress) {
+            progress(i + 1, n);
+        }
+    }
+    // A full disk may only show when the last buffered bytes go out.
+    if (!out.flush()) {
+        return outputFailure();
+    }
+    if (!out.commit()) {
+        return ExportFailure{Cause::Output, out.errorString()};
+    }
+    return std::nullopt;
+}
+
+QString ExportFailureMessage(const ExportFailure& failure) {
+    QString message = QStringLiteral("Aucun modèle sélectionné. Veuillez en sélectionner un.");
+    if (failure.cause == ExportFailure::Cause::Output) {
+        message += QStringLiteral("\nLe fichier de la charte n'a pas pu être écrit : %1.")
+                       .arg(failure.detail);
+    }
+    return message;
+}
+
+} // namespace oria
