@@ -1,6 +1,7 @@
 #include "PlanCommand.h"
 
 #include "palettepro/PlanePainter.h"
+#include "platform/SaveFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -53,37 +54,6 @@ std::optional<QByteArray> pngBytes(const Plane& plane) {
     return bytes;
 }
 
-std::string openFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return "c'est un dossier";
-    }
-    if (!info.absoluteDir().exists()) {
-        return "le dossier n'existe pas";
-    }
-    return "création du fichier refusée (droits insuffisants ?)";
-}
-
-// Through a temporary file renamed at the end, so that a failure never leaves a truncated
-// file behind. QSaveFile buffers, hence the explicit flush: a full disk shows up there.
-std::optional<std::string> saveWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return openFailure(path);
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const std::string why = file.error() == QFileDevice::ResourceError
-                                    ? "plus de place sur le disque"
-                                    : "l'écriture a échoué (disque plein ou fichier trop gros ?)";
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) {
-        return "le fichier n'a pas pu être mis en place";
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<PlanFormat> PlanFormatFor(const std::string& path) {
@@ -127,7 +97,10 @@ std::optional<std::string> WritePlan(const Plane& plane, PlanFormat format,
     } else {
         return "l'image PNG n'a pas pu être produite";
     }
-    return saveWhole(filePath(path), bytes);
+    if (const auto why = SaveWhole(filePath(path), bytes)) {
+        return why->toStdString();
+    }
+    return std::nullopt;
 }
 
 } // namespace oria

@@ -1,5 +1,7 @@
 #include "PageDocument.h"
 
+#include "platform/SaveFile.h"
+
 #include "platform/Windows1252.h"
 
 #include <QDir>
@@ -28,49 +30,6 @@ QString hex32(Colour value) {
 
 QString fileNameOf(const QString& path) {
     return QFileInfo(path).fileName();
-}
-
-QString readFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return QStringLiteral("c'est un dossier");
-    }
-    if (!info.exists()) {
-        return QStringLiteral("le fichier n'existe pas");
-    }
-    return QStringLiteral("ouverture refusée (droits insuffisants ?)");
-}
-
-QString openForWritingFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return QStringLiteral("c'est un dossier");
-    }
-    if (!info.absoluteDir().exists()) {
-        return QStringLiteral("le dossier n'existe pas");
-    }
-    return QStringLiteral("création du fichier refusée (droits insuffisants ?)");
-}
-
-// Through a temporary file renamed at the end, so that a failure never leaves a truncated
-// file behind. QSaveFile buffers, hence the explicit flush: a full disk shows up there.
-std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return openForWritingFailure(path);
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.error() == QFileDevice::ResourceError
-                                ? QStringLiteral("plus de place sur le disque")
-                                : QStringLiteral("l'écriture a échoué (disque plein ou fichier "
-                                                 "trop gros ?)");
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) {
-        return QStringLiteral("le fichier n'a pas pu être mis en place");
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -137,7 +96,7 @@ std::optional<PageDocument> ReadPageDocument(const QString& path, QString* messa
     const QString name = fileNameOf(path);
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("Impossible de lire « %1 » : %2.").arg(name, readFailure(path));
+        *message = QStringLiteral("Impossible de lire « %1 » : %2.").arg(name, ReadFailure(path));
         return std::nullopt;
     }
     // Only the record: whatever follows it is not part of the page. A pipe may hand the
@@ -168,7 +127,7 @@ std::optional<QString> WritePageDocument(const QString& path, const PageDocument
     // Never write a record that opening would refuse.
     QString why;
     if (DecodePageDocument(bytes, &why)) {
-        if (const auto failure = saveWhole(path, bytes)) {
+        if (const auto failure = SaveWhole(path, bytes)) {
             why = *failure;
         } else {
             return std::nullopt;

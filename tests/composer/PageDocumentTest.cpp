@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/SmallDisk.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -150,18 +152,8 @@ TEST(PageDocumentFile, FailedSavesWriteNothingAndKeepTheOldFile) {
     writeFile(old, "ancien contenu");
     PageDocument outOfRange = handBuiltPage();
     outOfRange.fond = -1;
-    // A file size limit stands in for a full disk; the signal ignored, the write just fails.
     const auto onAFullDisk = [](const std::function<std::optional<QString>()>& save) {
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit small = before;
-        small.rlim_cur = std::min<rlim_t>(before.rlim_max, 100);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        const auto result = save();
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, handler);
-        return result;
+        return test::withSmallDisk(100, save);
     };
     const struct {
         std::function<std::optional<QString>()> save;
