@@ -17,6 +17,7 @@
 namespace oria {
 
 AppWindows::~AppWindows() {
+    delete charte_;
     delete compo_;
     delete contraste_;
     delete pro_;
@@ -50,9 +51,8 @@ void AppWindows::showTips(QWidget* parent) {
     tip_->activateWindow();
 }
 
-bool AppWindows::isAvailable(Window window) const {
-    // The graphic charter is not part of this build yet.
-    return window != Window::Charte;
+bool AppWindows::isAvailable(Window) const {
+    return true;
 }
 
 template <class W> W* AppWindows::instance(QPointer<W>& slot, QWidget* parent) {
@@ -73,7 +73,7 @@ QWidget* AppWindows::window(Window window, QWidget* parent) {
         // A window of its own beside the harmony window, not one that stays above it.
         return instance(compo_, nullptr);
     case Window::Charte:
-        break;
+        return instance(charte_, parent);
     }
     return nullptr;
 }
@@ -102,7 +102,7 @@ bool AppWindows::showModal(Window window, QWidget* parent) {
 
 void AppWindows::unloadAll() {
     for (QWidget* w : {static_cast<QWidget*>(compo_), static_cast<QWidget*>(pro_),
-                       static_cast<QWidget*>(contraste_)}) {
+                       static_cast<QWidget*>(contraste_), static_cast<QWidget*>(charte_)}) {
         if (w) {
             w->close();
         }

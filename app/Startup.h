@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charter/charte.h"
 #include "composer/Compo.h"
 #include "contrast/Contraste.h"
 #include "core/Module1.h"
@@ -31,6 +32,7 @@ public:
     Pro* pro() const { return pro_; }
     Contraste* contraste() const { return contraste_; }
     Compo* compo() const { return compo_; }
+    charte* charter() const { return charte_; }
 
 private:
     Module1& module_;
@@ -44,6 +46,7 @@ private:
     QPointer<Pro> pro_;
     QPointer<Contraste> contraste_;
     QPointer<Compo> compo_;
+    QPointer<charte> charte_;
 };
 
 class Form1;

@@ -1,14 +1,20 @@
 #include "CharterExport.h"
 
+#include "platform/SaveFile.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace oria {
 
 namespace {
+// A text typed on several lines keeps its breaks, as CR LF like every line of the charter.
+QString withCrLf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
 // Far beyond any template of 2000 lines; stops a wrong pick from filling the memory.
 constexpr qint64 kMaxTemplateBytes = qint64(64) * 1024 * 1024;
 } // namespace
@@ -40,6 +46,9 @@ std::vector<std::pair<QString, QString>> Replacements(const CharterFields& f) {
     r.emplace_back(QStringLiteral("%hexa_fond%"), f.fond.hexa);
     r.emplace_back(QStringLiteral("%rvb_fond%"), f.fond.rvb);
     r.emplace_back(QStringLiteral("%nom_ref%"), f.nomRef);
+    for (auto& [placeholder, text] : r) {
+        text = withCrLf(text);
+    }
     return r;
 }
 
@@ -74,11 +83,11 @@ std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QS
     using Cause = ExportFailure::Cause;
     QFile source(templatePath);
     if (!source.open(QIODevice::ReadOnly) || source.size() > kMaxTemplateBytes) {
-        return ExportFailure{Cause::Template, source.errorString()};
+        return ExportFailure{Cause::Template, ReadFailure(templatePath)};
     }
     const QByteArray bytes = source.readAll();
     if (bytes.size() != source.size()) {
-        return ExportFailure{Cause::Template, source.errorString()};
+        return ExportFailure{Cause::Template, ReadFailure(templatePath)};
     }
     const QStringList lines = SplitLines(DecodeWindows1252(bytes));
     if (lines.size() > kMaxTemplateLines) {
@@ -86,33 +95,21 @@ std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QS
                              QStringLiteral("plus de %1 lignes").arg(kMaxTemplateLines)};
     }
 
+    // Built whole, then written whole: no partial charter, an earlier one left untouched.
     const auto replacements = Replacements(fields);
-    QSaveFile out(outputPath);
-    auto outputFailure = [&] {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return ExportFailure{Cause::Output, why};
-    };
-    if (!out.open(QIODevice::WriteOnly)) {
-        return outputFailure();
-    }
+    QByteArray charter;
     const int n = static_cast<int>(lines.size());
     for (int i = 0; i < n; ++i) {
-        const QByteArray line =
-            EncodeWindows1252Html(FillLine(lines[i], replacements)) + QByteArrayLiteral("\r\n");
-        if (out.write(line) != line.size()) {
-            return outputFailure();
-        }
+        charter += EncodeWindows1252Html(FillLine(lines[i], replacements));
+        charter += QByteArrayLiteral("\r\n");
         if (progress) {
             progress(i + 1, n);
         }
     }
-    // A full disk may only show when the last buffered bytes go out.
-    if (!out.flush()) {
-        return outputFailure();
-    }
-    if (!out.commit()) {
-        return ExportFailure{Cause::Output, out.errorString()};
+    if (const auto why = SaveWhole(outputPath, charter)) {
+        return ExportFailure{
+            Cause::Output,
+            QStringLiteral("« %1 » : %2").arg(QFileInfo(outputPath).fileName(), *why)};
     }
     return std::nullopt;
 }
@@ -120,8 +117,8 @@ std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QS
 QString ExportFailureMessage(const ExportFailure& failure) {
     QString message = QStringLiteral("Aucun modèle sélectionné. Veuillez en sélectionner un.");
     if (failure.cause == ExportFailure::Cause::Output) {
-        message += QStringLiteral("\nLe fichier de la charte n'a pas pu être écrit : %1.")
-                       .arg(failure.detail);
+        message +=
+            QStringLiteral("\nLa charte n'a pas pu être écrite dans %1.").arg(failure.detail);
     }
     return message;
 }

@@ -48,9 +48,10 @@ struct ExportFailure {
 };
 
 // Reads the template (Windows-1252, at most kMaxTemplateLines lines), fills it and writes
-// the charter through QSaveFile: a failure leaves any earlier file untouched and no partial
-// one. Characters the code page cannot hold are written as HTML character references.
-// progress(line, lines) follows every written line.
+// the charter whole or not at all: a failure leaves any earlier file untouched and no
+// partial one. Characters the code page cannot hold are written as HTML character
+// references; texts typed on several lines keep their breaks as CR LF. progress(line, lines)
+// follows every line.
 std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QString& outputPath,
                                            const CharterFields& fields,
                                            const std::function<void(int, int)>& progress = {});

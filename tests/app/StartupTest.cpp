@@ -42,7 +42,6 @@ TEST(AppWindows, TipWindowIsASingleInstanceUnloadedWithTheRest) {
     Module1 module;
     test::FakePlatform platform;
     AppWindows windows(module, platform);
-    EXPECT_FALSE(windows.isAvailable(WindowDirectory::Window::Charte));
 
     platform.settings["Show Tips at Startup"] = "0";
     windows.showTips(nullptr);

@@ -212,6 +212,7 @@ TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
 }
 
 TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
+    windows.available = {W::Charte};
     open(5);
     windows.modalAnswer = true;
     windows.whileModal = [this](W w) {
@@ -242,7 +243,14 @@ TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
     click("Command4");
     EXPECT_EQ(compo->zoneColours(), before);
     EXPECT_EQ(module.harmony(), kHarmony);
-    EXPECT_FALSE(enabled("Command11")) << "no charter window yet";
+
+    child<QCheckBox>("Check11")->click();
+    child<QCheckBox>("Check1")->click(); // the box hidden
+    click("Command11");
+    EXPECT_EQ(windows.shownModal.back(), W::Charte);
+    EXPECT_EQ(module.VisibleDecors2, 0);
+    EXPECT_EQ(module.VisibleDecors1, 1);
+    EXPECT_EQ(module.CouleurDecors2, zone(Zone::Boite)) << "published all the same";
 }
 
 } // namespace
