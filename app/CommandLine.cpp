@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Arguments.h"
 #include "CharteCommand.h"
+#include "ExporterCommand.h"
 #include "GrilleCommand.h"
 #include "PageCommand.h"
 #include "PlanCommand.h"
@@ -276,6 +277,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = RunPage(args);
         } else if (args[0] == "charte") {
             result = RunCharte(args);
+        } else if (args[0] == "exporter") {
+            result = RunExporter(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }
