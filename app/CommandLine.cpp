@@ -5,6 +5,7 @@
 #include "GrilleCommand.h"
 #include "PageCommand.h"
 #include "PlanCommand.h"
+#include "VisionCommand.h"
 
 #include "contrast/Legibility.h"
 #include "harmony/Adjustments.h"
@@ -30,6 +31,8 @@ const char* const kUsage =
     "  oria grille nuances --cellules N [--base COULEUR]\n"
     "  oria page FICHIER.ori\n"
     "  oria charte --modele MODELE --sortie FICHIER --fond COULEUR [options de charte]\n"
+    "  oria exporter --format FORMAT --sortie FICHIER [--nom NOM] COULEUR...\n"
+    "  oria vision --type TYPE COULEUR...\n"
     "  oria --help               affiche cette aide\n"
     "\n"
     "harmonie : calcule l'harmonie de chaque couleur de base et écrit une ligne par couleur,\n"
@@ -78,6 +81,20 @@ const char* const kUsage =
     "           nom de chaque couleur (\"Couleur Fond\", \"Couleur texte\", ... par défaut)\n"
     "  --nom TEXTE          nom de la charte (\"Titre\" par défaut)\n"
     "  --references TEXTE   références pratiques (\"Références\" par défaut)\n"
+    "\n"
+    "exporter : écrit la palette des COULEURS dans FICHIER pour un logiciel de création ; rien\n"
+    "           n'est affiché.\n"
+    "  FORMAT   gpl (GIMP, Inkscape, Krita), ase (Adobe Swatch Exchange), scribus, soc\n"
+    "           (LibreOffice), css (propriétés personnalisées), json (design tokens), svg ou\n"
+    "           png (planche de couleurs)\n"
+    "  NOM      nom de la palette (\"Oria 2000\" par défaut)\n"
+    "  COULEUR  #RRGGBB ou NOM=#RRGGBB (la couleur suit le dernier « = ») ; une couleur sans\n"
+    "           nom s'appelle « Couleur k », k étant sa position\n"
+    "\n"
+    "vision : simule la perception des couleurs par une personne atteinte d'un trouble de la\n"
+    "         vision des couleurs et écrit les couleurs obtenues (#RRGGBB) sur une ligne.\n"
+    "  TYPE     protanopie, deuteranopie, tritanopie ou achromatopsie ; normale laisse les\n"
+    "           couleurs inchangées\n"
     "\n"
     "Une commande invalide écrit un message sur la sortie d'erreur et se termine avec le code 2.\n";
 
@@ -279,6 +296,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             result = RunCharte(args);
         } else if (args[0] == "exporter") {
             result = RunExporter(args);
+        } else if (args[0] == "vision") {
+            result = RunVision(args);
         } else {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }

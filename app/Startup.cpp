@@ -1,10 +1,12 @@
 #include "Startup.h"
 
+#include "contrast/VisionImage.h"
 #include "frmSplash.h"
 #include "frmTip.h"
 #include "harmony/Form1.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
+#include "widgets/VisionChoice.h"
 
 #include <QApplication>
 #include <QFont>
@@ -137,6 +139,12 @@ int RunDesktop(int& argc, char** argv) {
     QtPlatform platform;
     Module1 module;
     AppWindows windows(module, platform);
+    // What every window paints can be seen as a colour-vision deficiency shows it.
+    VisionChoice vision(platform, [](QImage& image, int choice) {
+        SimulateVisionImage(image, static_cast<Vision>(choice));
+    });
+    windows.setVisionChoice(&vision);
+    vision.restore();
     const std::unique_ptr<Form1> form = StartUp(module, platform, windows);
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "widgets/ColourReadout.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
+#include "widgets/VisionChoice.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,9 +48,9 @@ constexpr CommandRow kCommands[] = {
 Compo::Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWidget* parent)
     : QMainWindow(parent), module_(module), platform_(platform), windows_(windows) {
     setObjectName("Compo");
-    setWindowTitle(QStringLiteral("Roverevod 1.0"));
     buildControls();
     buildMenus();
+    setCaption(QStringLiteral("Roverevod 1.0"));
     connectControls();
     ResizeToDesign(this);
     Form_Load();
@@ -182,6 +183,9 @@ void Compo::buildMenus() {
     addItem(fichiers, "charger", QStringLiteral("&Charger"), &Compo::Command9_Click,
             QKeySequence::Open);
     fichiers->addSeparator()->setObjectName("rien");
+    addItem(fichiers, "exporter", QStringLiteral("E&xporter les couleurs..."),
+            &Compo::exporter_Click, QKeySequence(Qt::CTRL | Qt::Key_E));
+    fichiers->addSeparator()->setObjectName("rienexport");
     addItem(fichiers, "quiter", QStringLiteral("Quiter"), &Compo::close);
 
     QMenu* outils = addMenu("outils", QStringLiteral("&Outils"));
@@ -196,6 +200,10 @@ void Compo::buildMenus() {
     chartegrap_ = addItem(outils, "chartegrap", QStringLiteral("Charte &graphique"),
                           &Compo::Command11_Click, Qt::Key_F9);
 
+    if (VisionChoice* vision = windows_.visionChoice()) {
+        vision->addMenu(menuBar());
+        connect(vision, &VisionChoice::changed, this, [this] { setCaption(caption_); });
+    }
     QMenu* aide = addMenu("aide", QStringLiteral("&Aide"));
     addItem(aide, "aideoria", QStringLiteral("&Aide Oria 2000"), &Compo::close, Qt::Key_F1)
         ->setEnabled(false);
@@ -247,6 +255,12 @@ void Compo::Form_Load() {
     Picture1_Paint();
     Picture2_Paint();
     Picture3_Paint();
+}
+
+void Compo::setCaption(const QString& caption) {
+    caption_ = caption;
+    VisionChoice* vision = windows_.visionChoice();
+    setWindowTitle(vision ? vision->decorate(caption) : caption);
 }
 
 // ---- zones ----

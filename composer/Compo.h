@@ -62,6 +62,7 @@ private slots:
     void Command4_Click();
     void Command11_Click();
     void pressepapier_Click();
+    void exporter_Click();
     void astuces_Click();
     void apropos_Click();
 
@@ -75,6 +76,8 @@ private:
     void buildMenus();
     void connectControls();
 
+    // The caption, with the simulated vision said after it.
+    void setCaption(const QString& caption);
     void setZone(Zone zone, Colour c);
     void setZones(const ZoneColours& colours);
     void disableZone(Zone zone);
@@ -117,6 +120,8 @@ private:
     QAction* chartegrap_ = nullptr;
 
     QString TexteExport_;
+    QString caption_;
+    QString pageName_ = QStringLiteral("Page"); // after the last document opened or saved
     QString logo_ = QStringLiteral("Cromalune");
 };
 

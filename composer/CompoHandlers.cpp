@@ -4,6 +4,7 @@
 #include "PageDocument.h"
 #include "PageViews.h"
 #include "harmony/Adjustments.h"
+#include "palettes/PaletteDialog.h"
 #include "platform/Settings.h"
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
@@ -190,7 +191,8 @@ void Compo::OuvrirPage(const PageDocument& page) {
     // Stored ticked, "Tous visibles" locks the four boxes ticked whatever they said.
     Check11_->setChecked(page.tousVisibles);
     runBoxRule(Check11_);
-    setWindowTitle(kTitle + QStringLiteral(" - ") + PageName(page));
+    setCaption(kTitle + QStringLiteral(" - ") + PageName(page));
+    pageName_ = PageName(page).trimmed();
     Picture3_Paint();
 }
 
@@ -236,7 +238,26 @@ void Compo::Command5_Click() {
         platform_.showMessage(this, kTitle, *failure, Platform::Icon::Warning);
         return;
     }
-    setWindowTitle(kTitle + QStringLiteral(" - ") + PageName(page));
+    setCaption(kTitle + QStringLiteral(" - ") + PageName(page));
+    pageName_ = PageName(page).trimmed();
+}
+
+// The zones shown on the page, in reading order, the palette after the page.
+void Compo::exporter_Click() {
+    const std::pair<Zone, const char*> zones[] = {{Zone::Fond, "Fond"},
+                                                  {Zone::Texte, "Texte"},
+                                                  {Zone::Titre, "Titre"},
+                                                  {Zone::Cercle, "Cercle"},
+                                                  {Zone::Boite, "Boite"}};
+    const ZoneColours colours = zoneColours();
+    const ZoneFlags visible = visibleFlags();
+    NamedPalette palette{pageName_.isEmpty() ? QStringLiteral("Page") : pageName_, {}};
+    for (const auto& [zone, name] : zones) {
+        if (visible[Index(zone)]) {
+            palette.colours.push_back({QString::fromLatin1(name), colours[Index(zone)]});
+        }
+    }
+    ExportPaletteWithDialog(this, platform_, palette);
 }
 
 // ---- exchanges ----

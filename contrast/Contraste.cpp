@@ -2,11 +2,13 @@
 #include "Contraste.h"
 
 #include "Legibility.h"
+#include "Vision.h"
 #include "platform/QtPlatform.h"
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
+#include "widgets/VisionChoice.h"
 
 #include <QAbstractButton>
 #include <QMenu>
@@ -64,6 +66,9 @@ void Contraste::buildControls() {
     buildViews(total);
     buildLegibility(total);
     scrollFrame()->setDesignSize(scrollFrame()->fullSize());
+    if (VisionChoice* choice = windows_.visionChoice()) {
+        connect(choice, &VisionChoice::changed, this, &Contraste::showLegibility);
+    }
     transfert_ = MakeTransfertMenu(this, QStringLiteral("Copier dans presse papier"),
                                    QStringLiteral("transfert"), QStringLiteral("presspap"));
 }
@@ -140,7 +145,7 @@ void Contraste::buildViews(QWidget* total) {
 
 void Contraste::buildLegibility(QWidget* total) {
     QGroupBox* box = frame(total, "Lisibilite", QStringLiteral("Lisibilité"), kLegibilityLeft, 0,
-                           kLegibilityWidth, 5655);
+                           kLegibilityWidth, kContentHeight);
     box->setToolTip(QStringLiteral(
         "Contraste WCAG 2 (AA : 4,5:1, AA grand texte : 3:1, AAA : 7:1, AAA grand texte : "
         "4,5:1) et contraste de luminosité APCA (Lc)"));
@@ -149,27 +154,31 @@ void Contraste::buildLegibility(QWidget* total) {
         const PairRow& row = kPairs[i];
         const QString suffix = QString::fromLatin1(row.suffix);
         auto* block =
-            make<QWidget>(box, QStringLiteral("Paire") + suffix, 120, 270 + 1755 * i, inner, 1650);
+            make<QWidget>(box, QStringLiteral("Paire") + suffix, 120, 240 + 1860 * i, inner, 1830);
         label(block, QStringLiteral("Titre") + suffix, QString::fromUtf8(row.title), 0, 0, inner,
               255);
         QLabel* sample = label(block, QStringLiteral("Exemple") + suffix,
-                               QStringLiteral("Texte lisible ?"), 0, 270, inner, 495);
+                               QStringLiteral("Texte lisible ?"), 0, 270, inner, 435);
         sample->setAlignment(Qt::AlignCenter);
         QFont big = sample->font();
         big.setPointSizeF(big.pointSizeF() * 1.5);
         sample->setFont(big);
         QLabel* ratio =
-            label(block, QStringLiteral("Ratio") + suffix, QString(), 0, 810, 1095, 255);
+            label(block, QStringLiteral("Ratio") + suffix, QString(), 0, 750, 1095, 255);
         QFont bold = ratio->font();
         bold.setBold(true);
         ratio->setFont(bold);
         QLabel* lc =
-            label(block, QStringLiteral("Lc") + suffix, QString(), 1140, 810, inner - 1140, 255);
+            label(block, QStringLiteral("Lc") + suffix, QString(), 1140, 750, inner - 1140, 255);
         lc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLabel* verdicts =
-            label(block, QStringLiteral("Verdicts") + suffix, QString(), 0, 1095, inner, 525);
+            label(block, QStringLiteral("Verdicts") + suffix, QString(), 0, 1020, inner, 495);
         verdicts->setTextFormat(Qt::RichText);
-        pairs_[i] = {block, sample, ratio, verdicts, lc};
+        // Under a simulated vision: the same measures for the colours as seen.
+        QLabel* simulated =
+            label(block, QStringLiteral("Simulation") + suffix, QString(), 0, 1530, inner, 300);
+        simulated->setTextFormat(Qt::RichText);
+        pairs_[i] = {block, sample, ratio, verdicts, lc, simulated};
     }
 }
 
@@ -199,6 +208,11 @@ void Contraste::Form_Load() {
         b->setIconSize(p.size);
     }
     RafraichirContraste();
+}
+
+Vision Contraste::currentVision() const {
+    const VisionChoice* choice = windows_.visionChoice();
+    return choice ? static_cast<Vision>(choice->current()) : Vision::Normale;
 }
 
 int Contraste::nombreCouleurs() const {
@@ -238,8 +252,22 @@ void Contraste::showLegibility() {
         const Colour text = colours_.colour[static_cast<std::size_t>(row.text)];
         const Colour background = colours_.colour[static_cast<std::size_t>(row.background)];
         const Legibility l = MeasureLegibility(text, background);
+        const Vision vision = currentVision();
+        const Colour seenText = SimulateVision(text, vision);
+        const Colour seenBackground = SimulateVision(background, vision);
+        // The sample is painted, so it is seen as the simulation says.
         r.sample->setStyleSheet(QStringLiteral("color: %1; background: %2")
-                                    .arg(HexQString(text), HexQString(background)));
+                                    .arg(HexQString(seenText), HexQString(seenBackground)));
+        r.simulated->setVisible(vision != Vision::Normale);
+        if (vision != Vision::Normale) {
+            const Legibility seen = MeasureLegibility(seenText, seenBackground);
+            QString line = QStringLiteral("Vu ainsi : %1:1, Lc %2")
+                               .arg(frenchNumber(seen.ratio, 2), frenchNumber(seen.lc, 1));
+            if (l.wcag.aa && !seen.wcag.aa) {
+                line += QStringLiteral(" <span style=\"color:#b3261e\">— sous AA ainsi !</span>");
+            }
+            r.simulated->setText(line);
+        }
         r.ratio->setText(frenchNumber(l.ratio, 2) + QStringLiteral(":1"));
         r.lc->setText(QStringLiteral("Lc ") + frenchNumber(l.lc, 1));
         r.verdicts->setText(mark("AA", l.wcag.aa) + QStringLiteral(" &nbsp; ") +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContrastViews.h"
+#include "Vision.h"
 #include "core/Module1.h"
 #include "harmony/Adjustments.h"
 #include "platform/Platform.h"
@@ -58,6 +59,7 @@ private:
     void showSliders(Colour c);
     void showLegibility();
     Colour& edited();
+    Vision currentVision() const;
 
     Platform& platform_;
 
@@ -77,7 +79,7 @@ private:
 
     struct PairReadout {
         QWidget* block;
-        QLabel *sample, *ratio, *verdicts, *lc;
+        QLabel *sample, *ratio, *verdicts, *lc, *simulated;
     };
     PairReadout pairs_[3] = {}; // 2 on 1, 3 on 1, 3 on 2
 

@@ -8,6 +8,7 @@
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Twips.h"
+#include "widgets/VisionChoice.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -245,6 +246,10 @@ void Form1::buildMenus() {
     };
 
     QMenu* fichiers = addMenu("fichiers", QStringLiteral("&Fichiers"));
+    connect(addItem(fichiers, "exporter", QStringLiteral("E&xporter la palette..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, &Form1::exporter_Click);
+    fichiers->addSeparator()->setObjectName("rienfichiers");
     connect(addItem(fichiers, "quiter", QStringLiteral("&Quiter")), &QAction::triggered, this,
             &Form1::close);
 
@@ -269,6 +274,12 @@ void Form1::buildMenus() {
     connect(transfert_->actions().constFirst(), &QAction::triggered, this,
             &Form1::pressepapier_Click);
 
+    if (VisionChoice* vision = windows_.visionChoice()) {
+        vision->addMenu(menuBar());
+        setWindowTitle(vision->decorate(QStringLiteral("Oria 2000")));
+        connect(vision, &VisionChoice::changed, this,
+                [this, vision] { setWindowTitle(vision->decorate(QStringLiteral("Oria 2000"))); });
+    }
     QMenu* aide = addMenu("aide", QStringLiteral("&Aide"));
     QAction* aideharmony =
         addItem(aide, "aideharmony", QStringLiteral("&Aide de Oria 2000"), Qt::Key_F1);

@@ -70,6 +70,7 @@ private slots:
     void Command3_Click();
     void Command10_Click();
     void menualeatoire_Click();
+    void exporter_Click();
     void apropos_Click();
     void astuces_Click();
     void pressepapier_Click();

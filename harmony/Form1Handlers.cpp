@@ -2,6 +2,7 @@
 #include "Form1.h"
 
 #include "HarmonyBar.h"
+#include "palettes/PaletteDialog.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
 #include "widgets/Builders.h"
@@ -365,6 +366,19 @@ void Form1::Command2_Click() {
     }
     module_.NbCouleursCompo = nombreCouleurs();
     windows_.show(WindowDirectory::Window::Compo, this);
+}
+
+// The n colours shown, named by their place, the palette after the harmony type.
+void Form1::exporter_Click() {
+    NamedPalette palette;
+    palette.name =
+        Combo1_->currentIndex() >= 0 ? Combo1_->currentText() : QStringLiteral("Harmonie");
+    const Palette harmony = module_.harmony();
+    for (int k = 0; k < nombreCouleurs(); ++k) {
+        palette.colours.push_back(
+            {QStringLiteral("Couleur %1").arg(k + 1), harmony[static_cast<std::size_t>(k)]});
+    }
+    ExportPaletteWithDialog(this, platform_, palette);
 }
 
 void Form1::apropos_Click() {

@@ -79,7 +79,7 @@ void PlanePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Dark), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawImage(kInset, kInset, overlay_);
+    painter.drawImage(kInset, kInset, displayed(overlay_));
 }
 
 void PlanePicture::mousePressEvent(QMouseEvent* event) {

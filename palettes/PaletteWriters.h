@@ -33,8 +33,14 @@ extern const std::array<PaletteFormatRow, 8> kPaletteFormats;
 // The format a file name asks for by its extension, any case.
 std::optional<PaletteFormat> PaletteFormatForPath(const QString& path);
 
-// The file's bytes. Svg and Png need a QGuiApplication (fonts).
+// The file's bytes. Png needs a QGuiApplication (fonts); without one it comes out empty.
 QByteArray EncodePalette(const NamedPalette& palette, PaletteFormat format);
+
+// The names the colours take where a file wants identifiers, in palette order and unique:
+// CSS custom properties without their leading "--" ("Crème brûlée" -> "creme-brulee"), and
+// design-token keys (the name itself, but for the characters the token format forbids).
+std::vector<QString> CssIdentifiers(const NamedPalette& palette);
+std::vector<QString> TokenKeys(const NamedPalette& palette);
 
 // Written whole or not at all; nullopt on success, else a complete French message.
 std::optional<QString> WritePalette(const QString& path, const NamedPalette& palette,

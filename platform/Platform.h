@@ -29,8 +29,9 @@ public:
     // File dialogs; an empty path when cancelled. `filter` uses Qt's "Name (*.ext)" form.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& folder) = 0;
+    // selectedFilter, when given, receives the filter the user left chosen.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 const QString& folder) = 0;
+                                 const QString& folder, QString* selectedFilter = nullptr) = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
     virtual QString clipboardText() = 0;

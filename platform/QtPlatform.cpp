@@ -69,8 +69,8 @@ QString QtPlatform::openFileName(QWidget* parent, const QString& title, const QS
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 const QString& folder) {
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+                                 const QString& folder, QString* selectedFilter) {
+    return QFileDialog::getSaveFileName(parent, title, folder, filter, selectedFilter);
 }
 
 void QtPlatform::setClipboardText(const QString& text) {

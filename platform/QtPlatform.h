@@ -15,7 +15,7 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                         const QString& folder) override;
+                         const QString& folder, QString* selectedFilter = nullptr) override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
     QString setting(const QString& key, const QString& defaultValue) override;

@@ -2,6 +2,7 @@
 
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -65,9 +66,50 @@ Colour ColourPicture::colourAt(QPoint p) const {
                                        std::min(pixel.y(), shown.height() - 1)));
 }
 
+namespace {
+std::function<void(QImage&)>& displayFilter() {
+    static std::function<void(QImage&)> filter;
+    return filter;
+}
+// Changes whenever the filter does, so that cached conversions are redone.
+int& filterGeneration() {
+    static int generation = 0;
+    return generation;
+}
+} // namespace
+
+void ColourPicture::setDisplayFilter(std::function<void(QImage&)> filter) {
+    displayFilter() = std::move(filter);
+    ++filterGeneration();
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (auto* picture = qobject_cast<ColourPicture*>(w)) {
+            picture->update();
+        }
+    }
+}
+
+QImage ColourPicture::displayed(const QImage& image) {
+    if (!displayFilter()) {
+        return image;
+    }
+    QImage shown = image.copy();
+    displayFilter()(shown);
+    return shown;
+}
+
 void ColourPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image());
+    const QImage& held = image();
+    if (!displayFilter()) {
+        painter.drawImage(0, 0, held);
+        return;
+    }
+    if (shownKey_ != held.cacheKey() || shownFilter_ != filterGeneration()) {
+        shown_ = displayed(held);
+        shownKey_ = held.cacheKey();
+        shownFilter_ = filterGeneration();
+    }
+    painter.drawImage(0, 0, shown_);
 }
 
 void ColourPicture::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace oria {
 
@@ -22,6 +23,12 @@ public:
 
     // The colour shown at p (widget coordinates); -1 outside the picture.
     virtual Colour colourAt(QPoint p) const;
+
+    // A conversion every colour picture applies to what it puts on the screen (a simulated
+    // vision), never to what it holds or reads; empty for none. Repaints them all.
+    static void setDisplayFilter(std::function<void(QImage&)> filter);
+    // What the screen shows for an image held by a picture.
+    static QImage displayed(const QImage& image);
 
 signals:
     void mouseMoved(QPoint pos);
@@ -44,6 +51,9 @@ private:
     bool border_ = false;
     mutable QImage image_;
     mutable bool dirty_ = true;
+    mutable QImage shown_; // image_ through the display filter
+    mutable qint64 shownKey_ = 0;
+    mutable int shownFilter_ = 0;
 };
 
 } // namespace oria

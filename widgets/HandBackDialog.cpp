@@ -1,5 +1,8 @@
 #include "HandBackDialog.h"
 
+#include "VisionChoice.h"
+
+#include <QMenuBar>
 #include <QVBoxLayout>
 
 namespace oria {
@@ -15,6 +18,15 @@ HandBackDialog::HandBackDialog(Module1& module, WindowDirectory& windows, QWidge
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(frame_, 1);
+    if (VisionChoice* vision = windows.visionChoice()) {
+        auto* bar = new QMenuBar(this);
+        bar->setObjectName("menus");
+        vision->addMenu(bar);
+        layout_->setMenuBar(bar);
+        setWindowTitle(vision->decorate(title));
+        connect(vision, &VisionChoice::changed, this,
+                [this, vision, title] { setWindowTitle(vision->decorate(title)); });
+    }
 }
 
 void HandBackDialog::acceptAndClose() {

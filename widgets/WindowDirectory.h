@@ -6,6 +6,10 @@
 class QWidget;
 
 namespace oria {
+class VisionChoice;
+}
+
+namespace oria {
 
 // The program's other windows, as one window asks for them. The start procedure owns the
 // single instances (created on first use, gone when unloaded) and wires them together,
@@ -38,8 +42,13 @@ public:
         }
     }
 
+    // The "Vision" choice the windows share; none where nobody set one (tests).
+    VisionChoice* visionChoice() const { return vision_; }
+    void setVisionChoice(VisionChoice* vision) { vision_ = vision; }
+
 private:
     std::function<void()> handBack_;
+    VisionChoice* vision_ = nullptr;
 };
 
 } // namespace oria

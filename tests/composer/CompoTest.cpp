@@ -211,6 +211,20 @@ TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
     EXPECT_EQ(compo->zoneColours(), saved);
 }
 
+TEST_F(CompoTest, ExportsTheZonesShownAsAPalette) {
+    open(3); // the circle is not on the page
+    const QTemporaryDir dir;
+    platform.saveAnswer = dir.filePath("page.css");
+    compo->findChild<QAction*>("exporter")->trigger();
+    QFile file(platform.saveAnswer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString css = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(css.contains("--fond: #faf0e6;")) << css.toStdString();
+    EXPECT_TRUE(css.contains("--boite: #c80000;"));
+    EXPECT_FALSE(css.contains("--cercle"));
+    EXPECT_LT(css.indexOf("--fond"), css.indexOf("--texte"));
+}
+
 TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
     windows.available = {W::Charte};
     open(5);

@@ -1,8 +1,11 @@
 #include "contrast/Contraste.h"
+#include "contrast/Legibility.h"
+#include "contrast/VisionImage.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "widgets/VisionChoice.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -168,6 +171,29 @@ TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
         EXPECT_EQ(module.Couleur4, RGB(1, 1, 1));
         EXPECT_EQ(handBacks, ok ? 1 : 0);
     }
+}
+
+TEST_F(ContrasteTest, UnderASimulatedVisionTheReadoutAddsTheMeasuresAsSeen) {
+    open(2);
+    VisionChoice vision(
+        platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); });
+    windows.setVisionChoice(&vision);
+    window = std::make_unique<Contraste>(module, platform, windows); // red text on blue ground
+    window->show();
+    EXPECT_FALSE(child("Simulation21")->isVisible());
+    vision.setCurrent(static_cast<int>(Vision::Deuteranopie));
+    EXPECT_TRUE(child("Simulation21")->isVisible());
+    const Legibility seen = MeasureLegibility(SimulateVision(kC2, Vision::Deuteranopie),
+                                              SimulateVision(kC1, Vision::Deuteranopie));
+    EXPECT_TRUE(text("Simulation21")
+                    .startsWith(QStringLiteral("Vu ainsi : %1:1")
+                                    .arg(QString::number(seen.ratio, 'f', 2).replace('.', ','))));
+    EXPECT_EQ(window->windowTitle(), "contrast — Simulation : deutéranopie");
+    EXPECT_EQ(text("Ratio21"), "1,86:1") << "the real colours' measures stay";
+    EXPECT_EQ(at("Picture3", 20, 40), SimulateVision(kC1, Vision::Deuteranopie))
+        << "painted as seen";
+    QTest::mouseMove(child("Picture3"), QPoint(20, 40));
+    EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
 }
 
 } // namespace

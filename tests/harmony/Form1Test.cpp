@@ -5,6 +5,7 @@
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "widgets/ColourPicture.h"
+#include "widgets/VisionChoice.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -127,6 +129,25 @@ TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
     chooseType(HarmonyType::Manuel);
     EXPECT_EQ(windows.shown, std::vector<W>{W::Pro});
     EXPECT_EQ(module.harmony(), before);
+}
+
+TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    const QTemporaryDir dir;
+    platform.saveAnswer = dir.filePath("harmonie");
+    platform.saveFilterAnswer = "Palette GIMP, Inkscape, Krita (*.gpl)";
+    QAction* exporter = action("exporter");
+    EXPECT_EQ(exporter->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    exporter->trigger();
+    QFile file(dir.filePath("harmonie.gpl"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the chosen filter's extension is added";
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              "GIMP Palette\nName: Classique neutre\nColumns: 2\n#\n"
+              "255   0   0\tCouleur 1\n  0 255 255\tCouleur 2\n");
+    platform.saveAnswer = dir.filePath("absent/harmonie.css");
+    exporter->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("harmonie.css"));
 }
 
 TEST_F(Form1Test, ColoursHandedBackAreShownAsTheyAre) {
@@ -469,6 +490,48 @@ TEST(Form1Unavailable, WindowsNotBuiltKeepTheirCommandsDisabled) {
     EXPECT_FALSE(model->item(10)->isEnabled());
     form.findChild<QAbstractButton*>("Command3")->click();
     EXPECT_TRUE(windows.shown.empty());
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+// Any conversion will do to see where it applies: this one swaps red and blue.
+void swapRedBlue(QImage& image, int) {
+    image = image.rgbSwapped();
+}
+
+TEST(Form1Vision, PaintsAsSimulatedButHoldsAndReadsTheRealColours) {
+    test::application();
+    Module1 module;
+    test::FakePlatform platform;
+    platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0}); // red base
+    platform.settings["Vision"] = "deuteranopie";
+    test::FakeWindows windows;
+    VisionChoice vision(platform, swapRedBlue);
+    windows.setVisionChoice(&vision);
+    vision.restore();
+    EXPECT_EQ(vision.current(), 2) << "the setting kept from the last run";
+    vision.setCurrent(0);
+    Form1 form(module, platform, windows);
+    form.show();
+    auto* carre1 = form.findChild<ColourPicture*>("carre1");
+    const QPoint middle(carre1->width() / 2, 4);
+    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+
+    form.findChild<QAction*>("vision_protanopie")->trigger();
+    EXPECT_EQ(platform.settings["Vision"], "protanopie");
+    EXPECT_EQ(form.windowTitle(), "Oria 2000 — Simulation : protanopie");
+    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(0, 0, 255)) << "painted";
+    EXPECT_EQ(carre1->colourAt(middle), RGB(255, 0, 0)) << "read";
+    EXPECT_EQ(module.Couleur1, RGB(255, 0, 0)) << "held";
+    EXPECT_TRUE(form.findChild<QAction*>("vision_protanopie")->isChecked());
+
+    form.findChild<QAction*>("vision_normale")->trigger();
+    EXPECT_EQ(form.windowTitle(), "Oria 2000");
+    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
 }
 
 } // namespace

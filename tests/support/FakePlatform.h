@@ -38,8 +38,12 @@ public:
         fileFilters << filter;
         return openAnswer;
     }
-    QString saveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+    QString saveFileName(QWidget*, const QString&, const QString& filter, const QString&,
+                         QString* selectedFilter = nullptr) override {
         fileFilters << filter;
+        if (selectedFilter) {
+            *selectedFilter = saveFilterAnswer;
+        }
         return saveAnswer;
     }
     void setClipboardText(const QString& text) override { clipboard = text; }
@@ -63,7 +67,7 @@ public:
     // Prepared answers.
     std::deque<Colour> colourAnswers;
     bool yesNoAnswer = true;
-    QString openAnswer, saveAnswer;
+    QString openAnswer, saveAnswer, saveFilterAnswer;
     QString folder = QStringLiteral("/nonexistent");
     QMap<QString, QString> settings;
     ScriptedRandom randomSource{{0.5}};

@@ -1,0 +1,49 @@
+#include "contrast/VisionImage.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using oria::Vision;
+
+// A picture the size of the colour disc, every pixel a different colour.
+QImage discSizedImage() {
+    QImage image(350, 350, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x * 255 / 349, y * 255 / 349, (x + y) % 256));
+        }
+    }
+    return image;
+}
+
+// In place, again and again: the cost does not depend on the colours.
+void BM_VisionImage(benchmark::State& state) {
+    const auto vision = static_cast<Vision>(state.range(0));
+    QImage image = discSizedImage();
+    for (auto _ : state) {
+        oria::SimulateVisionImage(image, vision);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_VisionImage)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+// The baseline: one SimulateVision per pixel.
+void BM_VisionPixelByPixel(benchmark::State& state) {
+    const auto vision = static_cast<Vision>(state.range(0));
+    QImage image = discSizedImage();
+    for (auto _ : state) {
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const oria::Colour c = oria::SimulateVision(
+                    oria::RGB(qRed(line[x]), qGreen(line[x]), qBlue(line[x])), vision);
+                line[x] = qRgb(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF);
+            }
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_VisionPixelByPixel)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "SwatchSheet.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace oria {
+
+namespace {
+
+constexpr int kMargin = 40;
+constexpr int kSwatch = 160;
+constexpr int kColumnGap = 40;
+constexpr int kPerRow = 5;
+constexpr int kTop = 96;       // the heading above
+constexpr int kRowPitch = 268; // swatch, its three lines of text and a gap
+constexpr int kMaxWidth = kMargin * 2 + kPerRow * kSwatch + (kPerRow - 1) * kColumnGap;
+
+// Rough advances of the wider sans-serif faces a renderer may fall back on, enough to keep
+// text from running into the next swatch or off the sheet.
+constexpr int kHeadingAdvance = 16; // 24 px bold
+constexpr int kNameChars = 18;      // 16 px bold over a swatch and a gap
+
+struct Line {
+    int dy; // baseline below the swatch
+    int size;
+    const char* weight;
+    const char* fill;
+};
+constexpr std::array<Line, 3> kLines = {{
+    {28, 16, "bold", "#1a1a1a"},   // name
+    {50, 14, "normal", "#4d4d4d"}, // #RRGGBB
+    {70, 14, "normal", "#4d4d4d"}, // R: .. V: .. B: ..
+}};
+
+QString shortened(const QString& text, int chars) {
+    if (text.size() <= chars) {
+        return text;
+    }
+    QString cut = text.left(chars - 1);
+    while (!cut.isEmpty() && (cut.back().isHighSurrogate() || cut.back().isSpace())) {
+        cut.chop(1);
+    }
+    return cut + u'…';
+}
+
+QString textElement(int x, int y, int size, const char* weight, const char* fill,
+                    const QString& text) {
+    return QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\" font-weight=\"%4\" "
+                          "fill=\"%5\">%6</text>\n")
+        .arg(QString::number(x), QString::number(y), QString::number(size), QLatin1String(weight),
+             QLatin1String(fill), text.toHtmlEscaped());
+}
+
+} // namespace
+
+QByteArray SwatchSheetSvg(const NamedPalette& palette) {
+    const int count = static_cast<int>(palette.colours.size());
+    const int columns = std::clamp(count, 1, kPerRow);
+    const int rows = (count + kPerRow - 1) / kPerRow;
+    const int gridWidth = kMargin * 2 + columns * kSwatch + (columns - 1) * kColumnGap;
+    const int headingWidth = kMargin * 2 + static_cast<int>(palette.name.size()) * kHeadingAdvance;
+    const int width = std::max(gridWidth, std::min(headingWidth, kMaxWidth));
+    const int height = kTop + rows * kRowPitch + 8;
+
+    QString svg =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                       "viewBox=\"0 0 %1 %2\">\n"
+                       "<rect width=\"%1\" height=\"%2\" fill=\"#ffffff\"/>\n"
+                       "<g font-family=\"Liberation Sans, Arial, sans-serif\">\n")
+            .arg(width)
+            .arg(height);
+    svg += textElement(kMargin, kMargin + 24, 24, "bold", "#1a1a1a",
+                       shortened(palette.name, (width - 2 * kMargin) / kHeadingAdvance));
+    for (int i = 0; i < count; ++i) {
+        const NamedColour& c = palette.colours[static_cast<std::size_t>(i)];
+        const int x = kMargin + (i % kPerRow) * (kSwatch + kColumnGap);
+        const int y = kTop + (i / kPerRow) * kRowPitch;
+        const QString hex = QString::fromStdString(HexText(c.colour));
+        // A thin grey edge keeps a white swatch visible on the white sheet.
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" "
+                              "stroke=\"#c8c8c8\" stroke-width=\"1\"/>\n")
+                   .arg(QString::number(x), QString::number(y), QString::number(kSwatch),
+                        hex.toLower());
+        const Rgb rgb = SplitColour(c.colour);
+        const std::array<QString, 3> texts = {
+            shortened(c.name, kNameChars), hex,
+            QStringLiteral("R: %1 V: %2 B: %3").arg(rgb.Rouge).arg(rgb.Vert).arg(rgb.Bleu)};
+        for (std::size_t k = 0; k < kLines.size(); ++k) {
+            const Line& line = kLines[k];
+            svg +=
+                textElement(x, y + kSwatch + line.dy, line.size, line.weight, line.fill, texts[k]);
+        }
+    }
+    return (svg + QStringLiteral("</g>\n</svg>\n")).toUtf8();
+}
+
+QByteArray SwatchSheetPng(const NamedPalette& palette) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return {};
+    }
+    QSvgRenderer renderer(SwatchSheetSvg(palette));
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        renderer.render(&painter);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "png")) {
+        return {};
+    }
+    return bytes;
+}
+
+} // namespace oria
