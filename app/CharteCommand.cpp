@@ -3,6 +3,7 @@
 #include "Arguments.h"
 
 #include "charter/CharterExport.h"
+#include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,13 +50,13 @@ std::vector<std::string> allowedOptions() {
 }
 
 // The command line runs without a QCoreApplication, so the kernel tells where the program
-// lies; the templates are installed beside it.
-QString programFolder() {
-    const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+// lies; the templates are in its data folder.
+QString dataFolder() {
+    QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     if (folder.isEmpty() && QCoreApplication::instance() != nullptr) {
-        return QCoreApplication::applicationDirPath();
+        folder = QCoreApplication::applicationDirPath();
     }
-    return folder;
+    return DataFolder(folder);
 }
 
 // An empty name would reach the export and fail with a message about the template.
@@ -70,7 +71,7 @@ const std::string& fileOption(const Arguments& a, const std::string& name) {
 QString templatePath(const std::string& option) {
     for (const StandardTemplate& t : kStandardTemplates) {
         if (option == t.keyword) {
-            return programFolder() + QStringLiteral("/modeles/") + QString::fromLatin1(t.file);
+            return dataFolder() + QStringLiteral("/modeles/") + QString::fromLatin1(t.file);
         }
     }
     return QFile::decodeName(QByteArray::fromStdString(option));

@@ -141,18 +141,42 @@ Adjustment parseOperation(const std::string& text) {
                      "classer.");
 }
 
-std::string paletteLine(const Palette& palette, int count) {
-    std::string line;
+void appendPaletteLine(std::string& out, const Palette& palette, int count) {
     for (int k = 0; k < count; ++k) {
         if (k > 0) {
-            line += ' ';
+            out += ' ';
         }
-        line += HexText(palette[static_cast<std::size_t>(k)]);
+        AppendHexText(out, palette[static_cast<std::size_t>(k)]);
     }
-    return line + '\n';
+    out += '\n';
 }
 
-std::string runHarmonie(const std::vector<std::string>& args, RandomSource& random) {
+// The colours of a call: its arguments, or, when the only one is "-", standard input's
+// words, one list per non-empty line.
+std::vector<std::vector<std::string>> colourLines(const std::vector<std::string>& positional,
+                                                  std::istream& in) {
+    if (positional.size() != 1 || positional.front() != "-") {
+        return {positional};
+    }
+    std::vector<std::vector<std::string>> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> words;
+        std::size_t pos = 0;
+        while ((pos = line.find_first_not_of(" \t\r", pos)) != std::string::npos) {
+            const std::size_t end = line.find_first_of(" \t\r", pos);
+            words.push_back(line.substr(pos, end - pos));
+            pos = end;
+        }
+        if (!words.empty()) {
+            lines.push_back(std::move(words));
+        }
+    }
+    return lines;
+}
+
+std::string runHarmonie(const std::vector<std::string>& args, std::istream& in,
+                        RandomSource& random) {
     const Arguments a = SplitArguments(args, 1, {"type", "nombre", "reglage-fin"});
     const HarmonyType type = parseType(Required(a, "type"));
     const int n = parseCount(Required(a, "nombre"));
@@ -165,36 +189,56 @@ std::string runHarmonie(const std::vector<std::string>& args, RandomSource& rand
         }
         k = static_cast<int>(*value);
     }
-    if (a.positional.empty()) {
+    std::vector<Colour> bases;
+    for (const auto& line : colourLines(a.positional, in)) {
+        for (const std::string& text : line) {
+            bases.push_back(ParseColour(text));
+        }
+    }
+    if (bases.empty()) {
         throw UsageError("aucune couleur de base donnée.");
     }
-    std::vector<Colour> bases;
-    for (const std::string& text : a.positional) {
-        bases.push_back(ParseColour(text));
-    }
     std::string out;
+    out.reserve(bases.size() * static_cast<std::size_t>(8 * n));
     for (const Colour base : bases) {
         Palette palette{base, 0, 0, 0, 0};
         CalculerHarmonie(palette, type, n, k / 10.0, random);
-        out += paletteLine(palette, n);
+        appendPaletteLine(out, palette, n);
     }
     return out;
 }
 
-std::string runAjuster(const std::vector<std::string>& args, RandomSource& random) {
+std::string runAjuster(const std::vector<std::string>& args, std::istream& in,
+                       RandomSource& random) {
     const Arguments a = SplitArguments(args, 1, {"operation", "nombre"});
     const Adjustment op = parseOperation(Required(a, "operation"));
     const int n = parseCount(Required(a, "nombre"));
-    if (a.positional.size() != 5) {
-        throw UsageError("ajuster attend exactement cinq couleurs C1 à C5, " +
-                         std::to_string(a.positional.size()) + " données.");
+    const auto lines = colourLines(a.positional, in);
+    std::vector<Palette> palettes;
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        if (lines[l].size() != 5) {
+            const std::string where =
+                lines.size() > 1 || a.positional != lines[l]
+                    ? " (ligne " + std::to_string(l + 1) + " de l'entrée standard)"
+                    : "";
+            throw UsageError("ajuster attend exactement cinq couleurs C1 à C5, " +
+                             std::to_string(lines[l].size()) + " données" + where + ".");
+        }
+        Palette palette{};
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            palette[i] = ParseColour(lines[l][i]);
+        }
+        palettes.push_back(palette);
     }
-    Palette palette{};
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        palette[i] = ParseColour(a.positional[i]);
+    if (palettes.empty()) {
+        throw UsageError("ajuster attend exactement cinq couleurs C1 à C5, 0 données.");
     }
-    ApplyAdjustment(op, palette, n, random);
-    return paletteLine(palette, 5);
+    std::string out;
+    for (Palette& palette : palettes) {
+        ApplyAdjustment(op, palette, n, random);
+        appendPaletteLine(out, palette, 5);
+    }
+    return out;
 }
 
 // "a, b ou c" from the spellings a table accepts.
@@ -261,6 +305,25 @@ std::string runContraste(const std::vector<std::string>& args) {
     return LegibilityLine(MeasureLegibility(text, background)) + '\n';
 }
 
+// The subcommands: each checks its whole call before anything is printed or written.
+struct Command {
+    const char* name;
+    std::string (*run)(const std::vector<std::string>& args, std::istream& in,
+                       RandomSource& random);
+};
+const Command kCommands[] = {
+    {"harmonie", runHarmonie},
+    {"ajuster", runAjuster},
+    {"plan", [](const auto& args, std::istream&, RandomSource&) { return runPlan(args); }},
+    {"contraste",
+     [](const auto& args, std::istream&, RandomSource&) { return runContraste(args); }},
+    {"grille", [](const auto& args, std::istream&, RandomSource&) { return RunGrille(args); }},
+    {"page", [](const auto& args, std::istream&, RandomSource&) { return RunPage(args); }},
+    {"charte", [](const auto& args, std::istream&, RandomSource&) { return RunCharte(args); }},
+    {"exporter", [](const auto& args, std::istream&, RandomSource&) { return RunExporter(args); }},
+    {"vision", [](const auto& args, std::istream&, RandomSource&) { return RunVision(args); }},
+};
+
 bool asksForHelp(const std::vector<std::string>& args) {
     return std::find_if(args.begin(), args.end(), [](const std::string& a) {
                return a == "--help" || a == "-h";
@@ -269,8 +332,8 @@ bool asksForHelp(const std::vector<std::string>& args) {
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   RandomSource& random) {
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, RandomSource& random) {
     if (asksForHelp(args)) {
         out << kUsage;
         return 0;
@@ -279,28 +342,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         if (args.empty()) {
             throw UsageError("aucune commande donnée.");
         }
-        std::string result;
-        if (args[0] == "harmonie") {
-            result = runHarmonie(args, random);
-        } else if (args[0] == "ajuster") {
-            result = runAjuster(args, random);
-        } else if (args[0] == "plan") {
-            result = runPlan(args);
-        } else if (args[0] == "contraste") {
-            result = runContraste(args);
-        } else if (args[0] == "grille") {
-            result = RunGrille(args);
-        } else if (args[0] == "page") {
-            result = RunPage(args);
-        } else if (args[0] == "charte") {
-            result = RunCharte(args);
-        } else if (args[0] == "exporter") {
-            result = RunExporter(args);
-        } else if (args[0] == "vision") {
-            result = RunVision(args);
-        } else {
+        const Command* command = nullptr;
+        for (const Command& c : kCommands) {
+            if (args[0] == c.name) {
+                command = &c;
+            }
+        }
+        if (!command) {
             throw UsageError("commande inconnue « " + args[0] + " ».");
         }
+        const std::string result = command->run(args, in, random);
         out << result;
         return 0;
     } catch (const UsageError& e) {
@@ -310,6 +361,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "oria : " << e.what() << '\n';
         return 2;
     }
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   RandomSource& random) {
+    std::istringstream nothing;
+    return RunCommandLine(args, nothing, out, err, random);
 }
 
 } // namespace oria

@@ -2,6 +2,7 @@
 
 #include "core/RandomSource.h"
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ namespace oria {
 // args excludes the program name. Results go to out (`plan` writes its file and prints
 // nothing); on an invalid call, or a file that cannot be written, a French message goes to
 // err, nothing to out, and the status is 2.
+// A lone "-" in place of the colours of `harmonie` or `ajuster` reads them from `in`, one or
+// more a line (five a line for `ajuster`, one result line each).
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, RandomSource& random);
+// With nothing to read.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    RandomSource& random);
 

@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
         // Headless: no display is needed, so no QApplication is created.
         const std::vector<std::string> args(argv + 1, argv + argc);
         oria::StdRandomSource random;
-        return oria::RunCommandLine(args, std::cout, std::cerr, random);
+        std::ios::sync_with_stdio(false); // colours may come by the hundred thousand
+        return oria::RunCommandLine(args, std::cin, std::cout, std::cerr, random);
     }
     return oria::RunDesktop(argc, argv);
 }

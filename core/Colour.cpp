@@ -73,11 +73,24 @@ Rgb HsvToRgb(const Hsv& hsv) {
     return {component(r), component(g), component(b)};
 }
 
+void AppendHexText(std::string& out, Colour c) {
+    // The value reads 0x00BBGGRR: red is the low byte and comes first. Written digit by
+    // digit, as a command may print hundreds of thousands of them.
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const auto v = static_cast<unsigned>(c);
+    const char text[7] = {'#',
+                          kDigits[(v >> 4) & 0xF],
+                          kDigits[v & 0xF],
+                          kDigits[(v >> 12) & 0xF],
+                          kDigits[(v >> 8) & 0xF],
+                          kDigits[(v >> 20) & 0xF],
+                          kDigits[(v >> 16) & 0xF]};
+    out.append(text, sizeof text);
+}
+
 std::string HexText(Colour c) {
-    char s[16];
-    std::snprintf(s, sizeof s, "%06X", static_cast<unsigned>(c));
-    // The digits read BBGGRR; swap the byte pairs to get the conventional order.
-    const char text[8] = {'#', s[4], s[5], s[2], s[3], s[0], s[1], '\0'};
+    std::string text;
+    AppendHexText(text, c);
     return text;
 }
 

@@ -58,6 +58,7 @@ inline Colour HsvToColour(const Hsv& hsv) {
 
 // "#RRGGBB", upper-case digits.
 std::string HexText(Colour c);
+void AppendHexText(std::string& out, Colour c);
 
 // "R:255 V:128 B:0"
 std::string ReadoutText(int r, int v, int b);

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -102,8 +103,17 @@ QImage QtPlatform::decodePicture(const QString& path) {
     return DecodePictureFile(path);
 }
 
+QString DataFolder(const QString& exeFolder) {
+    const QDir folder(exeFolder);
+    if (folder.exists(QStringLiteral("ASTUCES.TXT"))) {
+        return exeFolder;
+    }
+    return QDir::cleanPath(folder.filePath(QStringLiteral("../share/oria")));
+}
+
+// The program's "application folder" is where its data lies, not where it runs from.
 QString QtPlatform::applicationFolder() {
-    return QCoreApplication::applicationDirPath();
+    return DataFolder(QCoreApplication::applicationDirPath());
 }
 
 } // namespace oria

@@ -30,6 +30,10 @@ private:
     StdRandomSource random_;
 };
 
+// The folder holding the program's data (ASTUCES.TXT, license.txt, modeles/): the program's
+// own folder in the build tree, <exe folder>/../share/oria once installed.
+QString DataFolder(const QString& exeFolder);
+
 // QColor <-> colour value (0x00BBGGRR).
 QColor ToQColor(Colour c);
 Colour FromQColor(const QColor& c);

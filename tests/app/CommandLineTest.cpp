@@ -103,6 +103,34 @@ TEST(CommandLineContraste, OneLineForScripts) {
     }
 }
 
+TEST(CommandLine, ColoursFromStandardInput) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input, out;
+        int status;
+    } cases[] = {
+        {{"harmonie", "--type", "Classique neutre", "--nombre", "2", "-"},
+         "#FF0000  00ff00\r\n\n#0000FF\n",
+         "#FF0000 #00FFFF\n#00FF00 #FF00FF\n#0000FF #FFFF00\n",
+         0},
+        {{"ajuster", "--operation", "cycler", "--nombre", "2", "-"},
+         "#010000 #020000 #030000 #040000 #050000\n#0A0000 #0B0000 #0C0000 #0D0000 #0E0000",
+         "#020000 #010000 #030000 #040000 #050000\n#0B0000 #0A0000 #0C0000 #0D0000 #0E0000\n",
+         0},
+        {{"harmonie", "--type", "0", "--nombre", "2", "-"}, "#FF0000\n#GG0000\n", "", 2},
+        {{"ajuster", "--operation", "cycler", "--nombre", "2", "-"},
+         "#010000 #020000 #030000 #040000 #050000\n#010000\n",
+         "",
+         2},
+        {{"harmonie", "--type", "0", "--nombre", "2", "-"}, "\n \n", "", 2},
+    };
+    for (const auto& c : cases) {
+        const test::CommandResult r = test::runCommand(c.args, {0.0}, c.input);
+        EXPECT_EQ(r.status, c.status) << c.input;
+        EXPECT_EQ(r.out, c.out) << r.err;
+    }
+}
+
 TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
     const std::vector<std::string> h = {"harmonie", "--type", "Moderne", "--nombre", "2"};
     auto with = [&](std::vector<std::string> more) {

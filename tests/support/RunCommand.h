@@ -14,12 +14,13 @@ struct CommandResult {
     std::string out, err;
 };
 
-// The command line in-process, with prepared random draws.
+// The command line in-process, with prepared random draws and standard input.
 inline CommandResult runCommand(const std::vector<std::string>& args,
-                                std::vector<double> draws = {0.0}) {
+                                std::vector<double> draws = {0.0}, const std::string& input = {}) {
     ScriptedRandom random(std::move(draws));
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err, random);
+    const int status = RunCommandLine(args, in, out, err, random);
     return {status, out.str(), err.str()};
 }
 
