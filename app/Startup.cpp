@@ -6,9 +6,11 @@
 #include "harmony/Form1.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
+#include "widgets/Resources.h"
 #include "widgets/VisionChoice.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,9 +18,74 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <unistd.h>
+
 namespace oria {
 
+namespace {
+
+// For bench/startup.sh: with ORIA_STARTUP_PROBE set, the first paint of a window prints
+// "premiere-fenetre <ms since process start> <VmRSS kB> <CLOCK_REALTIME ns>" to stderr;
+// with ORIA_STARTUP_PROBE=quit the program then ends 200 ms later.
+class StartupProbe : public QObject {
+public:
+    explicit StartupProbe(bool quit) : quit_(quit) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            report();
+            if (quit_) {
+                // The splash may be in its own event loop: end the process outright.
+                QTimer::singleShot(200, [] { std::_Exit(0); });
+            }
+        }
+        return false;
+    }
+
+private:
+    static long long nowNs(clockid_t clock) {
+        timespec t{};
+        clock_gettime(clock, &t);
+        return t.tv_sec * 1000000000LL + t.tv_nsec;
+    }
+    static void report() {
+        char stat[1024] = {};
+        double startMs = 0;
+        if (FILE* f = std::fopen("/proc/self/stat", "r")) {
+            stat[std::fread(stat, 1, sizeof stat - 1, f)] = '\0';
+            std::fclose(f);
+            // The start time (clock ticks since boot) is field 22; ')' ends field 2.
+            const char* p = std::strrchr(stat, ')');
+            for (int field = 2; field < 22 && p; ++field) {
+                p = std::strchr(p + 1, ' ');
+            }
+            startMs = p ? std::strtod(p + 1, nullptr) * 1000.0 / sysconf(_SC_CLK_TCK) : 0;
+        }
+        long rss = -1;
+        char line[256];
+        if (FILE* f = std::fopen("/proc/self/status", "r")) {
+            while (std::fgets(line, sizeof line, f)) {
+                if (std::strncmp(line, "VmRSS:", 6) == 0) {
+                    rss = std::strtol(line + 6, nullptr, 10);
+                }
+            }
+            std::fclose(f);
+        }
+        std::fprintf(stderr, "premiere-fenetre %.1f %ld %lld\n",
+                     nowNs(CLOCK_BOOTTIME) / 1e6 - startMs, rss, nowNs(CLOCK_REALTIME));
+    }
+    bool quit_;
+};
+
+} // namespace
+
 AppWindows::~AppWindows() {
+    delete firstSplash_;
     delete charte_;
     delete compo_;
     delete contraste_;
@@ -26,12 +93,41 @@ AppWindows::~AppWindows() {
     delete tip_;
 }
 
-void AppWindows::showSplash(QWidget* parent, bool timerOn) {
-    frmSplash splash(module_, platform_, parent);
+namespace {
+void centreOnScreen(QWidget& splash, QWidget* parent) {
     // At start-up the harmony window is not on screen yet: centre on the screen instead.
     if ((!parent || !parent->isVisible()) && splash.screen()) {
         splash.move(splash.screen()->availableGeometry().center() - splash.rect().center());
     }
+}
+} // namespace
+
+void AppWindows::showSplashFirst() {
+    ProgramIconLater();
+    auto* splash = new frmSplash(module_, platform_);
+    firstSplash_ = splash;
+    centreOnScreen(*splash, nullptr);
+    splash->setWindowModality(Qt::ApplicationModal);
+    QEventLoop untilPainted;
+    QObject::connect(splash, &frmSplash::firstPainted, &untilPainted, &QEventLoop::quit);
+    // Never stuck here should the window not be painted (no window manager, say).
+    QTimer::singleShot(1000, &untilPainted, &QEventLoop::quit);
+    splash->show();
+    untilPainted.exec();
+}
+
+void AppWindows::showSplash(QWidget* parent, bool timerOn) {
+    if (timerOn && firstSplash_) {
+        // Already up since the start, its two seconds running: wait until it closes.
+        const std::unique_ptr<frmSplash> splash(firstSplash_.data());
+        firstSplash_ = nullptr;
+        if (splash->isVisible()) {
+            splash->exec();
+        }
+        return;
+    }
+    frmSplash splash(module_, platform_, parent);
+    centreOnScreen(splash, parent);
     if (!timerOn) {
         splash.Timer1()->stop();
     }
@@ -125,20 +221,27 @@ std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirect
 
 int RunDesktop(int& argc, char** argv) {
     QApplication app(argc, argv);
+    std::unique_ptr<StartupProbe> probe;
+    if (const char* mode = std::getenv("ORIA_STARTUP_PROBE")) {
+        probe = std::make_unique<StartupProbe>(std::strcmp(mode, "quit") == 0);
+        app.installEventFilter(probe.get());
+    }
     QApplication::setApplicationName(QStringLiteral("oria"));
     QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
-    // Qt's own dialogs (colour, files) speak French like the rest of the program.
+    // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+
     QTranslator qtFrench;
+    QtPlatform platform;
+    Module1 module;
+    AppWindows windows(module, platform);
+    // The splash is on screen first; what it does not show is loaded while it is up.
+    windows.showSplashFirst();
+    // Qt's own dialogs (colour, files) speak French like the rest of the program.
     if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtFrench);
     }
-    // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-
-    QtPlatform platform;
-    Module1 module;
-    AppWindows windows(module, platform);
     // What every window paints can be seen as a colour-vision deficiency shows it.
     VisionChoice vision(platform, [](QImage& image, int choice) {
         SimulateVisionImage(image, static_cast<Vision>(choice));

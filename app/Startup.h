@@ -4,6 +4,7 @@
 #include "composer/Compo.h"
 #include "contrast/Contraste.h"
 #include "core/Module1.h"
+#include "frmSplash.h"
 #include "frmTip.h"
 #include "palettepro/Pro.h"
 #include "platform/Platform.h"
@@ -22,6 +23,9 @@ public:
     ~AppWindows() override;
 
     void showSplash(QWidget* parent, bool timerOn) override;
+    // Start-up: shows the splash, modal, before anything else is loaded and returns once it
+    // is painted; the next showSplash() with its timer on then waits on that same window.
+    void showSplashFirst();
     void showTips(QWidget* parent) override;
     bool isAvailable(Window window) const override;
     void show(Window window, QWidget* parent) override;
@@ -42,6 +46,7 @@ private:
     QWidget* window(Window window, QWidget* parent);
     template <class W> W* instance(QPointer<W>& slot, QWidget* parent);
 
+    QPointer<frmSplash> firstSplash_;
     QPointer<frmTip> tip_;
     QPointer<Pro> pro_;
     QPointer<Contraste> contraste_;
@@ -51,8 +56,9 @@ private:
 
 class Form1;
 
-// The start procedure: shows the harmony window (which shows the splash while it loads),
-// then the tip of the day when the setting asks for it.
+// The start procedure: shows the harmony window (which shows the splash while it loads,
+// unless showSplashFirst() has put it up already), then the tip of the day when the setting
+// asks for it.
 std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows);
 
 // The desktop program: the application, the start procedure and the event loop.

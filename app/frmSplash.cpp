@@ -44,13 +44,12 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRe
 } // namespace
 
 frmSplash::frmSplash(Module1& module, Platform& platform, QWidget* parent)
-    : QDialog(parent), module_(module), platform_(platform) {
+    : QDialog(parent), module_(module), platform_(platform),
+      pictureLater_(BitmapLater(101, kSplashSize)) {
     // A frameless dialog rather than a splash-screen window: window managers may refuse
     // focus to the latter, and a key press must reach the about box to close it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowIcon(ProgramIcon());
     setFixedSize(kSplashSize);
-    picture_ = Bitmap(101, kSplashSize);
 
     auto* lblVersion = makeLabel(this, QStringLiteral("lblVersion"),
                                  QStringLiteral("Version %1.%2.%3")
@@ -93,12 +92,21 @@ frmSplash::frmSplash(Module1& module, Platform& platform, QWidget* parent)
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kSplashDelayMs);
     connect(timer_, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    // Last, so that another thread may draw it meanwhile.
+    setWindowIcon(ProgramIcon());
     timer_->start();
 }
 
 void frmSplash::paintEvent(QPaintEvent*) {
+    if (pictureLater_.valid()) {
+        picture_ = QPixmap::fromImage(pictureLater_.get());
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event) {

@@ -4,7 +4,9 @@
 #include "platform/Platform.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPixmap>
+#include <future>
 
 class QLabel;
 class QPushButton;
@@ -23,6 +25,10 @@ public:
 
     QTimer* Timer1() const { return timer_; }
 
+signals:
+    // Its first paint: the window is on screen.
+    void firstPainted();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -40,7 +46,10 @@ private:
     Module1& module_;
     Platform& platform_;
     QTimer* timer_ = nullptr;
-    QPixmap picture_; // bitmap 101, the background
+    // Bitmap 101, the background, drawn on another thread while the window is made.
+    std::future<QImage> pictureLater_;
+    QPixmap picture_;
+    bool painted_ = false;
 };
 
 } // namespace oria

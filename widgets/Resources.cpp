@@ -4,11 +4,16 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <vector>
+
 namespace oria {
 
 namespace {
-QPixmap render(const QString& path, QSize size) {
-    QSvgRenderer renderer(path);
+qreal screenRatio() {
+    return qApp ? qApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap render(QSvgRenderer& renderer, QSize size) {
     if (!renderer.isValid()) {
         return {};
     }
@@ -16,7 +21,7 @@ QPixmap render(const QString& path, QSize size) {
         size = renderer.defaultSize();
     }
     // Drawn at the screen's density so the pictures stay sharp on high-DPI screens.
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const qreal ratio = screenRatio();
     QPixmap pixmap(size * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
@@ -24,16 +29,82 @@ QPixmap render(const QString& path, QSize size) {
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
+
+QImage renderImage(QSvgRenderer& renderer, QSize size, qreal ratio) {
+    if (!renderer.isValid()) {
+        return {};
+    }
+    if (size.isEmpty()) {
+        size = renderer.defaultSize();
+    }
+    // The format a transparent pixmap has, so that the picture comes out the same.
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+constexpr int kIconSides[] = {16, 24, 32, 48, 64};
+
+std::future<std::vector<QImage>>& programIconLater() {
+    static std::future<std::vector<QImage>> images;
+    return images;
+}
+
+QIcon& programIconCache() {
+    static QIcon icon;
+    return icon;
+}
 } // namespace
 
 QPixmap Bitmap(int id, QSize size) {
-    return render(QStringLiteral(":/images/bmp%1.svg").arg(id), size);
+    QSvgRenderer renderer(QStringLiteral(":/images/bmp%1.svg").arg(id));
+    return render(renderer, size);
+}
+
+std::future<QImage> BitmapLater(int id, QSize size) {
+    // Drawn when first asked for, on this thread: fonts and the screen belong to it.
+    return std::async(
+        std::launch::deferred,
+        [](const QString& path, QSize size, qreal ratio) {
+            QSvgRenderer renderer(path);
+            return renderImage(renderer, size, ratio);
+        },
+        QStringLiteral(":/images/bmp%1.svg").arg(id), size, screenRatio());
+}
+
+void ProgramIconLater() {
+    if (!programIconCache().isNull() || programIconLater().valid()) {
+        return;
+    }
+    programIconLater() = std::async(std::launch::deferred, [ratio = screenRatio()] {
+        QSvgRenderer renderer(QStringLiteral(":/images/icon102.svg"));
+        std::vector<QImage> images;
+        for (const int side : kIconSides) {
+            images.push_back(renderImage(renderer, QSize(side, side), ratio));
+        }
+        return images;
+    });
 }
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64}) {
-        icon.addPixmap(render(QStringLiteral(":/images/icon102.svg"), QSize(side, side)));
+    // Drawn once, from one reading of the picture: every window shows the same icon.
+    QIcon& icon = programIconCache();
+    if (icon.isNull()) {
+        if (programIconLater().valid()) {
+            for (const QImage& image : programIconLater().get()) {
+                icon.addPixmap(QPixmap::fromImage(image));
+            }
+        } else {
+            QSvgRenderer renderer(QStringLiteral(":/images/icon102.svg"));
+            for (const int side : kIconSides) {
+                icon.addPixmap(render(renderer, QSize(side, side)));
+            }
+        }
+        // Its pixmaps go with the application, not after it.
+        qAddPostRoutine([] { programIconCache() = QIcon(); });
     }
     return icon;
 }
