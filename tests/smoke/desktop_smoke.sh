@@ -8,17 +8,32 @@ config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config
 trap 'kill $wm 2>/dev/null || true; kill $app 2>/dev/null || true; rm -rf "$config"' EXIT
 
+# Polls rather than xdotool's --sync: a window that closes while it is being looked at (the
+# splash) makes xdotool fail with an X error, and the search must simply go on.
+find_window() {
+    local found
+    for _ in $(seq 1 150); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
 openbox >/dev/null 2>&1 &
 wm=$!
 "$oria" &
 app=$!
 
 # The splash closes itself after two seconds; then the harmony window and the tips show.
-if ! window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Oria 2000$' | head -n 1); then
+if ! window=$(find_window '^Oria 2000$'); then
     echo "the harmony window did not appear"
     exit 1
 fi
-timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/null || {
+find_window '^Astuce du jour$' >/dev/null || {
     echo "the tip of the day did not appear"
     exit 1
 }
@@ -26,7 +41,7 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Astuce du jour$' >/dev/n
 # harmony window closes them.
 for key_title in "F5:^Razezev Aru 1.0$" "F6:^contrast$" "F9:^Roverevod 1.0$"; do
     xdotool windowactivate --sync "$window" key --clearmodifiers "${key_title%%:*}"
-    timeout 30 xdotool search --sync --onlyvisible --name "${key_title#*:}" >/dev/null || {
+    find_window "${key_title#*:}" >/dev/null || {
         echo "${key_title%%:*} opened no window"
         exit 1
     }
