@@ -4,11 +4,9 @@
 #include "platform/SaveFile.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <charconv>
 

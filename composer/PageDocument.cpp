@@ -4,10 +4,8 @@
 
 #include "platform/Windows1252.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <array>

@@ -144,16 +144,5 @@ TEST(GridPainter, EveryCellShowsItsColourWithoutGaps) {
     }
 }
 
-TEST(GridPainter, ShadeGridOf2048LeavesAStripAndShowsPartOfRow46) {
-    const auto grid = ShadeGrid(2048, RGB(255, 255, 255));
-    const QImage image = PaintGrid(grid, {233, 233}, kBack);
-    for (int y = 0; y < 233; ++y) {
-        EXPECT_EQ(GridColourAt(image, {232, y}), kBack) << y;
-    }
-    EXPECT_NE(GridColourAt(image, {231, 0}), kBack);
-    EXPECT_EQ(GridColourAt(image, {0, 232}), grid[45 * 45].colour);
-    EXPECT_EQ(GridColourAt(image, {231, 232}), kBack) << "row 46 holds 23 cells";
-}
-
 } // namespace
 } // namespace oria

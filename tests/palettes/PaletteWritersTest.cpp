@@ -176,18 +176,6 @@ TEST(PaletteWriters, IdentifiersAreCleanAndUnique) {
     }
 }
 
-TEST(PaletteWriters, FormatFollowsTheExtension) {
-    const std::pair<const char*, std::optional<PaletteFormat>> cases[] = {
-        {"a/b.GPL", PaletteFormat::Gpl},   {"x.ase", PaletteFormat::Ase},
-        {"x.Xml", PaletteFormat::Scribus}, {"x.tar.soc", PaletteFormat::Soc},
-        {"x.json", PaletteFormat::Json},   {"x.PNG", PaletteFormat::Png},
-        {"x.scribus", std::nullopt},       {"gpl", std::nullopt},
-    };
-    for (const auto& [path, format] : cases) {
-        EXPECT_EQ(PaletteFormatForPath(QString::fromUtf8(path)), format) << path;
-    }
-}
-
 TEST(PaletteWriters, SwatchSheetShowsEveryColour) {
     startGui();
     NamedPalette palette = kAwkward;
