@@ -84,7 +84,7 @@ void PlanePicture::paintEvent(QPaintEvent*) {
 
 void PlanePicture::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    emit pressed(event->buttons(), toPlane(pos), pos);
+    emit pressed(event->button(), toPlane(pos), pos);
     emit mousePressed(event->button(), pos);
 }
 

@@ -37,7 +37,8 @@ public:
     static PlanePoint toPlane(QPoint p);
 
 signals:
-    void pressed(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
+    // A press and a release concern the one button that changed; a move carries all held.
+    void pressed(Qt::MouseButton button, PlanePoint at, QPoint pos);
     void moved(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
     void released(Qt::MouseButton button, PlanePoint at, QPoint pos);
 

@@ -47,7 +47,7 @@ private slots:
     void Command4_Click();
     void Command1_Click();
     void figure_Click();
-    void Picture1_MouseDown(Qt::MouseButtons buttons, PlanePoint at);
+    void Picture1_MouseDown(Qt::MouseButton button, PlanePoint at);
     void Picture1_MouseMove(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
     void Picture1_MouseUp(Qt::MouseButton button, QPoint pos);
     void square_MouseMove(ColourPicture* square, QPoint pos);

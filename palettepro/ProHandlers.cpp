@@ -64,7 +64,7 @@ void Pro::connectControls() {
     connect(Command1_, &QPushButton::clicked, this, &Pro::Command1_Click);
     connect(figures_, &QButtonGroup::buttonClicked, this, &Pro::figure_Click);
     connect(Picture1_, &PlanePicture::pressed, this,
-            [this](Qt::MouseButtons buttons, PlanePoint at) { Picture1_MouseDown(buttons, at); });
+            [this](Qt::MouseButton button, PlanePoint at) { Picture1_MouseDown(button, at); });
     connect(Picture1_, &PlanePicture::moved, this, &Pro::Picture1_MouseMove);
     connect(
         Picture1_, &PlanePicture::released, this,
@@ -175,11 +175,11 @@ int Pro::selectedSlot() const {
     return slots_->checkedId();
 }
 
-void Pro::Picture1_MouseDown(Qt::MouseButtons buttons, PlanePoint at) {
+void Pro::Picture1_MouseDown(Qt::MouseButton button, PlanePoint at) {
     const Figure figure = selectedFigure();
     if (figure == Figure::Libre) {
         Picture1_->clearOverlay();
-    } else if (buttons & Qt::LeftButton) {
+    } else if (button == Qt::LeftButton) {
         Picture1_->clearOverlay();
         EnCours_ = true;
         figure_ = PressFigure(at.x, at.y);

@@ -185,6 +185,38 @@ TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheVertices) {
     EXPECT_EQ(got[1], got[0]);
 }
 
+// With the left button stretching a box, the right button held as well moves it whole.
+TEST_F(ProTest, RightButtonMovesTheBoxesWithoutRestartingThem) {
+    for (const char* option : {"Option10", "Option9"}) {
+        const Figure figure = option == std::string("Option10") ? Figure::RectDep : Figure::CarreDep;
+        click(option);
+        press(at(1500, 1500));
+        move(at(2400, 1950));
+        press(at(2400, 1950), Qt::RightButton);
+        move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
+        release(at(3000, 3000), Qt::RightButton);
+        move(at(3300, 3150));
+        release(at(3300, 3150));
+
+        FigureState f = PressFigure(1500, 1500);
+        for (auto [x, y, right] : {std::tuple{2400, 1950, false}, {3000, 3000, true},
+                                   {3300, 3150, false}}) {
+            f.centreX = f.centreY = 2625;
+            MoveFigure(figure, f, x, y, {}, right);
+        }
+        if (figure == Figure::RectDep) {
+            EXPECT_EQ(f.sommet[0].x, 2100) << "moved by the pointer, size kept";
+            EXPECT_EQ(f.sommet[0].y, 2550);
+        }
+        for (const Pick& pick : PicksOf(figure, f)) {
+            EXPECT_EQ(pro->ProCouleurs()[static_cast<std::size_t>(pick.slot)],
+                      plane->planeColourAt(pick.at))
+                << option << " slot " << pick.slot;
+        }
+        EXPECT_NE(pro->ProCouleurs()[0], pro->ProCouleurs()[1]) << option;
+    }
+}
+
 TEST_F(ProTest, LibrePicksOnePointIntoTheChosenSlot) {
     click("Option11");
     EXPECT_TRUE(enabled("OptionPro5"));
