@@ -371,10 +371,10 @@ void Compo::visible_Click(Zone zone) {
 
 void Compo::Check11_Click() {
     const bool on = Check11_->isChecked();
-    for (QCheckBox* box : visible_) {
-        if (!box) {
-            continue;
-        }
+    // The boxes' own order (Check1..Check4), not the zones': the last rule run picks the
+    // selected zone.
+    for (Zone zone : {Zone::Boite, Zone::Titre, Zone::Texte, Zone::Cercle}) {
+        QCheckBox* box = visible_[Index(zone)];
         if (on) {
             setBox(box, true);
         }

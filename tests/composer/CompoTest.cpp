@@ -125,6 +125,21 @@ TEST_F(CompoTest, VisibleBoxesShowHideAndSelect) {
     EXPECT_EQ(child<QSlider>("VScroll1")->value(), 127) << "and the shade grid's base";
 }
 
+// "Tous visibles" runs the boxes' rules boite, titre, texte, cercle: the circle ends selected.
+TEST_F(CompoTest, TousVisiblesRunsTheFourRulesInTheBoxesOrder) {
+    open(2);
+    child<QCheckBox>("Check11")->click();
+    EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
+
+    open(3);
+    PageDocument page;
+    page.name = PageNameBytes("x");
+    page.boiteVisible = page.titreVisible = page.texteVisible = page.cercleVisible = false;
+    compo->OuvrirPage(page);
+    EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
+    EXPECT_EQ(compo->visibleFlags(), (ZoneFlags{true, true, true, true, true}));
+}
+
 TEST_F(CompoTest, PicksFromGridsIndicatorAndSwatches) {
     open(5);
     child<QCheckBox>("Check12")->click(); // "auto"
