@@ -7,12 +7,44 @@
 
 namespace oria {
 
-PageView::PageView(QWidget* parent) : ColourPicture(parent) {
+PageText::PageText(QWidget* page, const QString& name, const QRect& geometry) : QLabel(page) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The pointer reads the page under the text, as anywhere else on the page.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PageText::paintOnPage(QPainter& painter) const {
+    if (isHidden()) {
+        return;
+    }
+    painter.save();
+    painter.setFont(font());
+    painter.setPen(ToQColor(colour_));
+    painter.translate(pos());
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    painter.drawText(QRect(QPoint(0, 0), size()), flags, text());
+    painter.restore();
+}
+
+PageView::PageView(QWidget* parent)
+    : ColourPicture(parent),
+      logo_(new PageText(this, QStringLiteral("logo"), TwipsRect(840, 360, 3015, 1335))),
+      texte_(new PageText(this, QStringLiteral("texte"), TwipsRect(1080, 1800, 2775, 1815))) {
     page_.colours.fill(RGB(255, 255, 255)); // white before the first paint
+    logo_->setFont(QFont(QStringLiteral("Arial"), 18));
+    texte_->setWordWrap(true);
+    setPage(page_);
 }
 
 void PageView::setPage(const Page& page) {
     page_ = page;
+    logo_->setText(page.logo); // the title is hidden by emptying it
+    logo_->setColour(page.colours[Index(Zone::Titre)]);
+    texte_->setText(page.paragraph);
+    texte_->setColour(page.colours[Index(Zone::Texte)]);
+    texte_->setVisible(page.texte);
     invalidate();
 }
 
@@ -31,17 +63,8 @@ void PageView::paintContent(QPainter& painter) {
     }
     painter.setBrush(colour(Zone::Fond));
     painter.drawEllipse(TwipsRect(3360, -240, 2175, 1935));
-
-    QFont title(QStringLiteral("Arial"), 18);
-    painter.setFont(title);
-    painter.setPen(colour(Zone::Titre));
-    painter.drawText(TwipsRect(840, 360, 3015, 1335), Qt::AlignLeft | Qt::AlignTop, page_.logo);
-    if (page_.texte) {
-        painter.setFont(font());
-        painter.setPen(colour(Zone::Texte));
-        painter.drawText(TwipsRect(1080, 1800, 2775, 1815),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, page_.paragraph);
-    }
+    logo_->paintOnPage(painter);
+    texte_->paintOnPage(painter);
 }
 
 void GridPicture::setGrid(const QImage& grid) {

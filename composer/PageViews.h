@@ -4,8 +4,28 @@
 #include "widgets/ColourPicture.h"
 
 #include <QImage>
+#include <QLabel>
 
 namespace oria {
+
+// A text of the page (the title `logo`, the body `texte`): a real control that others find
+// by name and read, painted by the page into its own image so that the page's colours, its
+// read-out and the display filter cover the text exactly as they cover the shapes.
+class PageText : public QLabel {
+    Q_OBJECT
+public:
+    PageText(QWidget* page, const QString& name, const QRect& geometry);
+    Colour colour() const { return colour_; }
+    void setColour(Colour c) { colour_ = c; }
+    // Paints the caption at its place in the page's coordinates.
+    void paintOnPage(QPainter& painter) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override {} // the page shows it
+
+private:
+    Colour colour_ = 0;
+};
 
 // The page mock-up: background, box, circle cut by the crescent, title and body text.
 class PageView : public ColourPicture {
@@ -26,6 +46,8 @@ protected:
 
 private:
     Page page_;
+    PageText* logo_;
+    PageText* texte_;
 };
 
 // A colour grid painted from its cells; the colour under the pointer is the one drawn.

@@ -1,6 +1,7 @@
 #include "composer/Compo.h"
 #include "composer/PageDocument.h"
 #include "composer/PageViews.h"
+#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
@@ -138,6 +139,38 @@ TEST_F(CompoTest, TousVisiblesRunsTheFourRulesInTheBoxesOrder) {
     compo->OuvrirPage(page);
     EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
     EXPECT_EQ(compo->visibleFlags(), (ZoneFlags{true, true, true, true, true}));
+}
+
+// The title and the body text are the page's own controls, found by name like the others.
+TEST_F(CompoTest, TitleAndTextAreNamedControlsOfThePage) {
+    open(5);
+    auto* page = child<PageView>("Picture3");
+    auto* logo = page->findChild<PageText*>("logo");
+    auto* texte = page->findChild<PageText*>("texte");
+    ASSERT_TRUE(logo && texte);
+    auto titlePixels = [&] {
+        const QImage shown = page->grab().toImage().copy(logo->geometry());
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                n += FromQColor(shown.pixelColor(x, y)) == logo->colour();
+            }
+        }
+        return n;
+    };
+    EXPECT_EQ(logo->text(), "Cromalune");
+    EXPECT_EQ(logo->colour(), kHarmony[3]);
+    EXPECT_EQ(texte->colour(), kHarmony[0]);
+    EXPECT_FALSE(texte->text().isEmpty());
+    EXPECT_GT(titlePixels(), 20) << "painted in the title's colour";
+
+    child<QCheckBox>("Check11")->click(); // unlock the boxes
+    child<QCheckBox>("Check2")->click();
+    child<QCheckBox>("Check3")->click();
+    EXPECT_TRUE(logo->text().isEmpty());
+    EXPECT_FALSE(logo->isHidden()) << "emptied, not hidden";
+    EXPECT_TRUE(texte->isHidden());
+    EXPECT_EQ(titlePixels(), 0);
 }
 
 TEST_F(CompoTest, PicksFromGridsIndicatorAndSwatches) {
