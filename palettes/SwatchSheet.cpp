@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <QStringList>
+
 #include <algorithm>
+#include <vector>
 
 namespace oria {
 
@@ -18,6 +21,7 @@ constexpr int kColumnGap = 40;
 constexpr int kPerRow = 5;
 constexpr int kTop = 96;       // the heading above
 constexpr int kRowPitch = 268; // swatch, its three lines of text and a gap
+constexpr int kLinePitch = 20; // between the lines of a wrapped name
 constexpr int kMaxWidth = kMargin * 2 + kPerRow * kSwatch + (kPerRow - 1) * kColumnGap;
 
 // Rough advances of the wider sans-serif faces a renderer may fall back on, enough to keep
@@ -32,20 +36,36 @@ struct Line {
     const char* fill;
 };
 constexpr std::array<Line, 3> kLines = {{
-    {28, 16, "bold", "#1a1a1a"},   // name
+    {28, 16, "bold", "#1a1a1a"},   // name, wrapped onto as many lines as it needs
     {50, 14, "normal", "#4d4d4d"}, // #RRGGBB
     {70, 14, "normal", "#4d4d4d"}, // R: .. V: .. B: ..
 }};
 
-QString shortened(const QString& text, int chars) {
-    if (text.size() <= chars) {
-        return text;
+// The whole text in lines of at most `chars` characters, broken between words where it can
+// and inside a word only when the word alone is longer: a client's sheet keeps every name.
+QStringList wrapped(const QString& text, int chars) {
+    QStringList lines;
+    QString line;
+    for (QString word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() <= chars) {
+            line += u' ' + word;
+            continue;
+        }
+        if (!line.isEmpty()) {
+            lines << line;
+        }
+        while (word.size() > chars) {
+            // Never split a surrogate pair.
+            const int cut = word.at(chars - 1).isHighSurrogate() ? chars - 1 : chars;
+            lines << word.left(cut);
+            word.remove(0, cut);
+        }
+        line = word;
     }
-    QString cut = text.left(chars - 1);
-    while (!cut.isEmpty() && (cut.back().isHighSurrogate() || cut.back().isSpace())) {
-        cut.chop(1);
+    if (!line.isEmpty() || lines.isEmpty()) {
+        lines << line;
     }
-    return cut + u'…';
+    return lines;
 }
 
 QString textElement(int x, int y, int size, const char* weight, const char* fill,
@@ -65,7 +85,16 @@ QByteArray SwatchSheetSvg(const NamedPalette& palette) {
     const int gridWidth = kMargin * 2 + columns * kSwatch + (columns - 1) * kColumnGap;
     const int headingWidth = kMargin * 2 + static_cast<int>(palette.name.size()) * kHeadingAdvance;
     const int width = std::max(gridWidth, std::min(headingWidth, kMaxWidth));
-    const int height = kTop + rows * kRowPitch + 8;
+    const QStringList heading = wrapped(palette.name, (width - 2 * kMargin) / kHeadingAdvance);
+    const int top = kTop + (static_cast<int>(heading.size()) - 1) * 30;
+    std::vector<QStringList> names;
+    int extraLines = 0; // every row makes room for the longest name
+    for (const NamedColour& c : palette.colours) {
+        names.push_back(wrapped(c.name, kNameChars));
+        extraLines = std::max(extraLines, static_cast<int>(names.back().size()) - 1);
+    }
+    const int rowPitch = kRowPitch + extraLines * kLinePitch;
+    const int height = top + rows * rowPitch + 8;
 
     QString svg =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -75,27 +104,37 @@ QByteArray SwatchSheetSvg(const NamedPalette& palette) {
                        "<g font-family=\"Liberation Sans, Arial, sans-serif\">\n")
             .arg(width)
             .arg(height);
-    svg += textElement(kMargin, kMargin + 24, 24, "bold", "#1a1a1a",
-                       shortened(palette.name, (width - 2 * kMargin) / kHeadingAdvance));
+    for (int k = 0; k < heading.size(); ++k) {
+        svg += textElement(kMargin, kMargin + 24 + 30 * k, 24, "bold", "#1a1a1a", heading[k]);
+    }
     for (int i = 0; i < count; ++i) {
         const NamedColour& c = palette.colours[static_cast<std::size_t>(i)];
+        const QStringList& name = names[static_cast<std::size_t>(i)];
         const int x = kMargin + (i % kPerRow) * (kSwatch + kColumnGap);
-        const int y = kTop + (i / kPerRow) * kRowPitch;
+        const int y = top + (i / kPerRow) * rowPitch;
         const QString hex = QString::fromStdString(HexText(c.colour));
+        // The full name as the swatch's title, for viewers that show it on hovering.
+        svg += QStringLiteral("<g>\n<title>%1</title>\n").arg(c.name.toHtmlEscaped());
         // A thin grey edge keeps a white swatch visible on the white sheet.
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" "
                               "stroke=\"#c8c8c8\" stroke-width=\"1\"/>\n")
                    .arg(QString::number(x), QString::number(y), QString::number(kSwatch),
                         hex.toLower());
         const Rgb rgb = SplitColour(c.colour);
-        const std::array<QString, 3> texts = {
-            shortened(c.name, kNameChars), hex,
-            QStringLiteral("R: %1 V: %2 B: %3").arg(rgb.Rouge).arg(rgb.Vert).arg(rgb.Bleu)};
-        for (std::size_t k = 0; k < kLines.size(); ++k) {
-            const Line& line = kLines[k];
-            svg +=
-                textElement(x, y + kSwatch + line.dy, line.size, line.weight, line.fill, texts[k]);
+        const Line& first = kLines[0];
+        for (int k = 0; k < name.size(); ++k) {
+            svg += textElement(x, y + kSwatch + first.dy + k * kLinePitch, first.size,
+                               first.weight, first.fill, name[k]);
         }
+        const int below = (static_cast<int>(name.size()) - 1) * kLinePitch;
+        const std::array<QString, 2> texts = {
+            hex, QStringLiteral("R: %1 V: %2 B: %3").arg(rgb.Rouge).arg(rgb.Vert).arg(rgb.Bleu)};
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            const Line& line = kLines[k + 1];
+            svg += textElement(x, y + kSwatch + line.dy + below, line.size, line.weight,
+                               line.fill, texts[k]);
+        }
+        svg += QStringLiteral("</g>\n");
     }
     return (svg + QStringLiteral("</g>\n</svg>\n")).toUtf8();
 }

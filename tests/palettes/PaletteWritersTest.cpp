@@ -181,8 +181,18 @@ TEST(PaletteWriters, SwatchSheetShowsEveryColour) {
     NamedPalette palette = kAwkward;
     palette.colours.push_back({QStringLiteral("Blanc"), RGB(255, 255, 255)});
     palette.colours.insert(palette.colours.end(), kSummer.colours.begin(), kSummer.colours.end());
+    const QString longName =
+        QStringLiteral("Gris d'orage « très clair » dit \"argenté\" Anticonstitutionnellement");
+    palette.colours.push_back({longName, RGB(200, 200, 205)});
     const QByteArray svg = EncodePalette(palette, PaletteFormat::Svg);
     EXPECT_TRUE(QSvgRenderer(svg).isValid());
+    // A long name is kept whole: wrapped under its swatch, and whole in the swatch's title.
+    EXPECT_FALSE(svg.contains("…"));
+    EXPECT_TRUE(svg.contains(("<title>" + longName.toHtmlEscaped() + "</title>").toUtf8()));
+    for (const char* line : {">Gris d'orage «<", ">très clair » dit<", ">&quot;argenté&quot;<",
+                             ">Anticonstitutionne<", ">llement<"}) {
+        EXPECT_TRUE(svg.contains(line)) << line;
+    }
     for (const char* text : {"Nuit */ &quot;claire&quot;", ">A &amp; &lt;b&gt;<", "Crème brûlée",
                              "#F7E1B5", "R: 247 V: 225 B: 181", "Liberation Sans"}) {
         EXPECT_TRUE(svg.contains(text)) << text;
