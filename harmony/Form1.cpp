@@ -71,12 +71,18 @@ Form1::Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Oria 2000"));
     buildControls();
+    // The pointer's read-out and the square clicked last are views, never steps.
+    controls_.emplace(frame_->total(), QList<QWidget*>{visu_, Label6_, Picture2_, Label11_});
+    history_ = new UndoHistory(
+        this, [this] { return undoState(); },
+        [this](const UndoState& state) { applyUndoState(state); }, [this] { return platform_.now(); });
     buildMenus();
     buildStatusBar();
     connectControls();
     installHelpTexts();
     ResizeToDesign(this);
     Form_Load();
+    history_->reset();
     windows_.setHandBackListener([this] { showHandedBack(); });
 }
 
@@ -254,18 +260,26 @@ void Form1::buildMenus() {
             &Form1::close);
 
     QMenu* outils = addMenu("outils", QStringLiteral("&Outils"));
+    history_->addMenu(menuBar(), outils->menuAction(), this);
     paletteAction_ = addItem(outils, "palette", QStringLiteral("&Palette avancée"), Qt::Key_F5);
     connect(paletteAction_, &QAction::triggered, this, &Form1::Command10_Click);
     contrastAction_ =
         addItem(outils, "contrast", QStringLiteral("C&ontrast 2/3 couleurs"), Qt::Key_F6);
     connect(contrastAction_, &QAction::triggered, this, &Form1::Command3_Click);
     connect(addItem(outils, "websafe", QStringLiteral("Couleurs &web safe"), Qt::Key_F7),
-            &QAction::triggered, this, [this] { Adjust_Click(Adjustment::WebSafe); });
+            &QAction::triggered, this, [this] {
+                history_->record(QStringLiteral("Web safe"),
+                                 [this] { Adjust_Click(Adjustment::WebSafe); });
+            });
     connect(addItem(outils, "menualeatoire", QStringLiteral("&Aléatoire"), Qt::Key_F8),
-            &QAction::triggered, this, &Form1::menualeatoire_Click);
+            &QAction::triggered, this, [this] {
+                history_->record(QStringLiteral("Aléatoire"), [this] { menualeatoire_Click(); });
+            });
     addSeparator(outils, "rien1");
     recalculerAction_ = addItem(outils, "Recalculer", QStringLiteral("&Re-calculer"), Qt::Key_F12);
-    connect(recalculerAction_, &QAction::triggered, this, &Form1::Command5_Click);
+    connect(recalculerAction_, &QAction::triggered, this, [this] {
+        history_->record(QStringLiteral("Re-calculer"), [this] { Command5_Click(); });
+    });
     addSeparator(outils, "rienbis");
     composeurAction_ = addItem(outils, "composeur", QStringLiteral("&Roverevod"), Qt::Key_F9);
     connect(composeurAction_, &QAction::triggered, this, &Form1::Command2_Click);

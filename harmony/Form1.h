@@ -5,6 +5,7 @@
 #include "HarmonyEngine.h"
 #include "core/Module1.h"
 #include "platform/Platform.h"
+#include "widgets/UndoHistory.h"
 #include "widgets/WindowDirectory.h"
 
 #include <QHash>
@@ -44,6 +45,7 @@ public:
     void CouleurBaseAleatoire();
 
     int nombreCouleurs() const;
+    UndoHistory& history() { return *history_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +105,9 @@ private:
     void showHandedBack();
     void setStatusText(const QString& text);
     void updateWindowCommands();
+    // What a step may change: the controls of the content, the harmony and its settings.
+    UndoState undoState() const;
+    void applyUndoState(const UndoState& state);
 
     Module1& module_;
     Platform& platform_;
@@ -143,6 +148,9 @@ private:
     QTimer* clock_ = nullptr;
 
     QHash<QObject*, QString> helpTexts_;
+
+    std::optional<ControlStates> controls_;
+    UndoHistory* history_ = nullptr;
 };
 
 } // namespace oria

@@ -28,13 +28,21 @@
 namespace oria {
 
 void Form1::connectControls() {
-    connect(Combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
+    // Every action that changes the harmony is one step of the history, named by its caption.
+    auto step = [this](const QString& text, auto reaction) {
+        return [this, text, reaction] { history_->record(text, [this, reaction] { reaction(); }); };
+    };
+    connect(Combo1_, &QComboBox::activated, this, [this](int index) {
+        history_->record(QStringLiteral("Type d'harmonie"), [this, index] { Combo1_Click(index); });
+    });
     connect(Combo1_, &QComboBox::highlighted, this,
             [this] { setStatusText(QStringLiteral("Choisir le type d'harmonie")); });
-    connect(count_[0], &QRadioButton::clicked, this, &Form1::deux_Click);
-    connect(count_[1], &QRadioButton::clicked, this, &Form1::trois_Click);
-    connect(count_[2], &QRadioButton::clicked, this, &Form1::quatre_Click);
-    connect(count_[3], &QRadioButton::clicked, this, &Form1::cinq_Click);
+    void (Form1::*counts[])() = {&Form1::deux_Click, &Form1::trois_Click, &Form1::quatre_Click,
+                                 &Form1::cinq_Click};
+    for (int i = 0; i < 4; ++i) {
+        connect(count_[i], &QRadioButton::clicked, this,
+                step(count_[i]->text(), [this, slot = counts[i]] { (this->*slot)(); }));
+    }
     for (QRadioButton* mode : mode_) {
         connect(mode, &QRadioButton::clicked, this, &Form1::contrast_Click);
     }
@@ -43,22 +51,34 @@ void Form1::connectControls() {
     connect(Check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(Check2_, &QCheckBox::clicked, this, &Form1::Check2_Click);
     // Only the user's own moves: setting a slider from the program runs no reaction.
-    for (QSlider* s : slider_) {
-        connect(s, &QSlider::actionTriggered, this, [this, s] { Slider_Scroll(s); });
+    for (int i = 0; i < 3; ++i) {
+        history_->connectSlider(slider_[i], QStringLiteral("Couleur de base"), i,
+                                [this, s = slider_[i]] { Slider_Scroll(s); });
     }
-    connect(Slider4_, &QSlider::actionTriggered, this, &Form1::Slider4_Scroll);
+    history_->connectSlider(Slider4_, QStringLiteral("Réglage fin"), 3,
+                            [this] { Slider4_Scroll(); });
 
     const struct {
         const char* name;
         void (Form1::*slot)();
+        const char* step; // null: opens a window, changes nothing here
     } clicks[] = {
-        {"Command1", &Form1::Command1_Click},   {"Command2", &Form1::Command2_Click},
-        {"Command3", &Form1::Command3_Click},   {"Command4", &Form1::Command4_Click},
-        {"Command5", &Form1::Command5_Click},   {"Command6", &Form1::Command6_Click},
-        {"Command10", &Form1::Command10_Click},
+        {"Command1", &Form1::Command1_Click, "Choisir ..."},
+        {"Command2", &Form1::Command2_Click, nullptr},
+        {"Command3", &Form1::Command3_Click, nullptr},
+        {"Command4", &Form1::Command4_Click, "Aléatoire"},
+        {"Command5", &Form1::Command5_Click, "Re-calculer"},
+        {"Command6", &Form1::Command6_Click, "Zéro"},
+        {"Command10", &Form1::Command10_Click, nullptr},
     };
     for (const auto& c : clicks) {
-        connect(commands_.value(c.name), &QAbstractButton::clicked, this, c.slot);
+        QAbstractButton* button = commands_.value(c.name);
+        if (c.step) {
+            connect(button, &QAbstractButton::clicked, this,
+                    step(QString::fromUtf8(c.step), [this, slot = c.slot] { (this->*slot)(); }));
+        } else {
+            connect(button, &QAbstractButton::clicked, this, c.slot);
+        }
     }
     const struct {
         const char* name;
@@ -70,8 +90,9 @@ void Form1::connectControls() {
         {"Command14", Adjustment::Melanger}, {"Command15", Adjustment::Classer},
     };
     for (const auto& a : adjustments) {
-        connect(commands_.value(a.name), &QAbstractButton::clicked, this,
-                [this, adjustment = a.adjustment] { Adjust_Click(adjustment); });
+        QAbstractButton* button = commands_.value(a.name);
+        connect(button, &QAbstractButton::clicked, this,
+                step(button->text(), [this, adjustment = a.adjustment] { Adjust_Click(adjustment); }));
     }
 
     ColourPicture* harmonyPictures[] = {carre_[0], carre_[1], carre_[2], carre_[3],
@@ -260,7 +281,39 @@ void Form1::showSliders(Colour c) {
 }
 
 void Form1::showHandedBack() {
-    showSliders(module_.Couleur1);
+    // The shared harmony already holds the colours: the step starts from what was shown.
+    const qsizetype first = undoState().size() - 7;
+    history_->recordArrived(QStringLiteral("Couleurs reçues"),
+                            {first, first + 1, first + 2, first + 3, first + 4}, [this] {
+                                showSliders(module_.Couleur1);
+                                AfficherHarmonie();
+                            });
+}
+
+// ---- undo ----
+
+UndoState Form1::undoState() const {
+    UndoState state;
+    controls_->capture(state);
+    for (Colour c : module_.harmony()) {
+        state << c;
+    }
+    state << module_.ReglageFin << module_.NbCouleursContraste;
+    return state;
+}
+
+void Form1::applyUndoState(const UndoState& state) {
+    qsizetype i = 0;
+    controls_->apply(state, i);
+    Palette harmony;
+    for (Colour& c : harmony) {
+        c = state.at(i++).toInt();
+    }
+    module_.setHarmony(harmony);
+    module_.ReglageFin = state.at(i++).toDouble();
+    module_.NbCouleursContraste = state.at(i++).toInt();
+    recalculerAction_->setEnabled(nombreCouleurs() <= 3);
+    updateWindowCommands();
     AfficherHarmonie();
 }
 

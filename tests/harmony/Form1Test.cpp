@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/UndoCheck.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
 
@@ -19,6 +20,7 @@
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -532,6 +534,115 @@ TEST(Form1Vision, PaintsAsSimulatedButHoldsAndReadsTheRealColours) {
     form.findChild<QAction*>("vision_normale")->trigger();
     EXPECT_EQ(form.windowTitle(), "Oria 2000");
     EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+class Form1Undo : public Form1Test {
+protected:
+    test::Seen seen() {
+        // The content; the status bar's help and read-out follow the pointer, not the steps.
+        test::Seen s{form->centralWidget()->grab().toImage(), {}};
+        for (Colour c : module.harmony()) {
+            s.extra.push_back(c);
+        }
+        s.extra.push_back(std::lround(module.ReglageFin * 10));
+        s.extra.push_back(module.NbCouleursContraste);
+        return s;
+    }
+    long long outside() {
+        return static_cast<long long>(platform.randomSource.drawn() +
+                                      platform.colourDialogStarts.size() + platform.questions.size());
+    }
+    // A drag of the thumb, as the slider reports it.
+    static void drag(QSlider* s, std::initializer_list<int> positions) {
+        s->setSliderDown(true);
+        for (int p : positions) {
+            s->setSliderPosition(p);
+        }
+        s->setSliderDown(false);
+    }
+};
+
+TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
+    auto slider = [this](const char* name) { return child<QSlider>(name); };
+    const test::UndoRow rows[] = {
+        {"Couleur de base", [&] { drag(slider("Slider2"), {60, 140}); }},
+        {"Couleur de base",
+         [&] {
+             slider("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
+             slider("Slider1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+         }},
+        {"Choisir ...",
+         [&] {
+             platform.colourAnswers.push_back(RGB(20, 120, 200));
+             click("Command1");
+         }},
+        {"Aléatoire",
+         [&] {
+             platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
+             click("Command4");
+         }},
+        {"Type d'harmonie",
+         [&] {
+             child<QComboBox>("Combo1")->setFocus();
+             QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_Down);
+         }},
+        {"4 couleurs", [&] { click("quatre"); }},
+        {"Réglage fin", [&] { drag(slider("Slider4"), {30, 55}); }},
+        {"Zéro", [&] { click("Command6"); }},
+        {"Lum. moins", [&] { click("Command11"); }},
+        {"Sat. plus", [&] { click("Command8"); }},
+        {"Cycler", [&] { click("Command13"); }},
+        {"Mélanger", [&] { click("Command14"); }},
+        {"Classer par lum.", [&] { click("Command15"); }},
+        {"Web safe", [&] { action("websafe")->trigger(); }},
+        {"Re-calculer", [&] { click("Command5"); }},
+        {"2 couleurs", [&] { click("deux"); }},
+        {"Couleurs reçues",
+         [&] {
+             module.setHarmony({RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0});
+             windows.notifyHandBack();
+         }},
+        {"Aléatoire", [&] { action("menualeatoire")->trigger(); }},
+    };
+    for (const test::UndoRow& row : rows) {
+        test::CheckUndoRedo(form.get(), [this] { return seen(); }, row, [this] { return outside(); });
+    }
+}
+
+TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
+    auto* s = child<QSlider>("Slider3");
+    auto* undo = action("annuler");
+    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    platform.clock = platform.clock.addMSecs(900);
+    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(form->history().stack()->count(), 1);
+    platform.clock = platform.clock.addSecs(2);
+    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(form->history().stack()->count(), 2);
+
+    for (int i = 0; i < 120; ++i) {
+        platform.clock = platform.clock.addSecs(2);
+        s->triggerAction(i % 2 ? QAbstractSlider::SliderSingleStepAdd
+                               : QAbstractSlider::SliderSingleStepSub);
+    }
+    int undone = 0;
+    while (undo->isEnabled()) {
+        undo->trigger();
+        ++undone;
+    }
+    EXPECT_EQ(undone, 100);
+    EXPECT_EQ(text("Label5").toStdString(), "3") << "back to the 22nd of 122 steps";
+
+    action("retablir")->trigger();
+    click("Command12"); // a new step drops what could have been redone
+    EXPECT_FALSE(action("retablir")->isEnabled());
+    EXPECT_EQ(undo->text().toStdString(), "&Annuler : Lum. plus");
 }
 
 } // namespace

@@ -18,6 +18,7 @@ public:
         return v;
     }
     void reseedFromClock() override { ++reseeds; }
+    std::size_t drawn() const { return position_; }
 
     int reseeds = 0;
 
