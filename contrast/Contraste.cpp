@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -55,9 +56,16 @@ Contraste::Contraste(Module1& module, Platform& platform, WindowDirectory& windo
                      QSize(kContentWidth, kContentHeight), kEndGap),
       platform_(platform) {
     buildControls();
+    // The pointer's read-out is a view, never a step.
+    controls_.emplace(scrollFrame()->total(), QList<QWidget*>{Picture6_, Label8_});
+    history_ = new UndoHistory(
+        this, [this] { return undoState(); },
+        [this](const UndoState& state) { applyUndoState(state); }, [this] { return platform_.now(); });
+    history_->addMenu(menus(), menus()->actions().value(0), this);
     connectControls();
     ResizeToDesign(this);
     Form_Load();
+    history_->reset();
 }
 
 void Contraste::buildControls() {

@@ -6,6 +6,9 @@
 #include "harmony/Adjustments.h"
 #include "platform/Platform.h"
 #include "widgets/HandBackDialog.h"
+#include "widgets/UndoHistory.h"
+
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -29,6 +32,7 @@ public:
     // 0..2: the colour the sliders edit.
     int editedColour() const;
     const ContrastColours& colours() const { return colours_; }
+    UndoHistory& history() { return *history_; }
 
 private slots:
     void Option1_Click();
@@ -60,6 +64,9 @@ private:
     void showLegibility();
     Colour& edited();
     Vision currentVision() const;
+    // What a step may change: the controls and the three colours.
+    UndoState undoState() const;
+    void applyUndoState(const UndoState& state);
 
     Platform& platform_;
 
@@ -85,6 +92,9 @@ private:
 
     ContrastColours colours_; // ContrasteCoul1..ContrasteCoul3 and the count shown
     QString TexteCopie_;
+
+    std::optional<ControlStates> controls_;
+    UndoHistory* history_ = nullptr;
 };
 
 } // namespace oria

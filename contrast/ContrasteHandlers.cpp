@@ -15,25 +15,39 @@
 namespace oria {
 
 void Contraste::connectControls() {
-    connect(count_[0], &QRadioButton::clicked, this, &Contraste::Option1_Click);
-    connect(count_[1], &QRadioButton::clicked, this, &Contraste::Option2_Click);
+    // Every change of the colours is one step of the history, named by its caption.
+    auto step = [this](const QString& text, auto reaction) {
+        return [this, text, reaction] { history_->record(text, [reaction] { reaction(); }); };
+    };
+    connect(count_[0], &QRadioButton::clicked, this,
+            step(count_[0]->text(), [this] { Option1_Click(); }));
+    connect(count_[1], &QRadioButton::clicked, this,
+            step(count_[1]->text(), [this] { Option2_Click(); }));
     for (int k = 0; k < 3; ++k) {
         connect(edit_[k], &QRadioButton::clicked, this, [this, k] { edit_Click(k); });
     }
     // Only the user's own moves: setting a slider from the program runs no reaction.
-    for (QSlider* s : slider_) {
-        connect(s, &QSlider::actionTriggered, this, [this, s] { Slider_Scroll(s); });
+    for (int i = 0; i < 3; ++i) {
+        history_->connectSlider(slider_[i], QStringLiteral("Réglages"), i,
+                                [this, s = slider_[i]] { Slider_Scroll(s); });
     }
     const struct {
         const char* name;
         void (Contraste::*slot)();
-    } clicks[] = {{"Command1", &Contraste::Command1_Click},
-                  {"Command2", &Contraste::Command2_Click},
-                  {"Command3", &Contraste::Command3_Click},
-                  {"Command9", &Contraste::Command9_Click},
-                  {"Command4", &Contraste::Command4_Click}};
+        const char* step; // null: closes the window
+    } clicks[] = {{"Command1", &Contraste::Command1_Click, "Aléatoire"},
+                  {"Command2", &Contraste::Command2_Click, "Aléatoire"},
+                  {"Command3", &Contraste::Command3_Click, "Choisir..."},
+                  {"Command9", &Contraste::Command9_Click, nullptr},
+                  {"Command4", &Contraste::Command4_Click, nullptr}};
     for (const auto& c : clicks) {
-        connect(findChild<QAbstractButton*>(c.name), &QAbstractButton::clicked, this, c.slot);
+        auto* button = findChild<QAbstractButton*>(c.name);
+        if (c.step) {
+            connect(button, &QAbstractButton::clicked, this,
+                    step(QString::fromUtf8(c.step), [this, slot = c.slot] { (this->*slot)(); }));
+        } else {
+            connect(button, &QAbstractButton::clicked, this, c.slot);
+        }
     }
     const struct {
         const char* name;
@@ -43,8 +57,9 @@ void Contraste::connectControls() {
                  {"Command7", Adjustment::SatPlus},
                  {"Command8", Adjustment::SatMoins}};
     for (const auto& s : steps) {
-        connect(findChild<QAbstractButton*>(s.name), &QAbstractButton::clicked, this,
-                [this, step = s.step] { Step_Click(step); });
+        auto* button = findChild<QAbstractButton*>(s.name);
+        connect(button, &QAbstractButton::clicked, this,
+                step(button->text(), [this, adjustment = s.step] { Step_Click(adjustment); }));
     }
     for (ColourPicture* p : {Picture1_, static_cast<ColourPicture*>(Picture2_),
                              static_cast<ColourPicture*>(Picture3_), Picture4_, Picture5_}) {
@@ -154,6 +169,26 @@ void Contraste::Command9_Click() {
 
 void Contraste::Command4_Click() {
     cancelAndClose();
+}
+
+// ---- undo ----
+
+UndoState Contraste::undoState() const {
+    UndoState state;
+    controls_->capture(state);
+    for (Colour c : colours_.colour) {
+        state << c;
+    }
+    return state;
+}
+
+void Contraste::applyUndoState(const UndoState& state) {
+    qsizetype i = 0;
+    controls_->apply(state, i);
+    for (Colour& c : colours_.colour) {
+        c = state.at(i++).toInt();
+    }
+    RafraichirContraste();
 }
 
 void Contraste::handBack() {

@@ -11,18 +11,17 @@ HandBackDialog::HandBackDialog(Module1& module, WindowDirectory& windows, QWidge
                                const QString& name, const QString& title, QSize contentTwips,
                                QSize endGapTwips)
     : QDialog(parent), module_(module), windows_(windows), layout_(new QVBoxLayout(this)),
-      frame_(new ScrollFrame(this, contentTwips, endGapTwips)) {
+      frame_(new ScrollFrame(this, contentTwips, endGapTwips)), bar_(new QMenuBar(this)) {
     setObjectName(name);
     setWindowTitle(title);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(frame_, 1);
+    bar_->setObjectName("menus");
+    layout_->setMenuBar(bar_);
     if (VisionChoice* vision = windows.visionChoice()) {
-        auto* bar = new QMenuBar(this);
-        bar->setObjectName("menus");
-        vision->addMenu(bar);
-        layout_->setMenuBar(bar);
+        vision->addMenu(bar_);
         setWindowTitle(vision->decorate(title));
         connect(vision, &VisionChoice::changed, this,
                 [this, vision, title] { setWindowTitle(vision->decorate(title)); });

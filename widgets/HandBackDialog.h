@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QMenuBar;
 class QVBoxLayout;
 
 namespace oria {
@@ -32,6 +33,8 @@ protected:
     void cancelAndClose();
 
     ScrollFrame* scrollFrame() const { return frame_; }
+    // "&Vision" when the simulation is offered; the window adds its own menus in front.
+    QMenuBar* menus() const { return bar_; }
     // The frame, then whatever the window adds below it (a status bar).
     QVBoxLayout* contentLayout() const { return layout_; }
 
@@ -41,6 +44,7 @@ protected:
 private:
     QVBoxLayout* layout_;
     ScrollFrame* frame_;
+    QMenuBar* bar_;
     bool unloaded_ = false;
 };
 

@@ -5,12 +5,14 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/UndoCheck.h"
 #include "widgets/VisionChoice.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace oria {
@@ -194,6 +196,63 @@ TEST_F(ContrasteTest, UnderASimulatedVisionTheReadoutAddsTheMeasuresAsSeen) {
         << "painted as seen";
     QTest::mouseMove(child("Picture3"), QPoint(20, 40));
     EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
+    open(2);
+    auto slider = [this](const char* name) { return child<QSlider>(name); };
+    auto seen = [this] {
+        test::Seen s{window->grab().toImage(), {}};
+        for (Colour c : window->colours().colour) {
+            s.extra.push_back(c);
+        }
+        return s;
+    };
+    const test::UndoRow rows[] = {
+        {"Réglages",
+         [&] {
+             slider("Slider1")->setSliderDown(true);
+             slider("Slider1")->setSliderPosition(90);
+             slider("Slider1")->setSliderPosition(20);
+             slider("Slider1")->setSliderDown(false);
+         }},
+        {"Réglages",
+         [&] {
+             slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
+             slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
+         }},
+        {"Choisir...",
+         [&] {
+             platform.colourAnswers.push_back(RGB(9, 99, 199));
+             click("Command3");
+         }},
+        {"Lum. plus", [&] { click("Command5"); }},
+        {"Sat. moins", [&] { click("Command8"); }},
+        {"3 couleurs", [&] { click("Option2"); }},
+        {"Aléatoire",
+         [&] {
+             platform.randomSource = test::ScriptedRandom({0.1, 0.5, 0.8, 0.3});
+             click("Command2");
+         }},
+        {"Aléatoire", [&] { click("Command1"); }},
+        {"2 couleurs", [&] { click("Option1"); }},
+    };
+    for (const test::UndoRow& row : rows) {
+        if (&row == &rows[7]) {
+            click("Option5"); // colour 3 edited from now on: a view, not a step
+        }
+        test::CheckUndoRedo(window.get(), seen, row, [this] {
+            return static_cast<long long>(platform.randomSource.drawn() +
+                                          platform.colourDialogStarts.size());
+        });
+    }
+    EXPECT_EQ(window->history().stack()->count(), 9);
 }
 
 } // namespace
