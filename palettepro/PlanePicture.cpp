@@ -30,6 +30,38 @@ void PlanePicture::clearOverlay() {
     update();
 }
 
+QByteArray PlanePicture::overlayDifference() const {
+    QByteArray difference;
+    if (overlay_.constBits() == plane_.constBits()) {
+        return difference; // still shared: nothing drawn
+    }
+    const int pixels = plane_.width() * plane_.height();
+    const auto* plane = reinterpret_cast<const quint32*>(plane_.constBits());
+    const auto* overlay = reinterpret_cast<const quint32*>(overlay_.constBits());
+    for (int i = 0; i < pixels; ++i) {
+        if (plane[i] != overlay[i]) {
+            const quint32 entry[2] = {static_cast<quint32>(i), overlay[i]};
+            difference.append(reinterpret_cast<const char*>(entry), sizeof entry);
+        }
+    }
+    return difference;
+}
+
+void PlanePicture::setOverlayDifference(const QByteArray& difference) {
+    overlay_ = plane_;
+    if (!difference.isEmpty()) {
+        auto* overlay = reinterpret_cast<quint32*>(overlay_.bits());
+        const int pixels = plane_.width() * plane_.height();
+        const auto* entries = reinterpret_cast<const quint32*>(difference.constData());
+        for (qsizetype k = 0; k + 1 < difference.size() / 4; k += 2) {
+            if (entries[k] < static_cast<quint32>(pixels)) {
+                overlay[entries[k]] = entries[k + 1];
+            }
+        }
+    }
+    update();
+}
+
 void PlanePicture::invert(const std::vector<Segment>& lines) {
     draw(lines, 1, true);
 }
@@ -95,7 +127,7 @@ void PlanePicture::mouseMoveEvent(QMouseEvent* event) {
 
 void PlanePicture::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    emit released(event->button(), toPlane(pos), pos);
+    emit released(event->button(), toPlane(pos), pos, event->buttons());
 }
 
 } // namespace oria

@@ -28,6 +28,10 @@ public:
     void invert(const std::vector<Segment>& lines);
     // Draws the lines in black over the overlay, `width` pixels wide.
     void drawBlack(const std::vector<Segment>& lines, int width);
+    // The overlay as the pixels where it differs from the plane (a figure is a few lines):
+    // small enough to keep a hundred of in the undo history.
+    QByteArray overlayDifference() const;
+    void setOverlayDifference(const QByteArray& difference);
 
     // The plane's colour at a point in twips of the plane; -1 outside.
     Colour planeColourAt(PlanePoint p) const;
@@ -40,7 +44,7 @@ signals:
     // A press and a release concern the one button that changed; a move carries all held.
     void pressed(Qt::MouseButton button, PlanePoint at, QPoint pos);
     void moved(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
-    void released(Qt::MouseButton button, PlanePoint at, QPoint pos);
+    void released(Qt::MouseButton button, PlanePoint at, QPoint pos, Qt::MouseButtons held);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -78,9 +79,16 @@ Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget*
                      QSize(kContentWidth, kContentHeight)),
       platform_(platform) {
     buildControls();
+    // The progress of a plane is a view, never a step.
+    controls_.emplace(scrollFrame()->total(), QList<QWidget*>{bar1_});
+    history_ = new UndoHistory(
+        this, [this] { return undoState(); },
+        [this](const UndoState& state) { applyUndoState(state); }, [this] { return platform_.now(); });
+    history_->addMenu(menus(), menus()->actions().value(0), this);
     connectControls();
     ResizeToDesign(this);
     Form_Load();
+    history_->reset();
 }
 
 void Pro::buildControls() {

@@ -5,6 +5,7 @@
 #include "core/Module1.h"
 #include "platform/Platform.h"
 #include "widgets/HandBackDialog.h"
+#include "widgets/UndoHistory.h"
 #include <optional>
 
 class QButtonGroup;
@@ -67,6 +68,11 @@ private:
     void buildResults(QWidget* total);
     void connectControls();
     void showReadout(Colour c);
+    // The step a drag on the plane makes: the figure's caption.
+    QString figureStep() const;
+    // What a step may change: the controls, the five results, the plane and its figure.
+    UndoState undoState() const;
+    void applyUndoState(const UndoState& state);
     void deselectPlaneOptions();
     FigureParameters figureParameters() const;
     int selectedSlot() const;
@@ -90,6 +96,9 @@ private:
     QLabel* Label2_ = nullptr;
     QLabel* statusText_ = nullptr;
     QMenu* transfert_ = nullptr;
+
+    std::optional<ControlStates> controls_;
+    UndoHistory* history_ = nullptr;
 
     Palette ProCouleur_{};
     FigureState figure_;

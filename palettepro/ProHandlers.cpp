@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -61,20 +62,32 @@ void Pro::connectControls() {
         }
     });
     connect(findChild<QPushButton*>("Command4"), &QPushButton::clicked, this, &Pro::Command4_Click);
-    connect(Command1_, &QPushButton::clicked, this, &Pro::Command1_Click);
+    connect(Command1_, &QPushButton::clicked, this, [this] {
+        history_->record(QStringLiteral("Charger une image"), [this] { Command1_Click(); });
+    });
     connect(figures_, &QButtonGroup::buttonClicked, this, &Pro::figure_Click);
-    connect(Picture1_, &PlanePicture::pressed, this,
-            [this](Qt::MouseButton button, PlanePoint at) { Picture1_MouseDown(button, at); });
+    // A figure is one step from the first press on the plane until every button is up.
+    connect(Picture1_, &PlanePicture::pressed, this, [this](Qt::MouseButton button, PlanePoint at) {
+        if (!history_->inStep()) {
+            history_->begin(figureStep());
+        }
+        Picture1_MouseDown(button, at);
+    });
     connect(Picture1_, &PlanePicture::moved, this, &Pro::Picture1_MouseMove);
-    connect(
-        Picture1_, &PlanePicture::released, this,
-        [this](Qt::MouseButton button, PlanePoint, QPoint pos) { Picture1_MouseUp(button, pos); });
+    connect(Picture1_, &PlanePicture::released, this,
+            [this](Qt::MouseButton button, PlanePoint, QPoint pos, Qt::MouseButtons held) {
+                Picture1_MouseUp(button, pos);
+                if (held == Qt::NoButton) {
+                    history_->end();
+                }
+            });
     for (ColourPicture* square : squares_) {
         connect(square, &ColourPicture::mouseMoved, this,
                 [this, square](QPoint pos) { square_MouseMove(square, pos); });
-        connect(
-            square, &ColourPicture::mousePressed, this,
-            [this, square](Qt::MouseButton b, QPoint pos) { square_MouseDown(square, b, pos); });
+        connect(square, &ColourPicture::mousePressed, this,
+                [this, square](Qt::MouseButton b, QPoint pos) {
+                    history_->record(figureStep(), [=, this] { square_MouseDown(square, b, pos); });
+                });
     }
     connect(transfert_->actions().constFirst(), &QAction::triggered, this,
             &Pro::pressepapier_Click);
@@ -262,6 +275,41 @@ void Pro::Command2_Click() {
 
 void Pro::Command3_Click() {
     cancelAndClose();
+}
+
+// ---- undo ----
+
+QString Pro::figureStep() const {
+    QString caption = figures_->checkedButton()->text();
+    caption.remove(QRegularExpression(QStringLiteral("\\s*:$"))); // "Angle fixe :"
+    return caption;
+}
+
+UndoState Pro::undoState() const {
+    UndoState state;
+    controls_->capture(state);
+    for (Colour c : ProCouleur_) {
+        state << c;
+    }
+    state << Picture1_->plane() << Picture1_->overlayDifference() << statusText_->text();
+    return state;
+}
+
+void Pro::applyUndoState(const UndoState& state) {
+    qsizetype i = 0;
+    controls_->apply(state, i);
+    for (Colour& c : ProCouleur_) {
+        c = state.at(i++).toInt();
+    }
+    const QImage plane = state.at(i++).value<QImage>();
+    if (!(plane == Picture1_->plane())) {
+        Picture1_->setPlane(plane);
+    }
+    Picture1_->setOverlayDifference(state.at(i++).toByteArray());
+    statusText_->setText(state.at(i++).toString());
+    EnCours_ = false;
+    // The squares got their colours back with the controls: a slot picked in "Libre" shows
+    // only at the next button-up on the plane, and so it does again after a redo.
 }
 
 void Pro::handBack() {

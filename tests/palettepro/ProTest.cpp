@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/UndoCheck.h"
 
 #include <QBuffer>
 #include <QGroupBox>
@@ -325,6 +326,66 @@ TEST_F(ProTest, LoadingAPicture) {
     EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
     EXPECT_TRUE(enabled("Slider1"));
     EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Moyenne, PlaneMode::Saturation, 100));
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
+    const QTemporaryDir dir;
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(QColor(200, 60, 90));
+    platform.openAnswer = dir.filePath("photo.png");
+    ASSERT_TRUE(picture.save(platform.openAnswer));
+    auto seen = [this] {
+        test::Seen s{pro->grab().toImage(), {}};
+        for (Colour c : pro->ProCouleurs()) {
+            s.extra.push_back(c);
+        }
+        return s;
+    };
+    auto drag = [this](std::initializer_list<QPoint> points) {
+        press(*points.begin());
+        for (QPoint p : points) {
+            move(p);
+        }
+        release(*std::prev(points.end()));
+    };
+    const test::UndoRow rows[] = {
+        {"Diagonale", [&] { drag({at(3000, 2625), at(3600, 3000)}); }},
+        {"Triangle équilatéral", [&] { drag({at(3000, 2625), at(3300, 1800)}); },
+         [&] { click("Option7"); }},
+        {"Carré dep.",
+         [&] {
+             press(at(1500, 1500));
+             move(at(2400, 1950));
+             press(at(2400, 1950), Qt::RightButton);
+             move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
+             release(at(3000, 3000), Qt::RightButton);
+             release(at(3000, 3000));
+         },
+         [&] { click("Option9"); }},
+        {"Libre",
+         [&] {
+             press(at(4000, 1000));
+             release(at(4000, 1000));
+         },
+         [&] { click("Option11"); }},
+        {"Libre", [&] { QTest::mousePress(child("Picture6"), Qt::LeftButton, {}, QPoint(5, 5)); },
+         [&] { click("OptionPro2"); }},
+        {"Charger une image", [&] { click("Command1"); }},
+        {"Diagonale", [&] { drag({at(2000, 2000), at(3000, 3300)}); },
+         [&] { click("Option12"); }},
+    };
+    for (const test::UndoRow& row : rows) {
+        test::CheckUndoRedo(pro.get(), seen, row, [this] {
+            return static_cast<long long>(platform.decodedPictures.size() +
+                                          platform.fileFilters.size());
+        });
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@ namespace oria::test {
 struct UndoRow {
     const char* step; // "Annuler : <step>"
     std::function<void()> act;
+    std::function<void()> prepare = {}; // a view chosen first, not part of the step
 };
 
 // What the user sees of a window, plus whatever it publishes that `extra` reads.
@@ -62,6 +63,9 @@ inline void CheckUndoRedo(QWidget* window, const std::function<Seen()>& seen, co
     auto* undo = window->findChild<QAction*>("annuler");
     auto* redo = window->findChild<QAction*>("retablir");
     ASSERT_TRUE(undo && redo);
+    if (row.prepare) {
+        row.prepare();
+    }
     // Active throughout: an inactive window is painted in other shades.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
