@@ -49,11 +49,16 @@ Compo::Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     : QMainWindow(parent), module_(module), platform_(platform), windows_(windows) {
     setObjectName("Compo");
     buildControls();
+    controls_.emplace(frame_->total());
+    history_ = new UndoHistory(
+        this, [this] { return undoState(); },
+        [this](const UndoState& state) { applyUndoState(state); }, [this] { return platform_.now(); });
     buildMenus();
     setCaption(QStringLiteral("Roverevod 1.0"));
     connectControls();
     ResizeToDesign(this);
     Form_Load();
+    history_->reset();
 }
 
 void Compo::buildControls() {
@@ -172,16 +177,23 @@ void Compo::buildMenus() {
         return oria::addMenu(this, name, title);
     };
     auto addItem = [this](QMenu* menu, const char* name, const QString& text, auto slot,
-                          QKeySequence key = {}) {
+                          QKeySequence key = {}, const char* stepName = nullptr) {
         QAction* action = addMenuItem(this, menu, name, text, key);
-        connect(action, &QAction::triggered, this, slot);
+        if (stepName) {
+            connect(action, &QAction::triggered, this,
+                    [this, slot, text = QString::fromUtf8(stepName)] {
+                        history_->record(text, [this, slot] { (this->*slot)(); });
+                    });
+        } else {
+            connect(action, &QAction::triggered, this, slot);
+        }
         return action;
     };
     QMenu* fichiers = addMenu("fichiers", QStringLiteral("&Fichiers"));
     addItem(fichiers, "enregistrer", QStringLiteral("&Enregistrer"), &Compo::Command5_Click,
             QKeySequence::Save);
     addItem(fichiers, "charger", QStringLiteral("&Charger"), &Compo::Command9_Click,
-            QKeySequence::Open);
+            QKeySequence::Open, "Ouvrir");
     fichiers->addSeparator()->setObjectName("rien");
     addItem(fichiers, "exporter", QStringLiteral("E&xporter les couleurs..."),
             &Compo::exporter_Click, QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -189,13 +201,15 @@ void Compo::buildMenus() {
     addItem(fichiers, "quiter", QStringLiteral("Quiter"), &Compo::close);
 
     QMenu* outils = addMenu("outils", QStringLiteral("&Outils"));
+    history_->addMenu(menuBar(), outils->menuAction(), this);
     addItem(outils, "palette", QStringLiteral("&Razezev Aru 1.0"), &Compo::Command2_Click,
-            Qt::Key_F5);
+            Qt::Key_F5, "Razezev Aru 1.0");
     addItem(outils, "contrast", QStringLiteral("&Vizozudu 2/3 couleurs"), &Compo::Command4_Click,
-            Qt::Key_F6);
+            Qt::Key_F6, "Vizozudu 1.0");
     addItem(outils, "websafe", QStringLiteral("Couleurs &Web Safe"), &Compo::Command8_Click,
-            Qt::Key_F7);
-    addItem(outils, "alea", QStringLiteral("&Aléatoire"), &Compo::Command1_Click, Qt::Key_F8);
+            Qt::Key_F7, "Web Safe");
+    addItem(outils, "alea", QStringLiteral("&Aléatoire"), &Compo::Command1_Click, Qt::Key_F8,
+            "Aléatoire");
     outils->addSeparator()->setObjectName("rienter");
     chartegrap_ = addItem(outils, "chartegrap", QStringLiteral("Charte &graphique"),
                           &Compo::Command11_Click, Qt::Key_F9);

@@ -4,6 +4,7 @@
 #include "PageModel.h"
 #include "core/Module1.h"
 #include "platform/Platform.h"
+#include "widgets/UndoHistory.h"
 #include "widgets/WindowDirectory.h"
 
 #include <QMainWindow>
@@ -43,6 +44,7 @@ public:
     std::optional<Zone> selectedZone() const;
     // Applies a document as "Ouvrir" does.
     void OuvrirPage(const PageDocument& page);
+    UndoHistory& history() { return *history_; }
 
 private slots:
     void visible_Click(Zone zone);
@@ -89,6 +91,11 @@ private:
     void autoRule(Colour c);
     int gridCells() const;
     PaletteAxis paletteAxis() const;
+    // A reaction run as one step of the history.
+    std::function<void()> step(const QString& text, void (Compo::*slot)());
+    // What a step may change: the controls, the indicator, the page's title and name.
+    UndoState undoState() const;
+    void applyUndoState(const UndoState& state);
 
     Module1& module_;
     Platform& platform_;
@@ -123,6 +130,9 @@ private:
     QString caption_;
     QString pageName_ = QStringLiteral("Page"); // after the last document opened or saved
     QString logo_ = QStringLiteral("Cromalune");
+
+    std::optional<ControlStates> controls_;
+    UndoHistory* history_ = nullptr;
 };
 
 } // namespace oria

@@ -26,14 +26,20 @@ const QString kFilter = QStringLiteral("Fichier Oria 1.0 (*.ori);;Tous (*)");
 } // namespace
 
 void Compo::connectControls() {
+    // Every change of the page is one step of the history, named by its control's caption.
     for (std::size_t k = 0; k < kZoneCount; ++k) {
         if (QCheckBox* box = visible_[k]) {
-            connect(box, &QCheckBox::clicked, this,
-                    [this, zone = kZones[k].zone] { visible_Click(zone); });
+            connect(box, &QCheckBox::clicked, this, [this, box, zone = kZones[k].zone] {
+                history_->record(box->text(), [this, zone] { visible_Click(zone); });
+            });
         }
+        // "Modif." has no reaction of its own, but what it holds is part of the page.
+        QCheckBox* modif = modif_[k];
+        connect(modif, &QCheckBox::clicked, this,
+                [this, modif] { history_->record(modif->text(), [] {}); });
     }
-    connect(Check10_, &QCheckBox::clicked, this, &Compo::Check10_Click);
-    connect(Check11_, &QCheckBox::clicked, this, &Compo::Check11_Click);
+    connect(Check10_, &QCheckBox::clicked, this, step(Check10_->text(), &Compo::Check10_Click));
+    connect(Check11_, &QCheckBox::clicked, this, step(Check11_->text(), &Compo::Check11_Click));
     for (QRadioButton* o : cells_) {
         connect(o, &QRadioButton::clicked, this, [this] {
             Picture1_Paint();
@@ -57,22 +63,32 @@ void Compo::connectControls() {
     for (ColourPicture* source : sources) {
         connect(source, &ColourPicture::mouseMoved, this,
                 [this, source](QPoint pos) { source_MouseMove(source, pos); });
-        connect(
-            source, &ColourPicture::mousePressed, this,
-            [this, source](Qt::MouseButton b, QPoint pos) { source_MouseDown(source, b, pos); });
+        connect(source, &ColourPicture::mousePressed, this,
+                [this, source](Qt::MouseButton b, QPoint pos) {
+                    const auto zone = selectedZone();
+                    const QString name = zone ? kZones[Index(*zone)].caption : QString();
+                    history_->record(QStringLiteral("Couleur %1").arg(name),
+                                     [=, this] { source_MouseDown(source, b, pos); });
+                });
     }
     const struct {
         const char* name;
         void (Compo::*slot)();
+        bool isStep; // saving and the charter change nothing on the page
     } clicks[] = {
-        {"Command10", &Compo::Command10_Click}, {"Command1", &Compo::Command1_Click},
-        {"Command8", &Compo::Command8_Click},   {"Command6", &Compo::Command6_Click},
-        {"Command7", &Compo::Command7_Click},   {"Command9", &Compo::Command9_Click},
-        {"Command5", &Compo::Command5_Click},   {"Command2", &Compo::Command2_Click},
-        {"Command4", &Compo::Command4_Click},   {"Command11", &Compo::Command11_Click},
+        {"Command10", &Compo::Command10_Click, true}, {"Command1", &Compo::Command1_Click, true},
+        {"Command8", &Compo::Command8_Click, true},   {"Command6", &Compo::Command6_Click, true},
+        {"Command7", &Compo::Command7_Click, true},   {"Command9", &Compo::Command9_Click, true},
+        {"Command5", &Compo::Command5_Click, false},  {"Command2", &Compo::Command2_Click, true},
+        {"Command4", &Compo::Command4_Click, true},   {"Command11", &Compo::Command11_Click, false},
     };
     for (const auto& c : clicks) {
-        connect(findChild<QAbstractButton*>(c.name), &QAbstractButton::clicked, this, c.slot);
+        auto* button = findChild<QAbstractButton*>(c.name);
+        if (c.isStep) {
+            connect(button, &QAbstractButton::clicked, this, step(button->text(), c.slot));
+        } else {
+            connect(button, &QAbstractButton::clicked, this, c.slot);
+        }
     }
     // Closing saves and hands back nothing.
     connect(findChild<QAbstractButton*>("Command3"), &QAbstractButton::clicked, this,
@@ -306,6 +322,37 @@ void Compo::Command11_Click() {
     module_.VisibleTexte = visible[Index(Zone::Texte)] ? 1 : 0;
     module_.VisibleDecors1 = visible[Index(Zone::Cercle)] ? 1 : 0;
     windows_.showModal(W::Charte, this);
+}
+
+// ---- undo ----
+
+std::function<void()> Compo::step(const QString& text, void (Compo::*slot)()) {
+    return [this, text, slot] { history_->record(text, [this, slot] { (this->*slot)(); }); };
+}
+
+UndoState Compo::undoState() const {
+    UndoState state;
+    controls_->capture(state);
+    state << Picture4_->shape1() << Picture4_->shape7() << logo_ << caption_ << pageName_;
+    return state;
+}
+
+void Compo::applyUndoState(const UndoState& state) {
+    auto shadeBase = [this] {
+        return RGB(shade_[0]->value(), shade_[1]->value(), shade_[2]->value());
+    };
+    const Colour base = shadeBase();
+    qsizetype i = 0;
+    controls_->apply(state, i);
+    Picture4_->setShape1(state.at(i++).toInt());
+    Picture4_->setShape7(state.at(i++).toInt());
+    logo_ = state.at(i++).toString();
+    setCaption(state.at(i++).toString());
+    pageName_ = state.at(i++).toString();
+    if (shadeBase() != base) {
+        Picture2_Paint();
+    }
+    Picture3_Paint();
 }
 
 // ---- help menu ----

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -168,6 +169,7 @@ void Contraste::buildLegibility(QWidget* total) {
         QLabel* sample = label(block, QStringLiteral("Exemple") + suffix,
                                QStringLiteral("Texte lisible ?"), 0, 270, inner, 435);
         sample->setAlignment(Qt::AlignCenter);
+        sample->setAutoFillBackground(true);
         QFont big = sample->font();
         big.setPointSizeF(big.pointSizeF() * 1.5);
         sample->setFont(big);
@@ -264,8 +266,11 @@ void Contraste::showLegibility() {
         const Colour seenText = SimulateVision(text, vision);
         const Colour seenBackground = SimulateVision(background, vision);
         // The sample is painted, so it is seen as the simulation says.
-        r.sample->setStyleSheet(QStringLiteral("color: %1; background: %2")
-                                    .arg(HexQString(seenText), HexQString(seenBackground)));
+        // A palette, not a style sheet: re-polishing a label costs a frame.
+        QPalette palette = r.sample->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(seenText));
+        palette.setColor(QPalette::Window, ToQColor(seenBackground));
+        r.sample->setPalette(palette);
         r.simulated->setVisible(vision != Vision::Normale);
         if (vision != Vision::Normale) {
             const Legibility seen = MeasureLegibility(seenText, seenBackground);

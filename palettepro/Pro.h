@@ -36,6 +36,7 @@ public:
     // Shows the five result colours; negative ones become grey.
     void AfficherCouleurs();
 
+    UndoHistory& history() { return *history_; }
     const Palette& ProCouleurs() const { return ProCouleur_; }
     std::optional<Resolution> selectedResolution() const;
     std::optional<PlaneMode> selectedMode() const;

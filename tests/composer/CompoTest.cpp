@@ -5,6 +5,7 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/UndoCheck.h"
 #include "widgets/ColourReadout.h"
 
 #include <QAction>
@@ -313,6 +314,93 @@ TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
     EXPECT_EQ(module.VisibleDecors2, 0);
     EXPECT_EQ(module.VisibleDecors1, 1);
     EXPECT_EQ(module.CouleurDecors2, zone(Zone::Boite)) << "published all the same";
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
+    open(5);
+    auto hover = [this](const char* source, QPoint at) { QTest::mouseMove(child(source), at); };
+    auto press = [this](const char* source, QPoint at) {
+        QTest::mousePress(child(source), Qt::LeftButton, {}, at);
+    };
+    const QTemporaryDir dir;
+    PageDocument document;
+    document.name = PageNameBytes("Automne");
+    document.fond = RGB(250, 240, 200);
+    document.texte = RGB(60, 30, 10);
+    document.titreVisible = document.tousVisibles = false;
+    const QString path = dir.filePath("automne.ori");
+    ASSERT_EQ(WritePageDocument(path, document), std::nullopt);
+    windows.available = {W::Pro, W::Contraste};
+    windows.modalAnswer = true;
+    windows.whileModal = [this](W) {
+        module.setHarmony({RGB(11, 22, 33), RGB(44, 55, 66), RGB(77, 88, 99), RGB(1, 2, 3),
+                           RGB(4, 5, 6)});
+    };
+    auto seen = [this] {
+        test::Seen s{compo->centralWidget()->grab().toImage(), {}};
+        for (Colour c : compo->zoneColours()) {
+            s.extra.push_back(c);
+        }
+        for (Colour c : {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
+                         module.CouleurDecors1, module.CouleurDecors2}) {
+            s.extra.push_back(c);
+        }
+        s.extra.push_back(qHash(compo->windowTitle()));
+        return s;
+    };
+    const test::UndoRow rows[] = {
+        // The pointer's read-out follows it before the press: a view, not part of the pick.
+        {"Couleur fond", [&] { press("Picture1", QPoint(10, 12)); },
+         [&] { hover("Picture1", QPoint(10, 12)); }},
+        {"Couleur fond", [&] { press("Picture2", QPoint(40, 30)); },
+         [&] {
+             click("Check12");
+             hover("Picture2", QPoint(40, 30));
+         }},
+        {"Couleur fond", [&] { press("shape4", QPoint(5, 5)); }, [&] { hover("shape4", {5, 5}); }},
+        {"Couleur cercle", [&] { press("Picture4", QPoint(5, 5)); },
+         [&] {
+             click("Option4");
+             hover("Picture4", QPoint(5, 5));
+         }},
+        {"Choisir ...",
+         [&] {
+             platform.colourAnswers.push_back(RGB(5, 150, 250));
+             click("Command10");
+         }},
+        {"Web Safe", [&] { click("Command8"); }},
+        {"Blanc", [&] { click("Command7"); }},
+        {"Noir", [&] { click("Command6"); }},
+        {"Aléatoire",
+         [&] {
+             platform.randomSource = test::ScriptedRandom({0.3, 0.7, 0.1, 0.9, 0.5});
+             click("Command1");
+         }},
+        {"Tous visibles", [&] { click("Check11"); }},
+        {"Visible", [&] { click("Check2"); }},
+        {"Tous modifiables", [&] { click("Check10"); }},
+        {"Modif.", [&] { click("Check9"); }},
+        {"Razezev Aru 1.0", [&] { click("Command2"); }},
+        {"Vizozudu 1.0", [&] { click("Command4"); }},
+        {"Ouvrir",
+         [&] {
+             platform.openAnswer = path;
+             click("Command9");
+         }},
+    };
+    for (const test::UndoRow& row : rows) {
+        test::CheckUndoRedo(compo.get(), seen, row, [this] {
+            return static_cast<long long>(platform.randomSource.drawn() +
+                                          platform.colourDialogStarts.size() +
+                                          platform.fileFilters.size() + windows.shownModal.size());
+        });
+    }
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "widgets/WindowDirectory.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace oria::bench {
+
+// No other window opens from the one measured.
+class NoWindows : public WindowDirectory {
+public:
+    void showSplash(QWidget*, bool) override {}
+    void showTips(QWidget*) override {}
+    bool isAvailable(Window) const override { return false; }
+    void show(Window, QWidget*) override {}
+    bool showModal(Window, QWidget*) override { return false; }
+    void unloadAll() override {}
+};
+
+// The windows on the offscreen platform, built as the program builds them.
+inline QApplication& application() {
+    static int argc = 1;
+    static char name[] = "oria-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A mouse event as the user's pointer sends it.
+inline void sendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button,
+                      Qt::MouseButtons held) {
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, {});
+    QApplication::sendEvent(w, &e);
+}
+
+// What the user sees after an event: posted events handled, and with them the repaint of
+// whatever changed (the window's pending update request).
+inline void settle() {
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
+} // namespace oria::bench
