@@ -13,7 +13,7 @@ namespace oria {
 
 namespace {
 
-constexpr int kMaxIterations = 30;
+constexpr int kMaxIterations = 20;
 constexpr std::uint64_t kSeed = 0x0A11A2000C0105E5;
 
 // One distinct colour of the sample and how many sampled pixels have it.
