@@ -21,6 +21,15 @@ std::optional<long> ParseInteger(const std::string& text) {
     return value;
 }
 
+int ParseColourCount(const std::string& text) {
+    const auto n = ParseInteger(text);
+    if (!n || *n < 2 || *n > 5) {
+        throw UsageError("nombre de couleurs invalide « " + text +
+                         " » : attendu un entier de 2 à 5.");
+    }
+    return static_cast<int>(*n);
+}
+
 Colour ParseColour(const std::string& text) {
     std::string_view hex = text;
     if (!hex.empty() && hex.front() == '#') {

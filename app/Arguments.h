@@ -25,6 +25,8 @@ struct CommandFailure : std::runtime_error {
 
 // A decimal integer, a leading "+" allowed; nullopt for anything else.
 std::optional<long> ParseInteger(const std::string& text);
+// The value of a --nombre option: 2 to 5 colours; UsageError otherwise.
+int ParseColourCount(const std::string& text);
 // "#RRGGBB" or "RRGGBB", either case; UsageError otherwise.
 Colour ParseColour(const std::string& text);
 

@@ -2,6 +2,7 @@
 #include "Arguments.h"
 #include "CharteCommand.h"
 #include "ExporterCommand.h"
+#include "ExtraireCommand.h"
 #include "GrilleCommand.h"
 #include "PageCommand.h"
 #include "PlanCommand.h"
@@ -33,6 +34,7 @@ const char* const kUsage =
     "  oria charte --modele MODELE --sortie FICHIER --fond COULEUR [options de charte]\n"
     "  oria exporter --format FORMAT --sortie FICHIER [--nom NOM] COULEUR...\n"
     "  oria vision --type TYPE COULEUR...\n"
+    "  oria extraire [--nombre N] IMAGE\n"
     "  oria --help               affiche cette aide\n"
     "\n"
     "harmonie : calcule l'harmonie de chaque couleur de base et écrit une ligne par couleur,\n"
@@ -96,18 +98,13 @@ const char* const kUsage =
     "  TYPE     protanopie, deuteranopie, tritanopie ou achromatopsie ; normale laisse les\n"
     "           couleurs inchangées\n"
     "\n"
+    "extraire : écrit sur une ligne les couleurs dominantes de l'image IMAGE (#RRGGBB), la plus\n"
+    "           présente d'abord ; une image de moins de N couleurs distinctes donne celles-ci.\n"
+    "  N        nombre de couleurs, de 2 à 5 (5 par défaut)\n"
+    "\n"
     "Une commande invalide écrit un message sur la sortie d'erreur et se termine avec le code 2.\n";
 
 namespace {
-
-int parseCount(const std::string& text) {
-    const auto n = ParseInteger(text);
-    if (!n || *n < 2 || *n > 5) {
-        throw UsageError("nombre de couleurs invalide « " + text +
-                         " » : attendu un entier de 2 à 5.");
-    }
-    return static_cast<int>(*n);
-}
 
 HarmonyType parseType(const std::string& text) {
     std::optional<HarmonyType> type;
@@ -179,7 +176,7 @@ std::string runHarmonie(const std::vector<std::string>& args, std::istream& in,
                         RandomSource& random) {
     const Arguments a = SplitArguments(args, 1, {"type", "nombre", "reglage-fin"});
     const HarmonyType type = parseType(Required(a, "type"));
-    const int n = parseCount(Required(a, "nombre"));
+    const int n = ParseColourCount(Required(a, "nombre"));
     int k = 0;
     if (const auto it = a.options.find("reglage-fin"); it != a.options.end()) {
         const auto value = ParseInteger(it->second);
@@ -212,7 +209,7 @@ std::string runAjuster(const std::vector<std::string>& args, std::istream& in,
                        RandomSource& random) {
     const Arguments a = SplitArguments(args, 1, {"operation", "nombre"});
     const Adjustment op = parseOperation(Required(a, "operation"));
-    const int n = parseCount(Required(a, "nombre"));
+    const int n = ParseColourCount(Required(a, "nombre"));
     const auto lines = colourLines(a.positional, in);
     std::vector<Palette> palettes;
     for (std::size_t l = 0; l < lines.size(); ++l) {
@@ -322,6 +319,7 @@ const Command kCommands[] = {
     {"charte", [](const auto& args, std::istream&, RandomSource&) { return RunCharte(args); }},
     {"exporter", [](const auto& args, std::istream&, RandomSource&) { return RunExporter(args); }},
     {"vision", [](const auto& args, std::istream&, RandomSource&) { return RunVision(args); }},
+    {"extraire", [](const auto& args, std::istream&, RandomSource&) { return RunExtraire(args); }},
 };
 
 bool asksForHelp(const std::vector<std::string>& args) {

@@ -7,7 +7,7 @@ _oria() {
     prev=${COMP_WORDS[COMP_CWORD-1]}
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "harmonie ajuster plan contraste grille page charte exporter vision --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "harmonie ajuster plan contraste grille page charte exporter vision extraire --help" -- "$cur"))
         return
     fi
 
@@ -22,7 +22,7 @@ _oria() {
         harmonie:--type)
             COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 Moderne Moderne2 Spécial Aléatoire" -- "$cur"))
             return ;;
-        harmonie:--nombre | ajuster:--nombre)
+        harmonie:--nombre | ajuster:--nombre | extraire:--nombre)
             COMPREPLY=($(compgen -W "2 3 4 5" -- "$cur"))
             return ;;
         ajuster:--operation)
@@ -69,6 +69,7 @@ _oria() {
                          --decors2 --nom-fond --nom-texte --nom-titre --nom-decors1 --nom-decors2" ;;
         exporter) options="--format --sortie --nom" ;;
         vision) options="--type" ;;
+        extraire) options="--nombre" ;;
     esac
     if [[ "$cur" == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -2,21 +2,12 @@
 #include "composer/PageDocument.h"
 #include "support/RunCommand.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 namespace oria {
 namespace {
-
-std::string writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_EQ(file.write(bytes), bytes.size());
-    return QFile::encodeName(file.fileName()).toStdString();
-}
 
 TEST(PageCommand, PrintsOneFieldALine) {
     PageDocument page;
@@ -27,7 +18,7 @@ TEST(PageCommand, PrintsOneFieldALine) {
     page.boiteVisible = false, page.cercleVisible = false;
     QTemporaryDir dir;
     const test::CommandResult r =
-        test::runCommand({"page", writeFile(dir, "été.ori", EncodePageDocument(page))});
+        test::runCommand({"page", test::writeFile(dir, "été.ori", EncodePageDocument(page))});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, "nom: Été  bleu\n"
@@ -39,7 +30,7 @@ TEST(PageCommand, PrintsOneFieldALine) {
 
 TEST(PageCommand, BadCallsAndFilesFailWithAFrenchMessage) {
     QTemporaryDir dir;
-    const std::string good = writeFile(dir, "bonne.ori", EncodePageDocument({}));
+    const std::string good = test::writeFile(dir, "bonne.ori", EncodePageDocument({}));
     QByteArray flagged = EncodePageDocument({});
     flagged[279] = 5;
     const struct {
@@ -50,10 +41,10 @@ TEST(PageCommand, BadCallsAndFilesFailWithAFrenchMessage) {
         {{"page", good, good}, "oria : page attend un seul fichier .ori (nombre reçu : 2).\n"},
         {{"page", dir.filePath("absente.ori").toStdString()},
          "oria : impossible de lire « absente.ori » : le fichier n'existe pas.\n"},
-        {{"page", writeFile(dir, "courte.ori", "trop court")},
+        {{"page", test::writeFile(dir, "courte.ori", "trop court")},
          "oria : le fichier « courte.ori » n'est pas une page Oria valide : il fait 10 octets au "
          "lieu de 285.\n"},
-        {{"page", writeFile(dir, "drapeau.ori", flagged)},
+        {{"page", test::writeFile(dir, "drapeau.ori", flagged)},
          "oria : le fichier « drapeau.ori » n'est pas une page Oria valide : l'indicateur « texte "
          "visible » vaut 5 au lieu de 0 ou 1.\n"},
     };

@@ -3,6 +3,10 @@
 #include "app/CommandLine.h"
 #include "support/ScriptedRandom.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +26,15 @@ inline CommandResult runCommand(const std::vector<std::string>& args,
     std::ostringstream out, err;
     const int status = RunCommandLine(args, in, out, err, random);
     return {status, out.str(), err.str()};
+}
+
+// A file of `bytes` in `dir`, its path as a command-line argument.
+inline std::string writeFile(const QTemporaryDir& dir, const QString& name,
+                             const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_EQ(file.write(bytes), bytes.size());
+    return QFile::encodeName(file.fileName()).toStdString();
 }
 
 } // namespace oria::test
