@@ -84,13 +84,17 @@ std::optional<Colour> aseColour(const AseModel& model, const float* v) {
 
 std::optional<NamedPalette> Ase(const QByteArray& bytes, QString* why) {
     Cursor file(bytes);
+    if (QByteArrayView("ASEF").startsWith(bytes)) {
+        *why = QString::fromUtf8(kTruncated);
+        return std::nullopt;
+    }
     if (!bytes.startsWith("ASEF")) {
         *why = QStringLiteral("ce n'est pas un fichier Adobe Swatch Exchange (il ne commence pas "
                               "par « ASEF »)");
         return std::nullopt;
     }
     if (!file.has(12)) {
-        *why = QLatin1String(kTruncated);
+        *why = QString::fromUtf8(kTruncated);
         return std::nullopt;
     }
     file.take(8); // signature and version
@@ -102,7 +106,7 @@ std::optional<NamedPalette> Ase(const QByteArray& bytes, QString* why) {
     for (quint32 k = 1; k <= blocks; ++k) {
         if (!file.has(6)) {
             *why = QStringLiteral("%1 : %2 blocs annoncés, %3 présents")
-                       .arg(QLatin1String(kTruncated))
+                       .arg(QString::fromUtf8(kTruncated))
                        .arg(blocks)
                        .arg(k - 1);
             return std::nullopt;
@@ -111,7 +115,7 @@ std::optional<NamedPalette> Ase(const QByteArray& bytes, QString* why) {
         const quint32 length = file.u32();
         if (!file.has(length)) {
             *why = QStringLiteral("%1 : le bloc %2 annonce %3 octets, il en reste %4")
-                       .arg(QLatin1String(kTruncated))
+                       .arg(QString::fromUtf8(kTruncated))
                        .arg(k)
                        .arg(length)
                        .arg(file.left());
@@ -177,7 +181,12 @@ std::optional<NamedPalette> Ase(const QByteArray& bytes, QString* why) {
 }
 
 std::optional<NamedPalette> Png(const QByteArray& bytes, QString* why) {
-    if (!bytes.startsWith("\x89PNG\r\n\x1A\n")) {
+    constexpr QByteArrayView kSignature("\x89PNG\r\n\x1A\n");
+    if (kSignature.startsWith(bytes)) {
+        *why = QString::fromUtf8(kTruncated);
+        return std::nullopt;
+    }
+    if (!bytes.startsWith(kSignature)) {
         *why = QStringLiteral("ce n'est pas une image PNG");
         return std::nullopt;
     }
@@ -187,13 +196,13 @@ std::optional<NamedPalette> Png(const QByteArray& bytes, QString* why) {
     std::optional<QByteArrayView> sheet;
     for (;;) {
         if (!file.has(12)) {
-            *why = QLatin1String(kTruncated);
+            *why = QString::fromUtf8(kTruncated);
             return std::nullopt;
         }
         const quint32 length = file.u32();
         const QByteArrayView type = file.take(4);
         if (!file.has(qsizetype(length) + 4)) {
-            *why = QLatin1String(kTruncated);
+            *why = QString::fromUtf8(kTruncated);
             return std::nullopt;
         }
         const QByteArrayView data = file.take(length);

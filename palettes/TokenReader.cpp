@@ -52,7 +52,7 @@ public:
         const bool ok = value(root, 0) && (blanks(), at_ == s_.size());
         if (!ok) {
             *why = at_ >= s_.size() ? QStringLiteral("%1 (le JSON s'arrête avant sa fin)")
-                                          .arg(QLatin1String(kTruncated))
+                                          .arg(QString::fromUtf8(kTruncated))
                    : tooDeep_ ? QStringLiteral("les groupes sont imbriqués sur plus de %1 niveaux")
                                     .arg(kMaxDepth)
                    : tooMany_ ? QStringLiteral("le fichier a plus de %1 éléments").arg(kMaxNodes)

@@ -43,7 +43,7 @@ public:
         }
         *why = xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError
                    ? QStringLiteral("%1 (le XML s'arrête ligne %2)")
-                         .arg(QLatin1String(kTruncated))
+                         .arg(QString::fromUtf8(kTruncated))
                          .arg(xml_.lineNumber())
                    : QStringLiteral("le XML est mal formé ligne %1").arg(xml_.lineNumber());
         return false;
