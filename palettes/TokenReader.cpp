@@ -14,6 +14,8 @@ namespace {
 constexpr int kMaxDepth = 64;
 constexpr int kMaxNodes = 200000;
 constexpr int kMaxAliasHops = 32;
+// References followed in the whole file: a file of long chains cannot keep the reader busy.
+constexpr int kMaxAliasesFollowed = 100000;
 
 struct Node {
     enum class Kind { Null, Literal, Number, String, Array, Object } kind = Kind::Null;
@@ -276,6 +278,10 @@ private:
         for (int hops = 0; value->kind == Node::Kind::String && value->text.startsWith(u'{') &&
                            value->text.endsWith(u'}');
              ++hops) {
+            if (++followed_ > kMaxAliasesFollowed) {
+                *why_ = QStringLiteral("le fichier a plus de %1 renvois").arg(kMaxAliasesFollowed);
+                return false;
+            }
             const Found target = lookUp(root_, QStringView(value->text).sliced(1).chopped(1));
             if (target.token == nullptr || hops == kMaxAliasHops) {
                 // A broken reference matters only where a colour was expected.
@@ -305,6 +311,7 @@ private:
 
     const Node& root_;
     QString* why_;
+    int followed_ = 0;
 };
 
 } // namespace
