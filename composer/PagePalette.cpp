@@ -18,8 +18,10 @@ std::optional<NamedPalette> readPage(const QByteArray& bytes, QString* why) {
 
 NamedPalette PagePalette(const PageDocument& page) {
     const std::pair<Colour PageDocument::*, const char*> zones[] = {
-        {&PageDocument::fond, "Fond"},     {&PageDocument::texte, "Texte"},
-        {&PageDocument::titre, "Titre"},   {&PageDocument::cercle, "Cercle"},
+        {&PageDocument::fond, "Fond"},
+        {&PageDocument::texte, "Texte"},
+        {&PageDocument::titre, "Titre"},
+        {&PageDocument::cercle, "Cercle"},
         {&PageDocument::boite, "Boite"}};
     NamedPalette palette{PageName(page).trimmed(), {}};
     if (palette.name.isEmpty()) {

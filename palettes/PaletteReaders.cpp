@@ -40,7 +40,8 @@ QString failure(const QString& fileName, const QString& why) {
         .arg(QFileInfo(fileName).fileName(), why);
 }
 
-const QString kTooLarge = QStringLiteral("le fichier dépasse 10 Mo, la taille limite d'une palette");
+const QString kTooLarge =
+    QStringLiteral("le fichier dépasse 10 Mo, la taille limite d'une palette");
 
 // What the importer prints and the windows show must stay on one line.
 QString withoutControls(QString text) {
@@ -103,7 +104,9 @@ std::optional<Colour> HexColour(QStringView text) {
         return std::nullopt;
     }
     if (text.size() == 4) { // #rgb: each digit doubled
-        const auto digit = [value](int shift) { return static_cast<int>((value >> shift) & 0xF) * 17; };
+        const auto digit = [value](int shift) {
+            return static_cast<int>((value >> shift) & 0xF) * 17;
+        };
         return RGB(digit(8), digit(4), digit(0));
     }
     return RGB(static_cast<int>(value >> 16), static_cast<int>((value >> 8) & 0xFF),
@@ -207,7 +210,8 @@ PaletteReading ReadPalette(const QString& fileName, const QByteArray& bytes,
     }
     if (!palette) {
         // A file saved under the wrong extension: say what it looks like.
-        if (sniffed && QLatin1String(rowOf(*sniffed).extension) != QLatin1String(reader->extension)) {
+        if (sniffed &&
+            QLatin1String(rowOf(*sniffed).extension) != QLatin1String(reader->extension)) {
             why += QStringLiteral(" ; son contenu est celui d'un fichier .%1")
                        .arg(QLatin1String(rowOf(*sniffed).extension));
         }

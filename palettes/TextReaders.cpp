@@ -65,8 +65,8 @@ std::optional<NamedPalette> Gpl(const QByteArray& bytes, QString* why) {
         }
         // Other headers ("Columns: 16") come before the colours, one word and a colon.
         const qsizetype colon = line.indexOf(u':');
-        if (!line.front().isDigit() && colon > 0 &&
-            !line.left(colon).contains(u' ') && !line.left(colon).contains(u'\t')) {
+        if (!line.front().isDigit() && colon > 0 && !line.left(colon).contains(u' ') &&
+            !line.left(colon).contains(u'\t')) {
             continue;
         }
         qsizetype at = 0;

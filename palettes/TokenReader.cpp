@@ -66,8 +66,8 @@ public:
 
 private:
     void blanks() {
-        while (at_ < s_.size() && (s_[at_] == u' ' || s_[at_] == u'\t' || s_[at_] == u'\n' ||
-                                   s_[at_] == u'\r')) {
+        while (at_ < s_.size() &&
+               (s_[at_] == u' ' || s_[at_] == u'\t' || s_[at_] == u'\n' || s_[at_] == u'\r')) {
             ++at_;
         }
     }
@@ -261,7 +261,7 @@ public:
             const QString own = child.string(u"$type");
             const QString childType = own.isEmpty() ? type : own;
             if (!(child.member(u"$value") != nullptr ? token(child, name, childType)
-                                                      : group(child, name, childType))) {
+                                                     : group(child, name, childType))) {
                 return false;
             }
         }

@@ -18,7 +18,8 @@ public:
     // The root element, or nullopt and *why, naming the palette it should have been.
     bool root(const char* what, const std::function<bool(QStringView)>& accepted, QString* why) {
         if (!xml_.readNextStartElement()) {
-            *why = QStringLiteral("ce n'est pas %1 (ce n'est pas du XML)").arg(QString::fromUtf8(what));
+            *why = QStringLiteral("ce n'est pas %1 (ce n'est pas du XML)")
+                       .arg(QString::fromUtf8(what));
             return false;
         }
         if (!accepted(xml_.qualifiedName())) {
@@ -139,8 +140,9 @@ std::optional<NamedPalette> Scribus(const QByteArray& bytes, QString* why) {
 // names the palette.
 std::optional<NamedPalette> Svg(const QByteArray& bytes, QString* why) {
     Xml xml(bytes);
-    if (!xml.root("une planche de couleurs SVG",
-                  [](QStringView name) { return name == QLatin1String("svg"); }, why)) {
+    if (!xml.root(
+            "une planche de couleurs SVG",
+            [](QStringView name) { return name == QLatin1String("svg"); }, why)) {
         return std::nullopt;
     }
     NamedPalette palette;

@@ -21,8 +21,9 @@ TEST(ImporterCommand, PrintsWhatExporterTakes) {
     const QTemporaryDir dir;
     const std::string first = QFile::encodeName(dir.filePath("a.json")).toStdString();
     const std::string again = QFile::encodeName(dir.filePath("b.json")).toStdString();
-    std::vector<std::string> call = {"exporter", "--format", "json", "--sortie", first, "--nom",
-                                     "Été", "Bleu=#1e2a3a", "a=b=#00ff00", "#FFFFFF"};
+    std::vector<std::string> call = {"exporter",    "--format", "json", "--sortie",
+                                     first,         "--nom",    "Été",  "Bleu=#1e2a3a",
+                                     "a=b=#00ff00", "#FFFFFF"};
     ASSERT_EQ(test::runCommand(call).status, 0);
 
     const test::CommandResult r = test::runCommand({"importer", first});
@@ -66,8 +67,9 @@ TEST(ImporterCommand, RefusedFilesPrintNothing) {
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"importer"}, "oria : importer attend un seul fichier (nombre reçu : 0).\n"
-                       "Pour l'aide : oria --help\n"},
+        {{"importer"},
+         "oria : importer attend un seul fichier (nombre reçu : 0).\n"
+         "Pour l'aide : oria --help\n"},
         {{"importer", writeFile(dir, "courte.ori", "abc")},
          "oria : impossible d'importer « courte.ori » : ce n'est pas une page Oria valide (il "
          "fait 3 octets au lieu de 285).\n"},

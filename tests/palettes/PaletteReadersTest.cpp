@@ -1,5 +1,5 @@
-#include "palettes/PaletteDialog.h"
 #include "palettes/PaletteReaders.h"
+#include "palettes/PaletteDialog.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -106,8 +106,8 @@ TEST(PaletteReaders, EveryWrittenFormatReadsBack) {
             EXPECT_EQ(read->colours[i].colour, palette.colours[i].colour) << row.key << " " << i;
         }
         // LibreOffice palettes are named after their files.
-        EXPECT_EQ(read->name, row.format == PaletteFormat::Soc ? QStringLiteral("fichier")
-                                                               : palette.name)
+        EXPECT_EQ(read->name,
+                  row.format == PaletteFormat::Soc ? QStringLiteral("fichier") : palette.name)
             << row.key;
     }
 }
@@ -125,9 +125,9 @@ TEST(PaletteReaders, ReadsFilesAsOtherProgramsWriteThem) {
         {"sans-nom.gpl", "GIMP Palette\n1 2 3 Un\n", "sans-nom: Un=#010203"},
         {"groupes.ase",
          ase({swatch("Seule", "RGB ", {1.0f, 0.5f, 0.0f}, false), group("Terre"),
-              swatch("Cyan", "CMYK", {1, 0, 0, 0}), swatch("Brun", "CMYK", {0.2f, 0.5f, 0.8f, 0.4f}),
-              kGroupEnd, group("Gris"), swatch("Moyen", "Gray", {0.5f}),
-              swatch("Lab", "LAB ", {0.5f, 10, 10}), kGroupEnd}),
+              swatch("Cyan", "CMYK", {1, 0, 0, 0}),
+              swatch("Brun", "CMYK", {0.2f, 0.5f, 0.8f, 0.4f}), kGroupEnd, group("Gris"),
+              swatch("Moyen", "Gray", {0.5f}), swatch("Lab", "LAB ", {0.5f, 10, 10}), kGroupEnd}),
          "groupes: Seule=#FF8000 Cyan=#00FFFF Brun=#7A4C1F Moyen=#808080"},
         {"un-groupe.ase", ase({group("Mer"), swatch("", "RGB ", {0, 0, 1}), kGroupEnd}),
          "Mer: Couleur 1=#0000FF"},
@@ -206,14 +206,16 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
         {"a.gpl", "GIMP Palette\n# rien\n", "le fichier ne contient aucune couleur"},
         {"a.gpl", "GIMP Palette\n1 2 300 Trop\n",
          "ligne 2 : « 1 2 300 Trop » n'est pas une couleur (trois nombres de 0 à 255 puis un nom)"},
-        {"a.gpl", "Palette\n", "ce n'est pas une palette GIMP (la première ligne n'est pas « GIMP "
-                               "Palette »)"},
+        {"a.gpl", "Palette\n",
+         "ce n'est pas une palette GIMP (la première ligne n'est pas « GIMP "
+         "Palette »)"},
         {"a.soc", "<ooo:color-table><draw:color draw:name=\"A\" draw:color=\"#00",
          "le fichier est tronqué (le XML s'arrête ligne 1)"},
         {"a.soc", "<color-table/>",
          "ce n'est pas une palette LibreOffice (l'élément racine est « color-table »)"},
-        {"a.soc", "<ooo:color-table><draw:color draw:name=\"A\" draw:color=\"bleu\"/>"
-                  "</ooo:color-table>",
+        {"a.soc",
+         "<ooo:color-table><draw:color draw:name=\"A\" draw:color=\"bleu\"/>"
+         "</ooo:color-table>",
          "la couleur « A » vaut « bleu » au lieu de #rrvvbb"},
         {"a.xml", "<SCRIBUSCOLORS><COLOR NAME=\"A\" CMYK=\"#0000\"/></SCRIBUSCOLORS>",
          "la couleur « A » n'a ni RGB=\"#rrvvbb\" ni CMYK=\"#ccmmjjnn\" lisible"},
@@ -232,10 +234,12 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
          "cette image ne porte pas de palette (seules les planches de couleurs d'Oria 2000 en "
          "portent une)"},
         {"a.png", QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"), "le fichier est tronqué"},
-        {"a.svg", "<html/>", "ce n'est pas une planche de couleurs SVG (l'élément racine est « "
-                             "html »)"},
-        {"a.doc", "texte", "ni son extension ni son contenu ne sont ceux d'une palette "
-                           "(extensions lues : .gpl, .ase, .xml, .soc, .css, .json, .svg, .png)"},
+        {"a.svg", "<html/>",
+         "ce n'est pas une planche de couleurs SVG (l'élément racine est « "
+         "html »)"},
+        {"a.doc", "texte",
+         "ni son extension ni son contenu ne sont ceux d'une palette "
+         "(extensions lues : .gpl, .ase, .xml, .soc, .css, .json, .svg, .png)"},
         {"a.gpl", QByteArray(kMaxPaletteBytes + 1, ' '),
          "le fichier dépasse 10 Mo, la taille limite d'une palette"},
     };
