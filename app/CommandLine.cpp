@@ -4,6 +4,7 @@
 #include "ExporterCommand.h"
 #include "ExtraireCommand.h"
 #include "GrilleCommand.h"
+#include "ImporterCommand.h"
 #include "PageCommand.h"
 #include "PlanCommand.h"
 #include "VisionCommand.h"
@@ -33,6 +34,7 @@ const char* const kUsage =
     "  oria page FICHIER.ori\n"
     "  oria charte --modele MODELE --sortie FICHIER --fond COULEUR [options de charte]\n"
     "  oria exporter --format FORMAT --sortie FICHIER [--nom NOM] COULEUR...\n"
+    "  oria importer FICHIER\n"
     "  oria vision --type TYPE COULEUR...\n"
     "  oria extraire [--nombre N] IMAGE\n"
     "  oria --help               affiche cette aide\n"
@@ -92,6 +94,11 @@ const char* const kUsage =
     "  NOM      nom de la palette (\"Oria 2000\" par défaut)\n"
     "  COULEUR  #RRGGBB ou NOM=#RRGGBB (la couleur suit le dernier « = ») ; une couleur sans\n"
     "           nom s'appelle « Couleur k », k étant sa position\n"
+    "\n"
+    "importer : lit la palette de FICHIER et l'écrit sur une ligne de mots NOM=#RRGGBB, comme\n"
+    "           exporter les prend. Le format suit l'extension : .gpl, .ase, .xml (Scribus),\n"
+    "           .soc, .css, .json, .svg ou .png (planche écrite par exporter), .ori (page :\n"
+    "           ses cinq couleurs Fond, Texte, Titre, Cercle, Boite). Fichier de 10 Mo au plus.\n"
     "\n"
     "vision : simule la perception des couleurs par une personne atteinte d'un trouble de la\n"
     "         vision des couleurs et écrit les couleurs obtenues (#RRGGBB) sur une ligne.\n"
@@ -318,6 +325,7 @@ const Command kCommands[] = {
     {"page", [](const auto& args, std::istream&, RandomSource&) { return RunPage(args); }},
     {"charte", [](const auto& args, std::istream&, RandomSource&) { return RunCharte(args); }},
     {"exporter", [](const auto& args, std::istream&, RandomSource&) { return RunExporter(args); }},
+    {"importer", [](const auto& args, std::istream&, RandomSource&) { return RunImporter(args); }},
     {"vision", [](const auto& args, std::istream&, RandomSource&) { return RunVision(args); }},
     {"extraire", [](const auto& args, std::istream&, RandomSource&) { return RunExtraire(args); }},
 };

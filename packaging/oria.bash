@@ -7,7 +7,7 @@ _oria() {
     prev=${COMP_WORDS[COMP_CWORD-1]}
 
     if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "harmonie ajuster plan contraste grille page charte exporter vision extraire --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "harmonie ajuster plan contraste grille page charte exporter importer vision extraire --help" -- "$cur"))
         return
     fi
 
@@ -64,7 +64,7 @@ _oria() {
                 palette) options="--cellules --axe --niveau" ;;
                 nuances) options="--cellules --base" ;;
             esac ;;
-        page) return ;;
+        page | importer) return ;;
         charte) options="--modele --sortie --nom --references --fond --texte --titre --decors1
                          --decors2 --nom-fond --nom-texte --nom-titre --nom-decors1 --nom-decors2" ;;
         exporter) options="--format --sortie --nom" ;;

@@ -20,6 +20,23 @@ QString PaletteFilters() {
     return filters.join(QStringLiteral(";;"));
 }
 
+QString OpenPaletteFilters(std::span<const PaletteReader> more) {
+    QStringList filters, patterns;
+    const auto add = [&](const char* filter, const char* extension) {
+        filters << QStringLiteral("%1 (*.%2)")
+                       .arg(QString::fromUtf8(filter), QString::fromLatin1(extension));
+        patterns << QStringLiteral("*.") + QString::fromLatin1(extension);
+    };
+    for (const PaletteFormatRow& row : kPaletteFormats) {
+        add(row.filter, row.extension);
+    }
+    for (const PaletteReader& reader : more) {
+        add(reader.filter, reader.extension);
+    }
+    filters.prepend(QStringLiteral("Toutes les palettes (%1)").arg(patterns.join(u' ')));
+    return filters.join(QStringLiteral(";;"));
+}
+
 void ExportPaletteWithDialog(QWidget* parent, Platform& platform, const NamedPalette& palette) {
     QString filter;
     QString path = platform.saveFileName(parent, QStringLiteral("Exporter la palette"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PaletteReaders.h"
 #include "PaletteWriters.h"
 #include "platform/Platform.h"
 
@@ -12,5 +13,9 @@ void ExportPaletteWithDialog(QWidget* parent, Platform& platform, const NamedPal
 
 // The dialog's filters, "Palette GIMP, Inkscape, Krita (*.gpl);;...".
 QString PaletteFilters();
+
+// An open dialog's: every readable file first, "Toutes les palettes (*.gpl *.ase ...)", then
+// one filter per format, ours then `more`'s.
+QString OpenPaletteFilters(std::span<const PaletteReader> more = {});
 
 } // namespace oria

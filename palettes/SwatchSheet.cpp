@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
 #include <QStringList>
+#include <QtEndian>
 
 #include <algorithm>
 #include <vector>
@@ -76,6 +76,32 @@ QString textElement(int x, int y, int size, const char* weight, const char* fill
              QLatin1String(fill), text.toHtmlEscaped());
 }
 
+// The closing chunk of every PNG: length 0, "IEND", its CRC.
+constexpr char kIend[] = "\0\0\0\0IEND\xAE\x42\x60\x82";
+
+quint32 crc32(QByteArrayView bytes) {
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+// An uncompressed iTXt chunk: keyword, 0, compression flag and method 0, empty language
+// tag and translated keyword, each ended by 0, then the text.
+QByteArray sheetChunk(const QByteArray& svg) {
+    QByteArray body = QByteArray("iTXt") + kSwatchSheetKeyword + QByteArray(5, '\0') + svg;
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(body.size() - 4), chunk.data());
+    chunk += body;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(crc32(body), crc.data());
+    return chunk + crc;
+}
+
 } // namespace
 
 QByteArray SwatchSheetSvg(const NamedPalette& palette) {
@@ -104,6 +130,8 @@ QByteArray SwatchSheetSvg(const NamedPalette& palette) {
                        "<g font-family=\"Liberation Sans, Arial, sans-serif\">\n")
             .arg(width)
             .arg(height);
+    // The titles keep the whole names: viewers show them on hovering, and a reader takes them.
+    svg += QStringLiteral("<title>%1</title>\n").arg(palette.name.toHtmlEscaped());
     for (int k = 0; k < heading.size(); ++k) {
         svg += textElement(kMargin, kMargin + 24 + 30 * k, 24, "bold", "#1a1a1a", heading[k]);
     }
@@ -113,13 +141,11 @@ QByteArray SwatchSheetSvg(const NamedPalette& palette) {
         const int x = kMargin + (i % kPerRow) * (kSwatch + kColumnGap);
         const int y = top + (i / kPerRow) * rowPitch;
         const QString hex = QString::fromStdString(HexText(c.colour));
-        // The full name as the swatch's title, for viewers that show it on hovering.
-        svg += QStringLiteral("<g>\n<title>%1</title>\n").arg(c.name.toHtmlEscaped());
         // A thin grey edge keeps a white swatch visible on the white sheet.
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" "
-                              "stroke=\"#c8c8c8\" stroke-width=\"1\"/>\n")
+                              "stroke=\"#c8c8c8\" stroke-width=\"1\"><title>%5</title></rect>\n")
                    .arg(QString::number(x), QString::number(y), QString::number(kSwatch),
-                        hex.toLower());
+                        hex.toLower(), c.name.toHtmlEscaped());
         const Rgb rgb = SplitColour(c.colour);
         const Line& first = kLines[0];
         for (int k = 0; k < name.size(); ++k) {
@@ -134,7 +160,6 @@ QByteArray SwatchSheetSvg(const NamedPalette& palette) {
             svg += textElement(x, y + kSwatch + line.dy + below, line.size, line.weight,
                                line.fill, texts[k]);
         }
-        svg += QStringLiteral("</g>\n");
     }
     return (svg + QStringLiteral("</g>\n</svg>\n")).toUtf8();
 }
@@ -158,9 +183,10 @@ QByteArray SwatchSheetPng(const NamedPalette& palette) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "png")) {
+    if (!image.save(&buffer, "png") || !bytes.endsWith(QByteArrayView(kIend, sizeof kIend - 1))) {
         return {};
     }
+    bytes.insert(bytes.size() - qsizetype(sizeof kIend - 1), sheetChunk(SwatchSheetSvg(palette)));
     return bytes;
 }
 
