@@ -52,8 +52,8 @@ namespace {
 // colours 8 apart in each component.
 constexpr double kRoundingReach = 0.7 / 255;
 // How far t can go back while the lightness goes on one way, over the same lines: for WCAG
-// not at all (a margin kept); for APCA 2.16, where a dark blue (#0000AA) steps off its own line, whose
-// chroma fits at the blue's lightness only, onto a greyer colour of lower t. The chroma that
+// not at all (a margin kept); for APCA 2.16, where a dark blue (#0000AA) steps off its own line,
+// whose chroma fits at the blue's lightness only, onto a greyer colour of lower t. The chroma that
 // shrinks at the edge of the gamut moves the luminance too.
 constexpr double kRetrace[2] = {0.1 / 255, 3.0 / 255};
 // Where a scan starts: within 1/1024 of lightness of where t reaches the level, the scan does
