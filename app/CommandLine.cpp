@@ -10,6 +10,7 @@
 #include "VisionCommand.h"
 
 #include "contrast/Legibility.h"
+#include "contrast/Proposals.h"
 #include "harmony/Adjustments.h"
 #include "harmony/HarmonyEngine.h"
 
@@ -28,7 +29,7 @@ const char* const kUsage =
     "  oria harmonie --type TYPE --nombre N [--reglage-fin K] COULEUR...\n"
     "  oria ajuster --operation OP --nombre N C1 C2 C3 C4 C5\n"
     "  oria plan [--resolution R] [--mode M] [--niveau L] --sortie FICHIER\n"
-    "  oria contraste TEXTE FOND\n"
+    "  oria contraste [--cible CIBLE] TEXTE FOND\n"
     "  oria grille palette --cellules N [--axe A] [--niveau V]\n"
     "  oria grille nuances --cellules N [--base COULEUR]\n"
     "  oria page FICHIER.ori\n"
@@ -63,6 +64,12 @@ const char* const kUsage =
     "contraste : lisibilité de la couleur TEXTE sur la couleur FOND (#RRGGBB ou RRGGBB) :\n"
     "            rapport de contraste WCAG 2 et verdicts AA, AA grand texte, AAA, AAA grand\n"
     "            texte (oui/non), puis contraste APCA Lc, positif pour un texte sombre.\n"
+    "  CIBLE    aa (4,5:1), aa-grand (3:1), aaa (7:1), aaa-grand (4,5:1), lc45, lc60, lc75\n"
+    "           ou lc90 (|Lc| au moins 45, 60, 75, 90) : si la paire ne l'atteint pas, deux\n"
+    "           lignes de plus, texte=#RRGGBB puis fond=#RRGGBB, la couleur la plus proche du\n"
+    "           texte (du fond) qui l'atteint, de même teinte et même chroma OKLCH, seule la\n"
+    "           clarté changeant, avec ce qu'elle atteint (wcag=7.00 ou apca=-76.2) ; ou\n"
+    "           texte=impossible (fond=impossible) quand aucune clarté ne l'atteint.\n"
     "\n"
     "grille : écrit les couleurs d'une grille du compositeur au format #RRGGBB, une ligne par\n"
     "         rangée de cellules, dans l'ordre du dessin.\n"
@@ -298,15 +305,35 @@ std::string runPlan(const std::vector<std::string>& args) {
     return {};
 }
 
+// "texte=#595959 wcag=7.00", "fond=impossible".
+std::string proposalLine(const char* name, const Proposal& p, ContrastTarget target) {
+    return std::string(name) + '=' +
+           (p.kind == ProposalKind::Impossible
+                ? "impossible"
+                : HexText(p.colour) + ' ' + ReachedText(target, p.reached)) +
+           '\n';
+}
+
 std::string runContraste(const std::vector<std::string>& args) {
-    const Arguments a = SplitArguments(args, 1, {});
+    const Arguments a = SplitArguments(args, 1, {"cible"});
+    std::optional<ContrastTarget> target;
+    if (const auto it = a.options.find("cible"); it != a.options.end()) {
+        target =
+            findRow(kContrastTargets, &ContrastTargetRow::commandName, it->second, "cible").target;
+    }
     if (a.positional.size() != 2) {
         throw UsageError("contraste attend deux couleurs, TEXTE puis FOND (nombre reçu : " +
                          std::to_string(a.positional.size()) + ").");
     }
     const Colour text = ParseColour(a.positional[0]);
     const Colour background = ParseColour(a.positional[1]);
-    return LegibilityLine(MeasureLegibility(text, background)) + '\n';
+    std::string out = LegibilityLine(MeasureLegibility(text, background)) + '\n';
+    if (target && !MeetsTarget(*target, text, background)) {
+        const Proposals p = ProposeColours(text, background, *target);
+        out += proposalLine("texte", p.text, *target);
+        out += proposalLine("fond", p.background, *target);
+    }
+    return out;
 }
 
 // The subcommands: each checks its whole call before anything is printed or written.

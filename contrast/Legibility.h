@@ -27,6 +27,27 @@ WcagVerdicts JudgeWcag(double ratio);
 // text on a light background, negative for light text on a dark one.
 double ApcaLc(Colour text, Colour background);
 
+// The same measures from luminances, for searches that move one colour of a pair; the
+// functions above give exactly these numbers for 8-bit colours.
+// Linear components 0..1.
+double RelativeLuminanceOfLinear(double r, double g, double b);
+double ContrastRatioOfLuminances(double a, double b);
+// APCA's screen luminance of encoded components 0..1 (not linearised: raised to 2.4), then
+// with near-blacks softly lifted; Lc from two lifted luminances.
+double ApcaScreenLuminance(double r, double g, double b);
+double ApcaSoftClamp(double y);
+double ApcaLcOfLuminances(double yText, double yBackground);
+double ApcaLuminance(Colour c); // ApcaSoftClamp(ApcaScreenLuminance(...)) of its components
+
+// The lifted APCA luminances a moving colour needs to reach |Lc| >= lc (lc >= 10) against a
+// fixed colour of lifted luminance y: at most `darker` or at least `lighter`; a bound no
+// colour reaches is below 0 or above 1.0000001 (white).
+struct LuminanceBounds {
+    double darker = -1, lighter = 2;
+};
+LuminanceBounds ApcaBoundsForText(double yBackground, double lc);
+LuminanceBounds ApcaBoundsForBackground(double yText, double lc);
+
 struct Legibility {
     double ratio = 1;
     WcagVerdicts wcag;

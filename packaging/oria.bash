@@ -46,6 +46,9 @@ _oria() {
         exporter:--format)
             COMPREPLY=($(compgen -W "gpl ase scribus soc css json svg png" -- "$cur"))
             return ;;
+        contraste:--cible)
+            COMPREPLY=($(compgen -W "aa aa-grand aaa aaa-grand lc45 lc60 lc75 lc90" -- "$cur"))
+            return ;;
         vision:--type)
             COMPREPLY=($(compgen -W "protanopie deuteranopie tritanopie achromatopsie normale" -- "$cur"))
             return ;;
@@ -65,6 +68,7 @@ _oria() {
                 nuances) options="--cellules --base" ;;
             esac ;;
         page | importer) return ;;
+        contraste) options="--cible" ;;
         charte) options="--modele --sortie --nom --references --fond --texte --titre --decors1
                          --decors2 --nom-fond --nom-texte --nom-titre --nom-decors1 --nom-decors2" ;;
         exporter) options="--format --sortie --nom" ;;

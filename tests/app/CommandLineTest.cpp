@@ -93,6 +93,18 @@ TEST(CommandLineContraste, OneLineForScripts) {
          "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"},
         {{"contraste", "#ffffff", "000000"},
          "wcag=21.00 aa=oui aa-grand=oui aaa=oui aaa-grand=oui apca=-107.9\n"},
+        // With a target: the nearest colours that reach it, when the pair does not.
+        {{"contraste", "--cible", "aaa", "#777777", "#FFFFFF"},
+         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"
+         "texte=#595959 wcag=7.00\nfond=impossible\n"},
+        {{"contraste", "#777777", "--cible=lc60", "#777777"},
+         "wcag=1.00 aa=non aa-grand=non aaa=non aaa-grand=non apca=0.0\n"
+         "texte=#E6E6E6 apca=-60.4\nfond=#EDEDED apca=60.4\n"},
+        {{"contraste", "--cible", "lc90", "777777", "777777"},
+         "wcag=1.00 aa=non aa-grand=non aaa=non aaa-grand=non apca=0.0\n"
+         "texte=impossible\nfond=impossible\n"},
+        {{"contraste", "--cible", "aa-grand", "777777", "ffffff"},
+         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"},
     };
     for (const auto& c : cases) {
         const test::CommandResult r = test::runCommand(c.args);
@@ -171,6 +183,8 @@ TEST(CommandLine, InvalidCallsSayWhyAndExitWith2) {
         {"contraste", "#00000", "#FFFFFF"},
         {"contraste", "000000", "blanc"},
         {"contraste", "--fond", "FFFFFF", "000000"},
+        {"contraste", "--cible", "AA", "000000", "FFFFFF"},
+        {"contraste", "--cible", "000000", "FFFFFF"},
     };
     for (const auto& args : cases) {
         const test::CommandResult r = test::runCommand(args);

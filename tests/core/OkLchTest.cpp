@@ -1,0 +1,100 @@
+#include "core/OkLch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace oria {
+namespace {
+
+TEST(OkLab, PublishedValuesOfThePrimaries) {
+    const struct {
+        Colour colour;
+        OkLab lab;
+    } cases[] = {
+        {RGB(255, 255, 255), {1, 0, 0}},
+        {RGB(255, 0, 0), {0.627955, 0.224863, 0.125846}},
+        {RGB(0, 255, 0), {0.866440, -0.233888, 0.179498}},
+        {RGB(0, 0, 255), {0.452014, -0.032457, -0.311528}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(HexText(c.colour));
+        const OkLab lab = ColourToOkLab(c.colour);
+        EXPECT_NEAR(lab.L, c.lab.L, 1e-5);
+        EXPECT_NEAR(lab.a, c.lab.a, 1e-5);
+        EXPECT_NEAR(lab.b, c.lab.b, 1e-5);
+        EXPECT_EQ(LinearToColour(OkLabToLinear(lab)), c.colour);
+        const OkLab back = OkLchToOkLab(OkLabToOkLch(lab));
+        EXPECT_NEAR(back.a, lab.a, 1e-12);
+        EXPECT_NEAR(back.b, lab.b, 1e-12);
+    }
+    const OkLch red = OkLabToOkLch(ColourToOkLab(RGB(255, 0, 0)));
+    EXPECT_NEAR(red.C, 0.257683, 1e-5);
+    EXPECT_NEAR(red.h, 29.2339, 1e-3);
+    EXPECT_NEAR(DeltaE({0.5, 0.1, 0}, {0.5, 0.1, 0.1}), 0.1, 1e-15);
+}
+
+TEST(HueLine, ThroughItsColourFromBlackToWhite) {
+    for (int r = 0; r < 256; r += 51) {
+        for (int g = 0; g < 256; g += 51) {
+            for (int b = 0; b < 256; b += 51) {
+                const Colour c = RGB(r, g, b);
+                const HueLine line(c);
+                EXPECT_EQ(line.colourAt(ColourToOkLab(c).L), c) << HexText(c);
+                EXPECT_EQ(line.colourAt(0), RGB(0, 0, 0));
+                EXPECT_EQ(line.colourAt(1), RGB(255, 255, 255));
+            }
+        }
+    }
+    EXPECT_EQ(HueLine(RGB(119, 119, 119)).colourAt(0.3), RGB(46, 46, 46)) << "a grey stays grey";
+}
+
+TEST(HueLine, ChromaReducedToFitOnlyWhereItMust) {
+    const HueLine blue(RGB(0, 0, 255));
+    const OkLch original = OkLabToOkLch(ColourToOkLab(RGB(0, 0, 255)));
+    EXPECT_DOUBLE_EQ(blue.chromaAt(original.L), blue.chroma());
+    for (const double L : {0.2, 0.44, 0.46, 0.8}) {
+        SCOPED_TRACE(L);
+        const double c = blue.chromaAt(L);
+        EXPECT_LT(c, original.C);
+        const LinearRgb edge = OkLabToLinear(OkLchToOkLab({L, c, original.h}));
+        const LinearRgb beyond = OkLabToLinear(OkLchToOkLab({L, c + 1e-5, original.h}));
+        auto in = [](const LinearRgb& x) { // the round-off of the matrices allowed
+            return x.r >= -3e-7 && x.g >= -3e-7 && x.b >= -3e-7 && x.r <= 1 + 3e-6 &&
+                   x.g <= 1 + 3e-6 && x.b <= 1 + 3e-6;
+        };
+        EXPECT_TRUE(in(edge));
+        EXPECT_FALSE(in(beyond)) << "the largest chroma that fits";
+    }
+    // A pale colour keeps its chroma over a wide range of lightness.
+    const HueLine pale(RGB(170, 150, 140));
+    EXPECT_DOUBLE_EQ(pale.chromaAt(0.5), pale.chroma());
+}
+
+// Away from the original the chroma only shrinks, but for the blues of the slivers (hue 264),
+// where it gets back so much at most.
+TEST(HueLine, ChromaOnlyShrinksAwayFromTheOriginal) {
+    for (int h = 0; h < 360; h += 3) {
+        for (const double C : {0.05, 0.12, 0.2}) {
+            const OkLch seed{0.6, C, h + 0.5};
+            const HueLine line(seed);
+            if (line.chromaAt(seed.L) < C) {
+                continue; // not a colour of sRGB
+            }
+            for (const int d : {-1, 1}) {
+                double least = C;
+                for (int k = 1; k <= 200; ++k) {
+                    const double c = line.chromaAt(seed.L + d * k * 0.002);
+                    ASSERT_LE(c, least + line.chromaRegained() + 1e-12)
+                        << "hue " << seed.h << " chroma " << C;
+                    least = std::min(least, c);
+                }
+            }
+        }
+    }
+    EXPECT_GT(HueLine(RGB(0, 0, 255)).chromaRegained(), 0);
+    EXPECT_EQ(HueLine(RGB(255, 0, 0)).chromaRegained(), 0);
+}
+
+} // namespace
+} // namespace oria
