@@ -6,7 +6,6 @@
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,14 +48,20 @@ std::vector<std::string> allowedOptions() {
     return names;
 }
 
-// The command line runs without a QCoreApplication, so the kernel tells where the program
-// lies; the templates are in its data folder.
+// The templates are in the program's data folder, which Qt finds from the program's own
+// folder on every platform, given an application object. The command line runs without one
+// (the exporter makes an offscreen QGuiApplication when it draws text, and there can be only
+// one), so one is made for the question. Qt reads the program's path from the system on Linux,
+// Windows and macOS, not from the name given here.
 QString dataFolder() {
-    QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    if (folder.isEmpty() && QCoreApplication::instance() != nullptr) {
-        folder = QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance() != nullptr) {
+        return DataFolder();
     }
-    return DataFolder(folder);
+    int argc = 1;
+    char name[] = "oria";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    return DataFolder();
 }
 
 // An empty name would reach the export and fail with a message about the template.

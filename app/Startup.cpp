@@ -18,19 +18,23 @@
 #include <QTimer>
 #include <QTranslator>
 
+#ifdef Q_OS_LINUX
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <unistd.h>
+#endif
 
 namespace oria {
 
 namespace {
 
+#ifdef Q_OS_LINUX
 // For bench/startup.sh: with ORIA_STARTUP_PROBE set, the first paint of a window prints
 // "premiere-fenetre <ms since process start> <VmRSS kB> <CLOCK_REALTIME ns>" to stderr;
-// with ORIA_STARTUP_PROBE=quit the program then ends 200 ms later.
+// with ORIA_STARTUP_PROBE=quit the program then ends 200 ms later. Linux only: the process's
+// start and memory are read in /proc.
 class StartupProbe : public QObject {
 public:
     explicit StartupProbe(bool quit) : quit_(quit) {}
@@ -81,6 +85,7 @@ private:
     }
     bool quit_;
 };
+#endif
 
 } // namespace
 
@@ -221,11 +226,13 @@ std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirect
 
 int RunDesktop(int& argc, char** argv) {
     QApplication app(argc, argv);
+#ifdef Q_OS_LINUX
     std::unique_ptr<StartupProbe> probe;
     if (const char* mode = std::getenv("ORIA_STARTUP_PROBE")) {
         probe = std::make_unique<StartupProbe>(std::strcmp(mode, "quit") == 0);
         app.installEventFilter(probe.get());
     }
+#endif
     QApplication::setApplicationName(QStringLiteral("oria"));
     QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
     // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.

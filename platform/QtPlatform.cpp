@@ -8,10 +8,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace oria {
@@ -31,6 +33,9 @@ QMessageBox::Icon toMessageIcon(Platform::Icon icon) {
 
 // The settings live under the program's own name.
 constexpr auto kSettingsName = "oria";
+
+// The file whose presence marks the data folder.
+constexpr auto kDataMarker = "/ASTUCES.TXT";
 } // namespace
 
 QColor ToQColor(Colour c) {
@@ -104,16 +109,30 @@ QImage QtPlatform::decodePicture(const QString& path) {
 }
 
 QString DataFolder(const QString& exeFolder) {
-    const QDir folder(exeFolder);
-    if (folder.exists(QStringLiteral("ASTUCES.TXT"))) {
-        return exeFolder;
+    const QDir program(exeFolder);
+    const QString installed = QDir::cleanPath(program.filePath(QStringLiteral("../share/oria")));
+    // Beside the program (build tree, Windows), bin/ beside share/, a macOS bundle.
+    const QString candidates[] = {
+        QDir::cleanPath(exeFolder), installed,
+        QDir::cleanPath(program.filePath(QStringLiteral("../Resources")))};
+    for (const QString& folder : candidates) {
+        if (QFileInfo::exists(folder + QLatin1String(kDataMarker))) {
+            return folder;
+        }
     }
-    return QDir::cleanPath(folder.filePath(QStringLiteral("../share/oria")));
+    // Elsewhere: an "oria" folder among the platform's standard data folders.
+    const QString standard = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("oria") + QLatin1String(kDataMarker));
+    return standard.isEmpty() ? installed : QFileInfo(standard).absolutePath();
+}
+
+QString DataFolder() {
+    return DataFolder(QCoreApplication::applicationDirPath());
 }
 
 // The program's "application folder" is where its data lies, not where it runs from.
 QString QtPlatform::applicationFolder() {
-    return DataFolder(QCoreApplication::applicationDirPath());
+    return DataFolder();
 }
 
 } // namespace oria

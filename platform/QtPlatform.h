@@ -30,9 +30,15 @@ private:
     StdRandomSource random_;
 };
 
-// The folder holding the program's data (ASTUCES.TXT, license.txt, modeles/): the program's
-// own folder in the build tree, <exe folder>/../share/oria once installed.
+// The folder holding the program's data (ASTUCES.TXT, license.txt, modeles/), the first of:
+// the program's own folder (the build tree, a Windows installation), <program folder>/../share/oria
+// (an installed prefix, wherever it lies), <program folder>/../Resources (a macOS bundle), an
+// "oria" folder among Qt's standard data folders (XDG_DATA_DIRS, /Library/Application Support,
+// ProgramData...) that holds ASTUCES.TXT. Found nowhere: <program folder>/../share/oria, so
+// that a message names the expected place.
 QString DataFolder(const QString& exeFolder);
+// The same from the running program's folder: needs a QCoreApplication (or QApplication).
+QString DataFolder();
 
 // QColor <-> colour value (0x00BBGGRR).
 QColor ToQColor(Colour c);

@@ -3,7 +3,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_missing "${PACKAGES[@]}" xvfb xauth openbox xdotool desktop-file-utils appstream groff-base
+# The desktop smoke test runs on a virtual X display and under a headless Wayland compositor.
+install_missing "${PACKAGES[@]}" xvfb xauth openbox xdotool weston desktop-file-utils \
+    appstream groff-base
 build_tree "$ROOT/build-tests" -DORIA_WERROR=ON -DORIA_BUILD_BENCH=ON
 cd "$ROOT/build-tests"
 ctest --output-on-failure -j2

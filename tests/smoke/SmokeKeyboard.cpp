@@ -1,0 +1,160 @@
+// The keyboard of the desktop smoke test under a headless Wayland compositor.
+//
+// Weston's headless back end has no seat: no keyboard, so nothing outside the program can
+// press a key or give a window the keyboard focus (wtype would need the virtual-keyboard
+// protocol, which Weston does not offer). This Qt input plug-in stands in for the seat. It is
+// loaded into the real program the way Qt loads its own keyboard plug-ins (evdevkeyboard...):
+// QT_PLUGIN_PATH=<folder holding generic/> QT_QPA_GENERIC_PLUGINS=oriasmokekeys:<steps>.
+// It focuses a window as a compositor does on a click, and presses keys through
+// QWindowSystemInterface, where Qt's Wayland plug-in hands over the compositor's keys; the
+// program carries no test hook. Everything else is the real thing: the windows are Wayland
+// surfaces that the compositor configures before they count as shown.
+//
+// Steps, separated by ';', their fields by '|':
+//   show|TITLE      wait until a window titled TITLE is on screen (exposed);
+//   key|KEY|TITLE   focus the window TITLE and press KEY there (a QKeySequence name: F5);
+//   close|TITLE     close the window TITLE as the compositor's close request does, and wait
+//                   until it is gone.
+// Progress goes to stderr as "smoke: ..."; a step not done within 30 s ends the program with
+// status 3. After the last step the program is left to end by itself.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGenericPlugin>
+#include <QKeySequence>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Only a guard against a hang: the steps take some 50 ms each, the first the splash's 2 s.
+constexpr int kStepTimeoutMs = 30000;
+
+void say(const QString& text) {
+    std::fprintf(stderr, "smoke: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+// The visible window with this title that the compositor has put on screen.
+QWidget* shownWindow(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == title && w->windowHandle() &&
+            w->windowHandle()->isExposed()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+bool stillOpen(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == title) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class SmokeKeyboard : public QObject {
+public:
+    explicit SmokeKeyboard(const QString& steps) : steps_(steps.split(u';', Qt::SkipEmptyParts)) {
+        // Polled: a modal window opened by a key runs its own event loop, which this timer
+        // keeps running in.
+        connect(&timer_, &QTimer::timeout, this, &SmokeKeyboard::poll);
+        timer_.start(50);
+        clock_.start();
+    }
+
+private:
+    void poll() {
+        if (!platformSaid_ && QCoreApplication::instance()) {
+            say(QStringLiteral("plate-forme ") + QGuiApplication::platformName());
+            platformSaid_ = true;
+        }
+        if (next_ >= steps_.size()) {
+            timer_.stop();
+            return;
+        }
+        const QStringList step = steps_.at(next_).split(u'|');
+        const QString& title = step.constLast();
+        bool done = false;
+        if (step.size() == 2 && step.at(0) == QLatin1String("show")) {
+            done = shownWindow(title) != nullptr;
+        } else if (step.size() == 3 && step.at(0) == QLatin1String("key")) {
+            if (QWidget* window = shownWindow(title)) {
+                // Pressed outside this poll: the key may open a modal window, whose event loop
+                // would otherwise hold the poll until it closes.
+                const QKeySequence key = QKeySequence::fromString(step.at(1));
+                QTimer::singleShot(0, window, [window, key] { press(window, key); });
+                done = true;
+            }
+        } else if (step.size() == 2 && step.at(0) == QLatin1String("close")) {
+            if (!closing_) {
+                if (QWidget* window = shownWindow(title)) {
+                    closing_ = true;
+                    QTimer::singleShot(0, window, [this, window, title, step = next_] {
+                        window->windowHandle()->close();
+                        // The last window closed, the program may end before the next poll.
+                        if (next_ == step && !stillOpen(title)) {
+                            stepDone();
+                        }
+                    });
+                }
+            } else {
+                done = !stillOpen(title);
+            }
+        } else {
+            say(QStringLiteral("étape incomprise « %1 »").arg(steps_.at(next_)));
+            std::_Exit(3);
+        }
+        if (done) {
+            stepDone();
+        } else if (clock_.elapsed() > kStepTimeoutMs) {
+            say(QStringLiteral("ÉCHEC, pas fait en %1 s : %2")
+                    .arg(kStepTimeoutMs / 1000)
+                    .arg(steps_.at(next_)));
+            std::_Exit(3);
+        }
+    }
+
+    void stepDone() {
+        say(QStringLiteral("%1 (%2 ms)").arg(steps_.at(next_)).arg(clock_.restart()));
+        closing_ = false;
+        ++next_;
+    }
+
+    // The window gets the focus, as the compositor would give it, then the key goes in where
+    // the Wayland plug-in delivers the compositor's keys.
+    static void press(QWidget* window, const QKeySequence& key) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(window);
+        QT_WARNING_POP
+        QTest::keyClick(window->windowHandle(), key[0].key(), key[0].keyboardModifiers());
+    }
+
+    QStringList steps_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qsizetype next_ = 0;
+    bool closing_ = false;
+    bool platformSaid_ = false;
+};
+
+} // namespace
+
+class SmokeKeyboardPlugin : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "SmokeKeyboard.json")
+
+public:
+    QObject* create(const QString& key, const QString& specification) override {
+        return key == QLatin1String("oriasmokekeys") ? new SmokeKeyboard(specification) : nullptr;
+    }
+};
+
+#include "SmokeKeyboard.moc"
