@@ -83,6 +83,7 @@ Form1::Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     ResizeToDesign(this);
     Form_Load();
     history_->reset();
+    setAcceptDrops(true);
     windows_.setHandBackListener([this] { showHandedBack(); });
 }
 
@@ -252,6 +253,9 @@ void Form1::buildMenus() {
     };
 
     QMenu* fichiers = addMenu("fichiers", QStringLiteral("&Fichiers"));
+    connect(addItem(fichiers, "importer", QStringLiteral("&Importer une palette..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &Form1::importer_Click);
     connect(addItem(fichiers, "exporter", QStringLiteral("E&xporter la palette..."),
                     QKeySequence(Qt::CTRL | Qt::Key_E)),
             &QAction::triggered, this, &Form1::exporter_Click);

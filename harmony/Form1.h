@@ -46,10 +46,15 @@ public:
 
     int nombreCouleurs() const;
     UndoHistory& history() { return *history_; }
+    // Its first five colours become the harmony, as they are; one colour is a base colour.
+    // A file that cannot be read says why and changes nothing.
+    void importPalette(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void Combo1_Click(int index);
@@ -73,6 +78,7 @@ private slots:
     void Command10_Click();
     void menualeatoire_Click();
     void exporter_Click();
+    void importer_Click();
     void apropos_Click();
     void astuces_Click();
     void pressepapier_Click();
@@ -97,7 +103,9 @@ private:
     void refreshOrCalculate();
     void barre_Paint();
     void setFineTuningEnabled(bool on);
-    void setCountControls(bool contrastViewer, bool allowMode2, bool allowMode3);
+    // The controls that follow the count of colours, without showing or computing anything.
+    void applyCountRules(int n);
+    void countChosen(int n);
     // The adjustment commands (Command7..Command15 and the web-safe menu).
     void Adjust_Click(Adjustment adjustment);
     void showSliders(Colour c);

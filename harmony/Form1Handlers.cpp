@@ -3,11 +3,13 @@
 
 #include "HarmonyBar.h"
 #include "palettes/PaletteDialog.h"
+#include "palettes/PaletteReaders.h"
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
 #include "widgets/Builders.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ColourReadout.h"
+#include "widgets/Drops.h"
 #include "widgets/ScrollFrame.h"
 
 #include <QAbstractButton>
@@ -15,6 +17,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -194,39 +199,49 @@ void Form1::Combo1_Click(int index) {
 
 // The contrast viewer takes two or three colours; 4 colours have no "contraste 3" and
 // 5 colours only "contraste 1".
-void Form1::setCountControls(bool contrastViewer, bool allowMode2, bool allowMode3) {
-    commands_.value("Command3")->setEnabled(contrastViewer);
-    contrastAction_->setEnabled(contrastViewer);
-    recalculerAction_->setEnabled(contrastViewer);
+void Form1::applyCountRules(int n) {
+    const struct {
+        bool contrastViewer, allowMode2, allowMode3;
+    } rules[] = {{true, true, true}, {true, true, false}, {false, true, false}, {false, false, false}};
+    const auto& rule = rules[n - 2];
+    count_[n - 2]->setChecked(true);
+    if (n <= 3) {
+        module_.NbCouleursContraste = n;
+    }
+    commands_.value("Command3")->setEnabled(rule.contrastViewer);
+    contrastAction_->setEnabled(rule.contrastViewer);
+    recalculerAction_->setEnabled(rule.contrastViewer);
     setFineTuningEnabled(true);
-    if (!allowMode3 && mode_[2]->isChecked()) {
+    if (!rule.allowMode3 && mode_[2]->isChecked()) {
         mode_[0]->setChecked(true);
     }
-    if (!allowMode2 && mode_[1]->isChecked()) {
+    if (!rule.allowMode2 && mode_[1]->isChecked()) {
         mode_[0]->setChecked(true);
     }
-    mode_[1]->setEnabled(allowMode2);
-    mode_[2]->setEnabled(allowMode3);
+    mode_[1]->setEnabled(rule.allowMode2);
+    mode_[2]->setEnabled(rule.allowMode3);
     updateWindowCommands();
+}
+
+void Form1::countChosen(int n) {
+    applyCountRules(n);
     refreshOrCalculate();
 }
 
 void Form1::deux_Click() {
-    module_.NbCouleursContraste = 2;
-    setCountControls(true, true, true);
+    countChosen(2);
 }
 
 void Form1::trois_Click() {
-    module_.NbCouleursContraste = 3;
-    setCountControls(true, true, false);
+    countChosen(3);
 }
 
 void Form1::quatre_Click() {
-    setCountControls(false, true, false);
+    countChosen(4);
 }
 
 void Form1::cinq_Click() {
-    setCountControls(false, false, false);
+    countChosen(5);
 }
 
 void Form1::contrast_Click() {
@@ -288,6 +303,59 @@ void Form1::showHandedBack() {
                                 showSliders(module_.Couleur1);
                                 AfficherHarmonie();
                             });
+}
+
+// ---- palettes coming in ----
+
+void Form1::importer_Click() {
+    const QString path = platform_.openFileName(this, QStringLiteral("Importer une palette"),
+                                                OpenPaletteFilters(), QString());
+    if (!path.isEmpty()) {
+        importPalette(path);
+    }
+}
+
+void Form1::importPalette(const QString& path) {
+    const PaletteReading reading = ReadPaletteFile(path);
+    if (!reading) {
+        platform_.showMessage(this, QStringLiteral("Oria 2000"), reading.error,
+                              Platform::Icon::Warning);
+        return;
+    }
+    history_->record(QStringLiteral("Importer une palette"), [this, &reading] {
+        const auto& colours = reading->colours;
+        if (colours.size() == 1) {
+            // One colour is a base colour: the harmony follows from it.
+            module_.Couleur1 = colours.front().colour;
+            showSliders(module_.Couleur1);
+            CalculerHarmonie();
+            return;
+        }
+        // Shown as colours handed back are: as they are, nothing recomputed.
+        const int n = static_cast<int>(std::min<std::size_t>(colours.size(), 5));
+        Palette harmony = module_.harmony();
+        for (int k = 0; k < n; ++k) {
+            harmony[static_cast<std::size_t>(k)] = colours[static_cast<std::size_t>(k)].colour;
+        }
+        module_.setHarmony(harmony);
+        applyCountRules(n);
+        showSliders(module_.Couleur1);
+        AfficherHarmonie();
+    });
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        importPalette(path);
+    }
 }
 
 // ---- undo ----

@@ -207,6 +207,7 @@ bool UndoHistory::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
     case QEvent::Wheel:
+    case QEvent::Drop:
         break;
     default:
         return false;

@@ -20,6 +20,8 @@
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QUndoStack>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -643,6 +645,74 @@ TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
     click("Command12"); // a new step drops what could have been redone
     EXPECT_FALSE(action("retablir")->isEnabled());
     EXPECT_EQ(undo->text().toStdString(), "&Annuler : Lum. plus");
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
+    const QTemporaryDir dir;
+    auto file = [&](const char* name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    };
+    const QString three = file("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n"
+                                            "0 128 255\n");
+    const QString seven = file("sept.css", ":root { --a: #010203; --b: #040506; --c: #070809;"
+                                           " --d: #0A0B0C; --e: #0D0E0F; --f: #101112; }");
+    const QString one = file("une.gpl", "GIMP Palette\n0 0 255 Bleu\n");
+    const QString bad = file("faux.gpl", "pas une palette");
+    const struct {
+        QString path;
+        bool drop;
+        int count;
+        Palette shown; // the first `count` colours
+    } cases[] = {
+        {three, false, 3, {RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255), 0, 0}},
+        {seven, true, 5,
+         {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        if (c.drop) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(c.path)});
+            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
+        } else {
+            platform.openAnswer = c.path;
+            action("importer")->trigger();
+        }
+        EXPECT_EQ(form->nombreCouleurs(), c.count);
+        for (int k = 0; k < c.count; ++k) {
+            EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
+                      c.shown[static_cast<std::size_t>(k)]);
+        }
+        EXPECT_EQ(painted(picture("Picture1")), ToQColor(c.shown[0]));
+        EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
+    }
+    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
+    EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+
+    // One colour is a base colour; the harmony is computed from it.
+    chooseType(HarmonyType::Moderne);
+    platform.openAnswer = one;
+    action("importer")->trigger();
+    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
+    EXPECT_EQ(module.harmony(), expected(HarmonyType::Moderne, 5, module.harmony()));
+    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
+
+    const Palette before = module.harmony();
+    platform.openAnswer = bad;
+    action("importer")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
+    EXPECT_EQ(module.harmony(), before);
 }
 
 } // namespace
