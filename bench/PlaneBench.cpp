@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSlider>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -13,8 +14,8 @@ namespace {
 using oria::PlaneMode;
 using oria::Resolution;
 
-// Generation and painting, as a click on an option does them; the dot-by-dot painting,
-// a fresh pen per dot, is the baseline.
+// Generation and painting, as a click on an option does them (the layout of the dots kept
+// from the first iteration on); the dot-by-dot painting, a fresh pen per dot, is the baseline.
 template <QImage (*Paint)(const oria::Plane&)> void BM_Plane(benchmark::State& state) {
     const auto resolution = static_cast<Resolution>(state.range(0));
     for (auto _ : state) {
@@ -66,7 +67,7 @@ struct ProWindow {
 };
 
 // A click on "haute": generation, painting, the progress bar following each ring, and the
-// repaint of the picture.
+// repaint of the picture; the layout of the dots is kept from the first click on.
 void BM_ClickHaute(benchmark::State& state) {
     ProWindow w;
     for (auto _ : state) {
@@ -75,6 +76,36 @@ void BM_ClickHaute(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickHaute)->Unit(benchmark::kMillisecond);
+
+// The same click when no layout is kept, as the first click on "haute" finds it: the map of
+// which dot shows where is stamped again.
+void BM_ClickHauteCold(benchmark::State& state) {
+    ProWindow w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        oria::ForgetPlaneLayouts();
+        state.ResumeTiming();
+        w.click("Option1");
+        w.plane->repaint();
+    }
+}
+BENCHMARK(BM_ClickHauteCold)->Unit(benchmark::kMillisecond);
+
+// A step of the level slider on "haute", down and up in turn: the colours change, the dots
+// stay where they are.
+void BM_LevelChangeHaute(benchmark::State& state) {
+    ProWindow w;
+    w.click("Option1");
+    auto* slider = w.pro.findChild<QSlider*>("Slider1");
+    bool down = true;
+    for (auto _ : state) {
+        slider->triggerAction(down ? QAbstractSlider::SliderPageStepSub
+                                   : QAbstractSlider::SliderPageStepAdd);
+        w.plane->repaint();
+        down = !down;
+    }
+}
+BENCHMARK(BM_LevelChangeHaute)->Unit(benchmark::kMillisecond);
 
 // One pointer move of a drag of "Carré rot.": erase, read-out, new vertices, draw, and the
 // repaint of the picture that follows.

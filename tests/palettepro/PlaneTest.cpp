@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace oria {
 namespace {
 
@@ -47,6 +49,67 @@ TEST(ColourPlane, RingsDotsAndWidthsPerResolutionAndMode) {
         EXPECT_EQ(first.colour, c.firstDot);
         EXPECT_EQ(first.width, 5) << "the first ring is drawn 5 pixels wide";
         EXPECT_EQ(maxWidth(p), c.maxWidth);
+    }
+}
+
+// The generation as written down: the angle accumulated ring by ring, a sine, a cosine and
+// an HsvToColour per dot.
+Plane straightforwardPlan(Resolution resolution, PlaneMode mode, int level) {
+    constexpr double kFullTurn = 2 * 3.1415927;
+    const ResolutionRow& row = ResolutionOf(resolution);
+    Plane plane;
+    int radius = row.outerRadius;
+    int width = 5;
+    auto ring = [&](double saturation, double value) {
+        PlaneRing& dots = plane.rings.emplace_back();
+        for (double a = 0; a <= kFullTurn - row.step; a += row.step) {
+            dots.push_back({2625 + radius * std::sin(a), 2625 + radius * std::cos(a), width,
+                            HsvToColour({a * 360 / kFullTurn, saturation, value})});
+        }
+    };
+    auto next = [&](int radiusStep, int baseWidth, int i) {
+        radius -= radiusStep;
+        width = RoundHalfEven(baseWidth + i * row.widthGrowth / 100.0);
+    };
+    if (mode == PlaneMode::Les2) {
+        radius = 2500;
+        for (int i = 0; i <= 100; i += 2) {
+            ring(100, i);
+            next(25, 5, i);
+        }
+        for (int i = 100; i >= 0; i -= 2) {
+            ring(i, 100);
+            next(25, 5, i);
+        }
+        return plane;
+    }
+    for (int i = 100; i >= 0; --i) {
+        mode == PlaneMode::Saturation ? ring(i, level) : ring(level, i);
+        next(row.outerRadius / 100, 3, i);
+    }
+    return plane;
+}
+
+TEST(ColourPlane, EveryDotWhereAndAsTheStraightforwardGenerationPutsIt) {
+    for (const ResolutionRow& res : kResolutions) {
+        for (const PlaneModeRow& mode : kPlaneModes) {
+            for (const int level : {0, 1, 50, 99, 100, 101, 150, 199, 200}) {
+                const Plane fast = GenererPlan(res.resolution, mode.mode, level);
+                const Plane expected = straightforwardPlan(res.resolution, mode.mode, level);
+                ASSERT_EQ(fast.rings.size(), expected.rings.size());
+                for (std::size_t r = 0; r < fast.rings.size(); ++r) {
+                    ASSERT_EQ(fast.rings[r].size(), expected.rings[r].size());
+                    for (std::size_t d = 0; d < fast.rings[r].size(); ++d) {
+                        const PlaneDot& a = fast.rings[r][d];
+                        const PlaneDot& b = expected.rings[r][d];
+                        ASSERT_TRUE(a.x == b.x && a.y == b.y && a.width == b.width &&
+                                    a.colour == b.colour)
+                            << res.caption << " " << mode.caption << " level " << level << " ring "
+                            << r << " dot " << d;
+                    }
+                }
+            }
+        }
     }
 }
 
@@ -110,6 +173,7 @@ TEST(PlanePainter, StampedDotsMatchTheDotByDotPaintingWithCornersOnTop) {
     for (const ResolutionRow& res : kResolutions) {
         for (const PlaneModeRow& mode : kPlaneModes) {
             SCOPED_TRACE(std::string(res.caption) + " " + std::string(mode.caption));
+            ForgetPlaneLayouts(); // the layout is made here
             const Plane plane = GenererPlan(res.resolution, mode.mode, 100);
             int rings = 0;
             const QImage fast = PaintPlane(plane, [&] { ++rings; });
@@ -121,6 +185,25 @@ TEST(PlanePainter, StampedDotsMatchTheDotByDotPaintingWithCornersOnTop) {
             }
             EXPECT_EQ(PlaneColourAt(fast, 0, 0), plane.background);
             EXPECT_EQ(PlaneColourAt(fast, 350, 10), -1);
+            // Another level: painted from the layout kept above.
+            const Plane other = GenererPlan(res.resolution, mode.mode, 40);
+            EXPECT_TRUE(PaintPlane(other) == PaintPlaneDotByDot(other)) << "from the kept layout";
+        }
+    }
+}
+
+TEST(PlanePainter, ALevelChangeOnAKeptLayoutPaintsAsAFreshPainting) {
+    for (const ResolutionRow& res : kResolutions) {
+        for (const PlaneModeRow& mode : kPlaneModes) {
+            PaintPlane(GenererPlan(res.resolution, mode.mode, 100)); // keeps the layout
+            for (const int level : {0, 1, 37, 99, 100, 101, 163, 200}) {
+                SCOPED_TRACE(std::string(res.caption) + " " + std::string(mode.caption) + " " +
+                             std::to_string(level));
+                const Plane plane = GenererPlan(res.resolution, mode.mode, level);
+                const QImage kept = PaintPlane(plane);
+                ForgetPlaneLayouts();
+                EXPECT_TRUE(kept == PaintPlane(plane));
+            }
         }
     }
 }
