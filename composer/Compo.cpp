@@ -58,7 +58,9 @@ Compo::Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     connectControls();
     ResizeToDesign(this);
     Form_Load();
+    showRecentPages();
     history_->reset();
+    setAcceptDrops(true);
 }
 
 void Compo::buildControls() {
@@ -193,7 +195,12 @@ void Compo::buildMenus() {
     addItem(fichiers, "enregistrer", QStringLiteral("&Enregistrer"), &Compo::Command5_Click,
             QKeySequence::Save);
     addItem(fichiers, "charger", QStringLiteral("&Charger"), &Compo::Command9_Click,
-            QKeySequence::Open, "Ouvrir");
+            QKeySequence::Open);
+    recent_ = fichiers->addMenu(QStringLiteral("Pages &récentes"));
+    recent_->setObjectName("recentes");
+    connect(fichiers, &QMenu::aboutToShow, this, &Compo::showRecentPages);
+    addItem(fichiers, "importer", QStringLiteral("&Importer des couleurs..."),
+            &Compo::importer_Click, QKeySequence(Qt::CTRL | Qt::Key_I));
     fichiers->addSeparator()->setObjectName("rien");
     addItem(fichiers, "exporter", QStringLiteral("E&xporter les couleurs..."),
             &Compo::exporter_Click, QKeySequence(Qt::CTRL | Qt::Key_E));

@@ -45,6 +45,10 @@ public:
     // Applies a document as "Ouvrir" does.
     void OuvrirPage(const PageDocument& page);
     UndoHistory& history() { return *history_; }
+    // Opens a page document as "Ouvrir" does, as one step; a refused file says why.
+    void openPage(const QString& path);
+    // A palette's colours into the zones: by name, then into the modifiable zones left.
+    void importColours(const QString& path);
 
 private slots:
     void visible_Click(Zone zone);
@@ -65,11 +69,20 @@ private slots:
     void Command11_Click();
     void pressepapier_Click();
     void exporter_Click();
+    void importer_Click();
     void astuces_Click();
     void apropos_Click();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void Form_Load();
+    // The last eight documents opened or saved, newest first, kept in the settings.
+    QStringList recentPages() const;
+    void rememberPage(const QString& path);
+    void showRecentPages();
     void buildControls();
     void buildPage(QWidget* total);
     void buildZones(QWidget* total);
@@ -125,6 +138,7 @@ private:
     QLabel* shadeLabel_[3] = {}; // Label5..Label7
     QMenu* transfert_ = nullptr;
     QAction* chartegrap_ = nullptr;
+    QMenu* recent_ = nullptr;
 
     QString TexteExport_;
     QString caption_;

@@ -2,16 +2,21 @@
 #include "Compo.h"
 
 #include "PageDocument.h"
+#include "PagePalette.h"
 #include "PageViews.h"
 #include "harmony/Adjustments.h"
 #include "palettes/PaletteDialog.h"
 #include "platform/Settings.h"
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
+#include "widgets/Drops.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +28,8 @@ namespace oria {
 namespace {
 const QString kTitle = QStringLiteral("Roverevod 1.0");
 const QString kFilter = QStringLiteral("Fichier Oria 1.0 (*.ori);;Tous (*)");
+const QString kRecentPagesKey = QStringLiteral("Pages recentes");
+constexpr int kRecentPagesKept = 8;
 } // namespace
 
 void Compo::connectControls() {
@@ -74,11 +81,11 @@ void Compo::connectControls() {
     const struct {
         const char* name;
         void (Compo::*slot)();
-        bool isStep; // saving and the charter change nothing on the page
+        bool isStep; // saving and the charter change nothing; opening records itself
     } clicks[] = {
         {"Command10", &Compo::Command10_Click, true}, {"Command1", &Compo::Command1_Click, true},
         {"Command8", &Compo::Command8_Click, true},   {"Command6", &Compo::Command6_Click, true},
-        {"Command7", &Compo::Command7_Click, true},   {"Command9", &Compo::Command9_Click, true},
+        {"Command7", &Compo::Command7_Click, true},   {"Command9", &Compo::Command9_Click, false},
         {"Command5", &Compo::Command5_Click, false},  {"Command2", &Compo::Command2_Click, true},
         {"Command4", &Compo::Command4_Click, true},   {"Command11", &Compo::Command11_Click, false},
     };
@@ -215,16 +222,99 @@ void Compo::OuvrirPage(const PageDocument& page) {
 void Compo::Command9_Click() {
     const QString path =
         platform_.openFileName(this, QStringLiteral("Ouvrir une page"), kFilter, QString());
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openPage(path);
     }
+}
+
+void Compo::openPage(const QString& path) {
     QString message;
     const std::optional<PageDocument> page = ReadPageDocument(path, &message);
     if (!page) {
         platform_.showMessage(this, kTitle, message, Platform::Icon::Warning);
         return;
     }
-    OuvrirPage(*page);
+    history_->record(QStringLiteral("Ouvrir"), [this, &page] { OuvrirPage(*page); });
+    rememberPage(path);
+}
+
+// ---- colours and pages coming in ----
+
+void Compo::importer_Click() {
+    const QString path =
+        platform_.openFileName(this, QStringLiteral("Importer des couleurs"),
+                               OpenPaletteFilters({&kPagePaletteReader, 1}), QString());
+    if (!path.isEmpty()) {
+        importColours(path);
+    }
+}
+
+void Compo::importColours(const QString& path) {
+    const PaletteReading reading = ReadPaletteFile(path, {&kPagePaletteReader, 1});
+    if (!reading) {
+        platform_.showMessage(this, kTitle, reading.error, Platform::Icon::Warning);
+        return;
+    }
+    history_->record(QStringLiteral("Importer des couleurs"), [this, &reading] {
+        setZones(ImportIntoZones(zoneColours(), modifiableFlags(), *reading));
+        Picture3_Paint();
+    });
+}
+
+void Compo::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// A page document opens; any other file is read as a palette.
+void Compo::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("ori"), Qt::CaseInsensitive) == 0) {
+        openPage(path);
+    } else {
+        importColours(path);
+    }
+}
+
+QStringList Compo::recentPages() const {
+    return platform_.setting(kRecentPagesKey, QString()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void Compo::rememberPage(const QString& path) {
+    QStringList pages = recentPages();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    pages.removeAll(absolute);
+    pages.prepend(absolute);
+    platform_.setSetting(kRecentPagesKey, pages.mid(0, kRecentPagesKept).join(u'\n'));
+}
+
+void Compo::showRecentPages() {
+    recent_->clear();
+    const QStringList pages = recentPages();
+    recent_->setEnabled(!pages.isEmpty());
+    for (const QString& path : pages) {
+        connect(recent_->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
+                [this, path] {
+                    if (QFileInfo::exists(path)) {
+                        openPage(path);
+                        return;
+                    }
+                    QStringList kept = recentPages();
+                    kept.removeAll(path);
+                    platform_.setSetting(kRecentPagesKey, kept.join(u'\n'));
+                    platform_.showMessage(
+                        this, kTitle,
+                        QStringLiteral("La page « %1 » n'existe plus à cet endroit ; elle est "
+                                       "retirée des pages récentes.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        Platform::Icon::Warning);
+                });
+    }
 }
 
 void Compo::Command5_Click() {
@@ -256,19 +346,15 @@ void Compo::Command5_Click() {
     }
     setCaption(kTitle + QStringLiteral(" - ") + PageName(page));
     pageName_ = PageName(page).trimmed();
+    rememberPage(path);
 }
 
 // The zones shown on the page, in reading order, the palette after the page.
 void Compo::exporter_Click() {
-    const std::pair<Zone, const char*> zones[] = {{Zone::Fond, "Fond"},
-                                                  {Zone::Texte, "Texte"},
-                                                  {Zone::Titre, "Titre"},
-                                                  {Zone::Cercle, "Cercle"},
-                                                  {Zone::Boite, "Boite"}};
     const ZoneColours colours = zoneColours();
     const ZoneFlags visible = visibleFlags();
     NamedPalette palette{pageName_.isEmpty() ? QStringLiteral("Page") : pageName_, {}};
-    for (const auto& [zone, name] : zones) {
+    for (const auto& [zone, name] : kExportZones) {
         if (visible[Index(zone)]) {
             palette.colours.push_back({QString::fromLatin1(name), colours[Index(zone)]});
         }

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -401,6 +403,61 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
                                           platform.fileFilters.size() + windows.shownModal.size());
         });
     }
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
+    open(5);
+    const QTemporaryDir dir;
+    QFile gpl(dir.filePath("marque.gpl"));
+    ASSERT_TRUE(gpl.open(QIODevice::WriteOnly));
+    gpl.write("GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
+    gpl.close();
+    child<QCheckBox>("Check10")->click(); // unlock "Modif."
+    child<QCheckBox>("Check9")->click();  // fond not modifiable: the others skip it
+
+    platform.openAnswer = gpl.fileName();
+    child<QAction>("importer")->trigger();
+    ZoneColours want = compo->zoneColours();
+    EXPECT_EQ(want[Index(Zone::Boite)], RGB(1, 2, 3)) << "by name, accents and case aside";
+    EXPECT_EQ(want[Index(Zone::Texte)], RGB(4, 5, 6)) << "then the modifiable zones in order";
+    EXPECT_EQ(want[Index(Zone::Titre)], RGB(7, 8, 9));
+    EXPECT_EQ(want[Index(Zone::Fond)], kHarmony[1]);
+    EXPECT_EQ(want[Index(Zone::Cercle)], kHarmony[2]) << "no colour left for it";
+    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Importer des couleurs");
+    EXPECT_EQ(child<QAction>("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+
+    // A page dropped on the window opens; the recent list offers it, newest first.
+    PageDocument page;
+    page.name = PageNameBytes("Hiver");
+    page.fond = RGB(230, 240, 250);
+    const QString path = dir.filePath("hiver.ori");
+    ASSERT_EQ(WritePageDocument(path, page), std::nullopt);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, {});
+    static_cast<QObject*>(compo.get())->event(&drop); // as the drag manager delivers it
+    EXPECT_EQ(zone(Zone::Fond), RGB(230, 240, 250));
+    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Ouvrir");
+    platform.saveAnswer = dir.filePath("copie");
+    click("Command5");
+    auto* recent = child<QMenu>("recentes");
+    emit child<QMenu>("fichiers")->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text(), "copie.ori");
+    EXPECT_EQ(recent->actions()[1]->text(), "hiver.ori");
+
+    ASSERT_TRUE(QFile::remove(path));
+    recent->actions()[1]->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("n'existe plus"));
+    emit child<QMenu>("fichiers")->aboutToShow();
+    EXPECT_EQ(recent->actions().size(), 1);
 }
 
 } // namespace
