@@ -89,6 +89,7 @@ Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget*
     ResizeToDesign(this);
     Form_Load();
     history_->reset();
+    setAcceptDrops(true);
 }
 
 void Pro::buildControls() {
@@ -193,6 +194,11 @@ void Pro::buildResults(QWidget* total) {
     Picture2_ = swatch(total, "Picture2", 4200, 6000, 1095, 735);
     Label2_ = label(total, "Label2", QStringLiteral("html"), 4200, 6780, 1095, 255);
     Label2_->setAlignment(Qt::AlignCenter);
+
+    // Offered once a picture is loaded: its dominant colours into the five results.
+    Command5_ = button(total, "Command5", QStringLiteral("Extraire les couleurs"), 120, 6060,
+                       3240, 375);
+    Command5_->setEnabled(false);
 
     button(total, "Command2", QStringLiteral("OK"), 0, 6840, 855, 375);
     button(total, "Command3", QStringLiteral("Annuler"), 960, 6840, 855, 375);

@@ -48,6 +48,7 @@ private slots:
     void Slider1_Click();
     void Command4_Click();
     void Command1_Click();
+    void Command5_Click();
     void figure_Click();
     void Picture1_MouseDown(Qt::MouseButton button, PlanePoint at);
     void Picture1_MouseMove(Qt::MouseButtons buttons, PlanePoint at, QPoint pos);
@@ -60,6 +61,8 @@ private slots:
 
 protected:
     void handBack() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -69,6 +72,8 @@ private:
     void buildResults(QWidget* total);
     void connectControls();
     void showReadout(Colour c);
+    // A picture file as the plane, after the same checks as the open dialog's; one step.
+    void loadPicture(const QString& path);
     // The step a drag on the plane makes: the figure's caption.
     QString figureStep() const;
     // What a step may change: the controls, the five results, the plane and its figure.
@@ -88,6 +93,8 @@ private:
     QSlider* Slider1_ = nullptr;
     QLabel* Label1_ = nullptr;
     QPushButton* Command1_ = nullptr;
+    QPushButton* Command5_ = nullptr;
+    QImage picture_; // the picture loaded, whole: the plane shows it stretched
     QProgressBar* bar1_ = nullptr;
     QButtonGroup* figures_ = nullptr; // ids are Figure values
     QLineEdit* text_[4] = {};         // Text1..Text4

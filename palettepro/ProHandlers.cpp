@@ -1,12 +1,16 @@
 // Razezev Aru's reactions to the user.
+#include "DominantColours.h"
 #include "PlanePicture.h"
 #include "Pro.h"
 #include "platform/QtPlatform.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ColourReadout.h"
+#include "widgets/Drops.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
@@ -62,8 +66,9 @@ void Pro::connectControls() {
         }
     });
     connect(findChild<QPushButton*>("Command4"), &QPushButton::clicked, this, &Pro::Command4_Click);
-    connect(Command1_, &QPushButton::clicked, this, [this] {
-        history_->record(QStringLiteral("Charger une image"), [this] { Command1_Click(); });
+    connect(Command1_, &QPushButton::clicked, this, &Pro::Command1_Click);
+    connect(Command5_, &QPushButton::clicked, this, [this] {
+        history_->record(Command5_->text(), [this] { Command5_Click(); });
     });
     connect(figures_, &QButtonGroup::buttonClicked, this, &Pro::figure_Click);
     // A figure is one step from the first press on the plane until every button is up.
@@ -128,9 +133,12 @@ void Pro::Command4_Click() {
 void Pro::Command1_Click() {
     const QString path = platform_.openFileName(
         this, QStringLiteral("Charger une image comme palette"), pictureFilter(), QString());
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        loadPicture(path);
     }
+}
+
+void Pro::loadPicture(const QString& path) {
     const QImage picture = platform_.decodePicture(path);
     if (picture.isNull()) {
         platform_.showMessage(
@@ -142,18 +150,46 @@ void Pro::Command1_Click() {
             Platform::Icon::Warning);
         return;
     }
-    // Stretched over the whole plane, on the current background for transparent pictures.
-    QImage plane(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
-    plane.fill(ToQColor(Picture1_->backgroundColour()));
-    {
-        QPainter painter(&plane);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
+    history_->record(QStringLiteral("Charger une image"), [this, &picture] {
+        // Stretched over the whole plane, on the current background for transparent pictures.
+        QImage plane(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
+        plane.fill(ToQColor(Picture1_->backgroundColour()));
+        {
+            QPainter painter(&plane);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
+        }
+        EnCours_ = false;
+        picture_ = picture;
+        Picture1_->setPlane(plane);
+        deselectPlaneOptions();
+        Frame3_->setEnabled(false);
+        Command5_->setEnabled(true);
+    });
+}
+
+// The picture's dominant colours, most present first, into the result slots in their order;
+// a picture of fewer colours fills fewer slots.
+void Pro::Command5_Click() {
+    const std::vector<Colour> colours = DominantColours(picture_, 5);
+    for (std::size_t k = 0; k < colours.size() && k < ProCouleur_.size(); ++k) {
+        ProCouleur_[k] = colours[k];
     }
-    EnCours_ = false;
-    Picture1_->setPlane(plane);
-    deselectPlaneOptions();
-    Frame3_->setEnabled(false);
+    AfficherCouleurs();
+}
+
+void Pro::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void Pro::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        loadPicture(path);
+    }
 }
 
 void Pro::deselectPlaneOptions() {
@@ -291,7 +327,8 @@ UndoState Pro::undoState() const {
     for (Colour c : ProCouleur_) {
         state << c;
     }
-    state << Picture1_->plane() << Picture1_->overlayDifference() << statusText_->text();
+    state << Picture1_->plane() << Picture1_->overlayDifference() << statusText_->text()
+          << picture_;
     return state;
 }
 
@@ -307,6 +344,7 @@ void Pro::applyUndoState(const UndoState& state) {
     }
     Picture1_->setOverlayDifference(state.at(i++).toByteArray());
     statusText_->setText(state.at(i++).toString());
+    picture_ = state.at(i++).value<QImage>();
     EnCours_ = false;
     // The squares got their colours back with the controls: a slot picked in "Libre" shows
     // only at the next button-up on the plane, and so it does again after a redo.

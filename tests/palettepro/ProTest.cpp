@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -386,6 +388,43 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
                                           platform.fileFilters.size());
         });
     }
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(ProTest, ExtractsTheDominantColoursOfADroppedPicture) {
+    EXPECT_FALSE(enabled("Command5")) << "no picture yet";
+    const QTemporaryDir dir;
+    QImage picture(90, 30, QImage::Format_RGB32);
+    picture.fill(QColor(20, 90, 200));
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 60; x < 90; ++x) {
+            picture.setPixelColor(x, y, QColor(250, 200, 10)); // a third of it
+        }
+    }
+    const QString path = dir.filePath("drapeau.png");
+    ASSERT_TRUE(picture.save(path));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    static_cast<QObject*>(pro.get())->event(&drop); // as the drag manager delivers it
+    EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(20, 90, 200));
+    ASSERT_TRUE(enabled("Command5"));
+
+    click("Command5");
+    EXPECT_EQ(pro->ProCouleurs()[0], RGB(20, 90, 200)) << "most present first";
+    EXPECT_EQ(pro->ProCouleurs()[1], RGB(250, 200, 10));
+    EXPECT_EQ(pro->ProCouleurs()[2], kHarmony[2]) << "two colours fill two slots";
+    EXPECT_EQ(square("Picture3"), RGB(20, 90, 200));
+    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Extraire les couleurs");
+    child<QAction>("annuler")->trigger();
+    child<QAction>("annuler")->trigger(); // the picture too
+    EXPECT_FALSE(enabled("Command5"));
+    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Saturation, 100));
 }
 
 } // namespace
