@@ -26,6 +26,8 @@ namespace oria {
 const char* const kUsage =
     "Usage :\n"
     "  oria                      lance le programme (fenêtre des harmonies)\n"
+    "  oria FICHIER              le lance avec cette page (.ori) dans le compositeur, ou avec\n"
+    "                            cette palette dans la fenêtre des harmonies\n"
     "  oria harmonie --type TYPE --nombre N [--reglage-fin K] COULEUR...\n"
     "  oria ajuster --operation OP --nombre N C1 C2 C3 C4 C5\n"
     "  oria plan [--resolution R] [--mode M] [--niveau L] --sortie FICHIER\n"
@@ -364,6 +366,12 @@ bool asksForHelp(const std::vector<std::string>& args) {
 }
 
 } // namespace
+
+bool OpensInTheWindows(const std::vector<std::string>& args) {
+    return args.size() == 1 && !args[0].empty() && args[0][0] != '-' &&
+           std::none_of(std::begin(kCommands), std::end(kCommands),
+                        [&](const Command& c) { return args[0] == c.name; });
+}
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err, RandomSource& random) {

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "composer/PageDocument.h"
 #include "contrast/VisionImage.h"
 #include "frmSplash.h"
 #include "frmTip.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -203,6 +205,22 @@ bool AppWindows::showModal(Window window, QWidget* parent) {
     return module_.RetourDialogue == 2;
 }
 
+void AppWindows::showPage(QWidget* parent, const QString& path) {
+    QString message;
+    if (!ReadPageDocument(path, &message)) {
+        platform_.showMessage(parent, QStringLiteral("Oria 2000"), message,
+                              Platform::Icon::Warning);
+        return;
+    }
+    if (auto* form = qobject_cast<Form1*>(parent)) {
+        module_.NbCouleursCompo = form->nombreCouleurs();
+    }
+    show(Window::Compo, parent);
+    if (compo_) {
+        compo_->openPage(path);
+    }
+}
+
 void AppWindows::unloadAll() {
     for (QWidget* w : {static_cast<QWidget*>(compo_), static_cast<QWidget*>(pro_),
                        static_cast<QWidget*>(contraste_), static_cast<QWidget*>(charte_)}) {
@@ -215,16 +233,22 @@ void AppWindows::unloadAll() {
     }
 }
 
-std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows) {
+std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows,
+                               const QString& document) {
     auto form = std::make_unique<Form1>(module, platform, windows);
     form->show();
     if (SettingNumber(platform.setting(kShowTipsKey, QStringLiteral("1"))) == 1) {
         windows.showTips(form.get());
     }
+    if (QFileInfo(document).suffix().compare(QStringLiteral("ori"), Qt::CaseInsensitive) == 0) {
+        windows.showPage(form.get(), document);
+    } else if (!document.isEmpty()) {
+        form->importPalette(document);
+    }
     return form;
 }
 
-int RunDesktop(int& argc, char** argv) {
+int RunDesktop(int& argc, char** argv, const QString& document) {
     QApplication app(argc, argv);
 #ifdef Q_OS_LINUX
     std::unique_ptr<StartupProbe> probe;
@@ -255,7 +279,7 @@ int RunDesktop(int& argc, char** argv) {
     });
     windows.setVisionChoice(&vision);
     vision.restore();
-    const std::unique_ptr<Form1> form = StartUp(module, platform, windows);
+    const std::unique_ptr<Form1> form = StartUp(module, platform, windows, document);
     return app.exec();
 }
 

@@ -31,6 +31,7 @@ public:
     void show(Window window, QWidget* parent) override;
     bool showModal(Window window, QWidget* parent) override;
     void unloadAll() override;
+    void showPage(QWidget* parent, const QString& path) override;
 
     frmTip* tips() const { return tip_; }
     Pro* pro() const { return pro_; }
@@ -58,10 +59,12 @@ class Form1;
 
 // The start procedure: shows the harmony window (which shows the splash while it loads,
 // unless showSplashFirst() has put it up already), then the tip of the day when the setting
-// asks for it.
-std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows);
+// asks for it; then the document it was started with: a page in the composer, in front of
+// the harmony window, or a palette imported into the harmony window.
+std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows,
+                               const QString& document = {});
 
 // The desktop program: the application, the start procedure and the event loop.
-int RunDesktop(int& argc, char** argv);
+int RunDesktop(int& argc, char** argv, const QString& document);
 
 } // namespace oria

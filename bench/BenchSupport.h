@@ -17,6 +17,7 @@ public:
     void show(Window, QWidget*) override {}
     bool showModal(Window, QWidget*) override { return false; }
     void unloadAll() override {}
+    void showPage(QWidget*, const QString&) override {}
 };
 
 // The windows on the offscreen platform, built as the program builds them.

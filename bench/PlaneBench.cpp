@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "palettepro/PlanePainter.h"
 #include "palettepro/PlanePicture.h"
 #include "palettepro/Pro.h"
@@ -34,34 +35,15 @@ BENCHMARK(BM_Plane<oria::PaintPlaneDotByDot>)
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond);
 
-class NoWindows : public oria::WindowDirectory {
-public:
-    void showSplash(QWidget*, bool) override {}
-    void showTips(QWidget*) override {}
-    bool isAvailable(Window) const override { return false; }
-    void show(Window, QWidget*) override {}
-    bool showModal(Window, QWidget*) override { return false; }
-    void unloadAll() override {}
-};
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "oria-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // The window on the offscreen platform, with its plane picture.
 struct ProWindow {
     ProWindow() { pro.show(); }
     void click(const char* option) { pro.findChild<QRadioButton*>(option)->click(); }
 
-    QApplication& app = application(); // before any widget
+    QApplication& app = oria::bench::application(); // before any widget
     oria::Module1 module;
     oria::QtPlatform platform;
-    NoWindows windows;
+    oria::bench::NoWindows windows;
     oria::Pro pro{module, platform, windows};
     oria::PlanePicture* plane = pro.findChild<oria::PlanePicture*>("Picture1");
 };

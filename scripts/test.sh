@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # The desktop smoke test runs on a virtual X display and under a headless Wayland compositor.
 install_missing "${PACKAGES[@]}" xvfb xauth openbox xdotool weston desktop-file-utils \
-    appstream groff-base
+    appstream groff-base libxml2-utils shared-mime-info xdg-utils
 build_tree "$ROOT/build-tests" -DORIA_WERROR=ON -DORIA_BUILD_BENCH=ON
 cd "$ROOT/build-tests"
 ctest --output-on-failure -j2

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <utility>
 
@@ -32,6 +33,9 @@ public:
     virtual bool showModal(Window window, QWidget* parent) = 0;
     // Unloads the composer, Razezev Aru, the contrast viewer, the charter and the tips.
     virtual void unloadAll() = 0;
+    // The composer showing a page document, opened from `parent` as its command opens it; a
+    // document that cannot be read says why and opens nothing.
+    virtual void showPage(QWidget* parent, const QString& path) = 0;
 
     // A window that wrote colours back into the shared harmony says so; the harmony window
     // listens, so that it shows what the user now works on.

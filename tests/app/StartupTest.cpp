@@ -1,4 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "composer/Compo.h"
+#include "composer/PageDocument.h"
 #include "harmony/Form1.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
@@ -7,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -34,6 +38,56 @@ TEST(StartUp, SplashWhileLoadingThenTheTipsWhenTheSettingAllows) {
         EXPECT_TRUE(form->isVisible());
         EXPECT_EQ(windows.log, c.log) << (c.setting ? c.setting : "absent");
         EXPECT_EQ(windows.splashes, std::vector<bool>{true}) << "the splash closes by itself";
+    }
+}
+
+// `oria FICHIER`: a page goes to the composer, a palette into the harmony window.
+TEST(StartUp, WithTheDocumentTheDesktopOpened) {
+    test::application();
+    const QTemporaryDir dir;
+    const QString palette = dir.filePath("marque.gpl");
+    QFile gpl(palette);
+    ASSERT_TRUE(gpl.open(QIODevice::WriteOnly));
+    gpl.write("GIMP Palette\n10 20 30 A\n40 50 60 B\n70 80 90 C\n");
+    gpl.close();
+    Module1 module;
+    test::FakePlatform platform;
+    test::FakeWindows windows;
+    StartUp(module, platform, windows, dir.filePath("été.ORI"));
+    EXPECT_EQ(windows.pages, QStringList{dir.filePath("été.ORI")});
+
+    const auto form = StartUp(module, platform, windows, palette);
+    EXPECT_EQ(form->nombreCouleurs(), 3);
+    EXPECT_EQ(module.Couleur3, RGB(70, 80, 90));
+    EXPECT_EQ(windows.pages.size(), 1);
+
+    // The real directory opens the composer on the page, or says why it cannot.
+    AppWindows real(module, platform);
+    PageDocument page;
+    page.name = PageNameBytes("Dune");
+    page.fond = RGB(240, 220, 180);
+    ASSERT_EQ(WritePageDocument(dir.filePath("dune.ori"), page), std::nullopt);
+    real.showPage(form.get(), dir.filePath("dune.ori"));
+    ASSERT_NE(real.compo(), nullptr);
+    EXPECT_EQ(real.compo()->zoneColours()[Index(Zone::Fond)], RGB(240, 220, 180));
+    EXPECT_EQ(module.NbCouleursCompo, 3);
+    real.unloadAll();
+    AppWindows fresh(module, platform);
+    fresh.showPage(form.get(), dir.filePath("absente.ori"));
+    EXPECT_EQ(fresh.compo(), nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("absente.ori"));
+}
+
+TEST(StartUp, ALoneWordThatIsNoCommandIsADocument) {
+    const struct {
+        std::vector<std::string> args;
+        bool document;
+    } cases[] = {{{"page.ori"}, true},        {{"/tmp/marque.gpl"}, true},
+                 {{"harmonie"}, false},       {{"--help"}, false},
+                 {{"page.ori", "x"}, false},  {{}, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(OpensInTheWindows(c.args), c.document) << c.args.size();
     }
 }
 

@@ -16,7 +16,8 @@ for file in bin/oria share/oria/ASTUCES.TXT share/oria/license.txt \
     share/oria/modeles/std_5coul.html share/applications/oria.desktop \
     share/metainfo/oria.metainfo.xml share/icons/hicolor/scalable/apps/oria.svg \
     share/man/man1/oria.1.gz share/bash-completion/completions/oria \
-    share/doc/oria/copyright share/doc/oria/changelog.Debian.gz share/lintian/overrides/oria; do
+    share/doc/oria/copyright share/doc/oria/changelog.Debian.gz share/lintian/overrides/oria \
+    share/mime/packages/oria.xml share/icons/hicolor/scalable/mimetypes/application-x-oria-page.svg; do
     [ -f "$prefix/$file" ] || fail "$file n'est pas installé"
 done
 [ -x "$prefix/bin/oria" ] || fail "bin/oria n'est pas exécutable"

@@ -2,6 +2,7 @@
 
 #include "widgets/WindowDirectory.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <set>
@@ -31,6 +32,7 @@ public:
         return modalAnswer;
     }
     void unloadAll() override { ++unloads; }
+    void showPage(QWidget*, const QString& path) override { pages.push_back(path); }
 
     std::set<Window> available;
     std::vector<bool> splashes; // timerOn of each splash shown
@@ -39,6 +41,7 @@ public:
     bool modalAnswer = false;
     std::function<void(Window)> whileModal;
     int unloads = 0;
+    QStringList pages;
     std::vector<std::string> log; // splash and tips, in order, and whether the window was up
 };
 
