@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -368,9 +369,15 @@ bool asksForHelp(const std::vector<std::string>& args) {
 } // namespace
 
 bool OpensInTheWindows(const std::vector<std::string>& args) {
-    return args.size() == 1 && !args[0].empty() && args[0][0] != '-' &&
-           std::none_of(std::begin(kCommands), std::end(kCommands),
-                        [&](const Command& c) { return args[0] == c.name; });
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-' ||
+        std::any_of(std::begin(kCommands), std::end(kCommands),
+                    [&](const Command& c) { return args[0] == c.name; })) {
+        return false;
+    }
+    // A file, or a name like one: a mistyped command still gets the command line's answer.
+    const std::filesystem::path path(args[0]);
+    std::error_code error;
+    return path.has_extension() || std::filesystem::exists(path, error);
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -21,8 +21,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    RandomSource& random);
 
-// `oria FICHIER`: a lone word that names no subcommand nor option is a document (a page or a
-// palette) the windows open.
+// `oria FICHIER`: a lone word that names no subcommand nor option, and names a file or looks
+// like a file name, is a document (a page or a palette) the windows open.
 bool OpensInTheWindows(const std::vector<std::string>& args);
 
 extern const char* const kUsage;

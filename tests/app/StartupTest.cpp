@@ -85,6 +85,7 @@ TEST(StartUp, ALoneWordThatIsNoCommandIsADocument) {
         bool document;
     } cases[] = {{{"page.ori"}, true},        {{"/tmp/marque.gpl"}, true},
                  {{"harmonie"}, false},       {{"--help"}, false},
+                 {{"tracer"}, false},         {{"/tmp"}, true},
                  {{"page.ori", "x"}, false},  {{}, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(OpensInTheWindows(c.args), c.document) << c.args.size();
