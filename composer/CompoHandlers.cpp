@@ -262,18 +262,15 @@ void Compo::importColours(const QString& path) {
 }
 
 void Compo::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    AcceptFileDrag(event);
 }
 
 // A page document opens; any other file is read as a palette.
 void Compo::dropEvent(QDropEvent* event) {
-    const QString path = DroppedFile(event->mimeData());
+    const QString path = TakeDroppedFile(event);
     if (path.isEmpty()) {
         return;
     }
-    event->acceptProposedAction();
     if (QFileInfo(path).suffix().compare(QStringLiteral("ori"), Qt::CaseInsensitive) == 0) {
         openPage(path);
     } else {

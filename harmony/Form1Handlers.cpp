@@ -345,15 +345,11 @@ void Form1::importPalette(const QString& path) {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    AcceptFileDrag(event);
 }
 
 void Form1::dropEvent(QDropEvent* event) {
-    const QString path = DroppedFile(event->mimeData());
-    if (!path.isEmpty()) {
-        event->acceptProposedAction();
+    if (const QString path = TakeDroppedFile(event); !path.isEmpty()) {
         importPalette(path);
     }
 }

@@ -179,15 +179,11 @@ void Pro::Command5_Click() {
 }
 
 void Pro::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    AcceptFileDrag(event);
 }
 
 void Pro::dropEvent(QDropEvent* event) {
-    const QString path = DroppedFile(event->mimeData());
-    if (!path.isEmpty()) {
-        event->acceptProposedAction();
+    if (const QString path = TakeDroppedFile(event); !path.isEmpty()) {
         loadPicture(path);
     }
 }

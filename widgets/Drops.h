@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QString>
 #include <QUrl>
@@ -16,6 +18,22 @@ inline QString DroppedFile(const QMimeData* data) {
         }
     }
     return {};
+}
+
+// A drag that carries a file is welcome.
+inline void AcceptFileDrag(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// The file dropped, the drop accepted; empty for a drop without one.
+inline QString TakeDroppedFile(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+    }
+    return path;
 }
 
 } // namespace oria
