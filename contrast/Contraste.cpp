@@ -11,6 +11,9 @@
 #include "widgets/VisionChoice.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -23,7 +26,9 @@ namespace {
 
 // The designed content is 8895 x 5895; the legibility read-out adds a column on the right.
 constexpr int kLegibilityLeft = 8640;
-constexpr int kLegibilityWidth = 2535;
+constexpr int kLegibilityWidth = 5055; // the measures, then the target and the proposals
+constexpr int kMeasuresWidth = 2535;
+const QString kTargetKey = QStringLiteral("Cible de contraste");
 constexpr int kContentWidth = kLegibilityLeft + kLegibilityWidth;
 constexpr int kContentHeight = 5895;
 // No status bar: at the far end of a scroll the content stands 200 twips inside.
@@ -158,7 +163,12 @@ void Contraste::buildLegibility(QWidget* total) {
     box->setToolTip(QStringLiteral(
         "Contraste WCAG 2 (AA : 4,5:1, AA grand texte : 3:1, AAA : 7:1, AAA grand texte : "
         "4,5:1) et contraste de luminosité APCA (Lc)"));
-    const int inner = kLegibilityWidth - 240;
+    const int inner = kMeasuresWidth - 240;
+    label(box, "Label9", QStringLiteral("Cible :"), kMeasuresWidth, 300, 600, 255);
+    Cible_ = make<QComboBox>(box, "Cible", kMeasuresWidth + 600, 240, 960, 315);
+    for (const ContrastTargetRow& row : kContrastTargets) {
+        Cible_->addItem(QString::fromUtf8(row.label), static_cast<int>(row.target));
+    }
     for (int i = 0; i < 3; ++i) {
         const PairRow& row = kPairs[i];
         const QString suffix = QString::fromLatin1(row.suffix);
@@ -188,13 +198,38 @@ void Contraste::buildLegibility(QWidget* total) {
         QLabel* simulated =
             label(block, QStringLiteral("Simulation") + suffix, QString(), 0, 1530, inner, 300);
         simulated->setTextFormat(Qt::RichText);
-        pairs_[i] = {block, sample, ratio, verdicts, lc, simulated};
+        // The colours nearest to the pair's own that meet the target, when it misses it.
+        auto proposal = [&](const char* name, int top) {
+            auto* b = make<QToolButton>(box, QString::fromLatin1(name) + suffix, kMeasuresWidth,
+                                        240 + 1860 * i + top, kLegibilityWidth - kMeasuresWidth - 120,
+                                        615);
+            b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            b->setIconSize(QSize(24, 24));
+            return b;
+        };
+        pairs_[i] = {block,
+                     sample,
+                     ratio,
+                     verdicts,
+                     lc,
+                     simulated,
+                     proposal("TextePropose", 540),
+                     proposal("FondPropose", 1200),
+                     row.text,
+                     row.background};
     }
 }
 
 void Contraste::Form_Load() {
     setWindowIcon(ProgramIcon());
     module_.RetourDialogue = 0;
+    // The target chosen last time, AA the first time.
+    const QString saved = platform_.setting(kTargetKey, QStringLiteral("aa"));
+    for (const ContrastTargetRow& row : kContrastTargets) {
+        if (saved == QLatin1String(row.commandName)) {
+            Cible_->setCurrentIndex(Cible_->findData(static_cast<int>(row.target)));
+        }
+    }
     // Anything but three shows two colours, so that one count is always selected.
     if (module_.NbCouleursContraste == 3) {
         count_[1]->setChecked(true);
@@ -254,6 +289,36 @@ void Contraste::RafraichirContraste() {
     showLegibility();
 }
 
+// The target is a view, kept for the next time.
+void Contraste::Cible_Click() {
+    platform_.setSetting(kTargetKey, QLatin1String(TargetRow(target()).commandName));
+    showLegibility();
+}
+
+ContrastTarget Contraste::target() const {
+    return static_cast<ContrastTarget>(Cible_->currentData().toInt());
+}
+
+void Contraste::showProposal(QToolButton* button, const QString& name, const Proposal& p) {
+    const bool possible = p.kind == ProposalKind::Proposed;
+    button->setEnabled(possible);
+    button->setProperty("colour", possible ? p.colour : -1);
+    if (!possible) {
+        button->setIcon({});
+        button->setText(name + QStringLiteral("\nimpossible"));
+        return;
+    }
+    // Seen as the simulated vision shows it, like the pictures.
+    QImage swatch(24, 24, QImage::Format_RGB32);
+    swatch.fill(ToQColor(p.colour));
+    button->setIcon(QIcon(QPixmap::fromImage(ColourPicture::displayed(swatch))));
+    const bool wcag = TargetRow(target()).measure == ContrastMeasure::Wcag;
+    button->setText(QStringLiteral("%1\n%2 · %3").arg(
+        name, HexQString(p.colour),
+        wcag ? frenchNumber(p.reached, 2) + QStringLiteral(":1")
+             : QStringLiteral("Lc ") + frenchNumber(p.reached, 1)));
+}
+
 void Contraste::showLegibility() {
     for (int i = 0; i < 3; ++i) {
         const PairRow& row = kPairs[i];
@@ -280,6 +345,14 @@ void Contraste::showLegibility() {
                 line += QStringLiteral(" <span style=\"color:#b3261e\">— sous AA ainsi !</span>");
             }
             r.simulated->setText(line);
+        }
+        const bool shown = row.text < colours_.count && !MeetsTarget(target(), text, background);
+        r.textProposal->setVisible(shown);
+        r.backgroundProposal->setVisible(shown);
+        if (shown) {
+            const Proposals p = ProposeColours(text, background, target());
+            showProposal(r.textProposal, QStringLiteral("Texte proposé"), p.text);
+            showProposal(r.backgroundProposal, QStringLiteral("Fond proposé"), p.background);
         }
         r.ratio->setText(frenchNumber(l.ratio, 2) + QStringLiteral(":1"));
         r.lc->setText(QStringLiteral("Lc ") + frenchNumber(l.lc, 1));

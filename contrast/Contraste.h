@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContrastViews.h"
+#include "Proposals.h"
 #include "Vision.h"
 #include "core/Module1.h"
 #include "harmony/Adjustments.h"
@@ -10,7 +11,9 @@
 
 #include <optional>
 
+class QComboBox;
 class QLabel;
+class QToolButton;
 class QMenu;
 class QRadioButton;
 class QSlider;
@@ -48,6 +51,7 @@ private slots:
     void presspap_Click();
     void Command9_Click();
     void Command4_Click();
+    void Cible_Click();
 
 protected:
     void handBack() override;
@@ -62,6 +66,11 @@ private:
     // Sliders and their numbers show colour c; the slider reaction does not run.
     void showSliders(Colour c);
     void showLegibility();
+    ContrastTarget target() const;
+    // One proposal on its button: a swatch, its hex and what it reaches; the pair's colour
+    // `k` takes it when clicked.
+    void showProposal(QToolButton* button, const QString& name, const Proposal& p);
+    void applyProposal(int k, QToolButton* button);
     Colour& edited();
     Vision currentVision() const;
     // What a step may change: the controls and the three colours.
@@ -82,11 +91,14 @@ private:
     ColourPicture* Picture5_ = nullptr;
     ColourPicture* Picture6_ = nullptr;
     QLabel* Label8_ = nullptr;
+    QComboBox* Cible_ = nullptr;
     QMenu* transfert_ = nullptr;
 
     struct PairReadout {
         QWidget* block;
         QLabel *sample, *ratio, *verdicts, *lc, *simulated;
+        QToolButton *textProposal, *backgroundProposal; // shown when the pair misses the target
+        int text, background;                          // the colours the pair is made of
     };
     PairReadout pairs_[3] = {}; // 2 on 1, 3 on 1, 3 on 2
 

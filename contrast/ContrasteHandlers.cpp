@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QToolButton>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -60,6 +62,14 @@ void Contraste::connectControls() {
         auto* button = findChild<QAbstractButton*>(s.name);
         connect(button, &QAbstractButton::clicked, this,
                 step(button->text(), [this, adjustment = s.step] { Step_Click(adjustment); }));
+    }
+    // A proposal taken is a step.
+    connect(Cible_, &QComboBox::activated, this, &Contraste::Cible_Click);
+    for (const PairReadout& r : pairs_) {
+        connect(r.textProposal, &QToolButton::clicked, this,
+                [this, &r] { applyProposal(r.text, r.textProposal); });
+        connect(r.backgroundProposal, &QToolButton::clicked, this,
+                [this, &r] { applyProposal(r.background, r.backgroundProposal); });
     }
     for (ColourPicture* p : {Picture1_, static_cast<ColourPicture*>(Picture2_),
                              static_cast<ColourPicture*>(Picture3_), Picture4_, Picture5_}) {
@@ -135,6 +145,20 @@ void Contraste::Command3_Click() {
 void Contraste::Step_Click(Adjustment step) {
     edited() = StepColour(edited(), step);
     edit_Click(editedColour());
+}
+
+void Contraste::applyProposal(int k, QToolButton* button) {
+    const Colour c = button->property("colour").toInt();
+    if (c < 0) {
+        return;
+    }
+    history_->record(button->text().section(u'\n', 0, 0), [this, k, c] {
+        colours_.colour[static_cast<std::size_t>(k)] = c;
+        if (editedColour() == k) {
+            showSliders(c);
+        }
+        RafraichirContraste();
+    });
 }
 
 // ---- read-out, pop-up and clipboard ----

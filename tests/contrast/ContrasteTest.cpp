@@ -1,17 +1,21 @@
 #include "contrast/Contraste.h"
 #include "contrast/Legibility.h"
+#include "contrast/Proposals.h"
 #include "contrast/VisionImage.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/UndoCheck.h"
+#include "widgets/ColourReadout.h"
 #include "widgets/VisionChoice.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QComboBox>
 #include <QSlider>
+#include <QToolButton>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -253,6 +257,46 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
         });
     }
     EXPECT_EQ(window->history().stack()->count(), 9);
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST_F(ContrasteTest, ProposalsForAPairThatMissesTheTargetApplyInOneStep) {
+    open(2);
+    auto* textButton = child<QToolButton>("TextePropose21");
+    auto* background = child<QToolButton>("FondPropose21");
+    ASSERT_FALSE(MeetsTarget(ContrastTarget::Aa, kC2, kC1));
+    EXPECT_TRUE(textButton->isVisibleTo(window.get()) && background->isVisibleTo(window.get()));
+    const Proposals p = ProposeColours(kC2, kC1, ContrastTarget::Aa);
+    EXPECT_TRUE(textButton->text().contains(HexQString(p.text.colour))) << textButton->text().toStdString();
+    EXPECT_TRUE(background->text().startsWith("Fond proposé\n" + HexQString(p.background.colour)));
+
+    QTest::mouseClick(textButton, Qt::LeftButton);
+    EXPECT_EQ(window->colours().colour[1], p.text.colour);
+    EXPECT_FALSE(textButton->isVisibleTo(window.get())) << "the pair meets AA now";
+    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Texte proposé");
+    child<QAction>("annuler")->trigger();
+    EXPECT_EQ(window->colours().colour[1], kC2);
+
+    // The background's proposal goes to colour 1, which the sliders edit: they follow.
+    QTest::mouseClick(background, Qt::LeftButton);
+    EXPECT_EQ(window->colours().colour[0], p.background.colour);
+    EXPECT_EQ(text(QStringLiteral("Label7")), HexQString(p.background.colour));
+
+    // The target is kept for the next time the viewer opens.
+    auto* cible = child<QComboBox>("Cible");
+    cible->setCurrentIndex(cible->findText("Lc 75"));
+    emit cible->activated(cible->currentIndex());
+    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc75");
+    const Proposal lc = ProposeText(kC2, p.background.colour, ContrastTarget::Lc75);
+    EXPECT_EQ(textButton->text().endsWith("impossible"), lc.kind == ProposalKind::Impossible);
+    EXPECT_EQ(textButton->isEnabled(), lc.kind == ProposalKind::Proposed);
+    open(2);
+    EXPECT_EQ(child<QComboBox>("Cible")->currentText(), "Lc 75");
 }
 
 } // namespace
