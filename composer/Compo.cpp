@@ -2,6 +2,7 @@
 #include "Compo.h"
 
 #include "GridPainter.h"
+#include "LegibilityPanel.h"
 #include "PageViews.h"
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
@@ -19,7 +20,8 @@ namespace oria {
 
 namespace {
 
-constexpr int kContentWidth = 12255; // `total`, twips
+constexpr int kDesignedWidth = 12255; // the designed content; the legibility frame beside it
+constexpr int kContentWidth = kDesignedWidth + 120 + LegibilityPanel::kWidth; // `total`, twips
 constexpr int kContentHeight = 7575;
 constexpr QSize kEndGap{200, 200}; // no status bar
 
@@ -57,6 +59,9 @@ Compo::Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     setCaption(QStringLiteral("Roverevod 1.0"));
     connectControls();
     ResizeToDesign(this);
+    legibility_->setTarget(TargetNamed(
+        platform_.setting(QString::fromLatin1(kTargetSettingKey), QStringLiteral("aa"))
+            .toStdString()));
     Form_Load();
     showRecentPages();
     history_->reset();
@@ -68,6 +73,7 @@ void Compo::buildControls() {
     setCentralWidget(frame_);
     QWidget* total = frame_->total();
     buildPage(total);
+    legibility_ = new LegibilityPanel(total, kDesignedWidth + 120, 0, kContentHeight);
     buildZones(total);
     buildGrids(total);
     buildCommands(total);
@@ -426,6 +432,7 @@ void Compo::Picture3_Paint() {
     page.texte = visible[Index(Zone::Texte)];
     page.logo = logo_;
     Picture3_->setPage(page);
+    legibility_->show(colours, visible, !logo_.isEmpty());
     module_.CouleurTexte = colours[Index(Zone::Texte)];
     module_.CouleurDecors1 = colours[Index(Zone::Cercle)];
     module_.CouleurDecors2 = colours[Index(Zone::Boite)];

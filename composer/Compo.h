@@ -22,6 +22,7 @@ namespace oria {
 class ColourPicture;
 class GridPicture;
 class IndicatorView;
+class LegibilityPanel;
 class PageView;
 class ScrollFrame;
 struct PageDocument;
@@ -139,6 +140,7 @@ private:
     QMenu* transfert_ = nullptr;
     QAction* chartegrap_ = nullptr;
     QMenu* recent_ = nullptr;
+    LegibilityPanel* legibility_ = nullptr;
 
     QString TexteExport_;
     QString caption_;

@@ -1,6 +1,7 @@
 // The composer's reactions: picks, tools, documents and the exchanges with other windows.
 #include "Compo.h"
 
+#include "LegibilityPanel.h"
 #include "PageDocument.h"
 #include "PagePalette.h"
 #include "PageViews.h"
@@ -97,6 +98,17 @@ void Compo::connectControls() {
             connect(button, &QAbstractButton::clicked, this, c.slot);
         }
     }
+    // The target is a view, kept for the next time; a correction is a step.
+    connect(legibility_, &LegibilityPanel::targetChosen, this, [this](ContrastTarget target) {
+        platform_.setSetting(QString::fromLatin1(kTargetSettingKey),
+                             QLatin1String(TargetRow(target).commandName));
+    });
+    connect(legibility_, &LegibilityPanel::corrected, this, [this](Zone text, Colour c) {
+        history_->record(QStringLiteral("Corriger"), [this, text, c] {
+            setZone(text, c);
+            Picture3_Paint();
+        });
+    });
     // Closing saves and hands back nothing.
     connect(findChild<QAbstractButton*>("Command3"), &QAbstractButton::clicked, this,
             &Compo::close);

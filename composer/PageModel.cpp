@@ -1,5 +1,6 @@
 #include "PageModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oria {
@@ -84,6 +85,43 @@ void ProWriteBack(ZoneColours& z, const ZoneFlags& modifiable, const Palette& ha
             z[Index(zone)] = harmony[slot];
         }
     }
+}
+
+namespace {
+
+bool crosses(const PageRect& a, const PageRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// The point of the rectangle nearest the ellipse's centre lies inside the ellipse.
+bool crossesEllipse(const PageRect& r, const PageRect& e) {
+    const double cx = e.left + e.width / 2.0, cy = e.top + e.height / 2.0;
+    const double x = std::clamp(cx, double(r.left), double(r.left + r.width));
+    const double y = std::clamp(cy, double(r.top), double(r.top + r.height));
+    const double dx = (x - cx) / (e.width / 2.0), dy = (y - cy) / (e.height / 2.0);
+    return dx * dx + dy * dy < 1;
+}
+
+} // namespace
+
+std::vector<TextPair> TextPairs(const ZoneFlags& visible, bool titleShown) {
+    std::vector<TextPair> pairs;
+    const std::pair<Zone, PageRect> texts[] = {{Zone::Texte, kTextRect},
+                                               {Zone::Titre, kTitleRect}};
+    for (const auto& [zone, rect] : texts) {
+        if (zone == Zone::Texte ? !visible[Index(Zone::Texte)] : !titleShown) {
+            continue;
+        }
+        pairs.push_back({zone, Zone::Fond});
+        if (visible[Index(Zone::Boite)] && crosses(rect, kBoxRect)) {
+            pairs.push_back({zone, Zone::Boite});
+        }
+        if (visible[Index(Zone::Cercle)] && crossesEllipse(rect, kCircleRect)) {
+            pairs.push_back({zone, Zone::Cercle});
+        }
+    }
+    return pairs;
 }
 
 } // namespace oria

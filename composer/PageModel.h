@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace oria {
 
@@ -36,6 +37,25 @@ constexpr std::size_t Index(Zone z) {
 
 using ZoneColours = std::array<Colour, kZoneCount>;
 using ZoneFlags = std::array<bool, kZoneCount>;
+
+// Where the page's elements lie, in twips of the page.
+struct PageRect {
+    int left, top, width, height;
+};
+inline constexpr PageRect kTitleRect{840, 360, 3015, 1335};
+inline constexpr PageRect kTextRect{1080, 1800, 2775, 1815};
+inline constexpr PageRect kBoxRect{120, 360, 615, 3255};
+inline constexpr PageRect kCircleRect{2520, -480, 4455, 4215}; // the ellipse's bounds
+inline constexpr PageRect kBiteRect{3360, -240, 2175, 1935};   // the crescent's, in fond
+
+// A text of the page on what lies under it: the pairs whose legibility matters.
+struct TextPair {
+    Zone text, background;
+    bool operator==(const TextPair&) const = default;
+};
+// Texte and titre (when shown) on fond, and on the box and the circle where those are
+// visible and the text crosses them.
+std::vector<TextPair> TextPairs(const ZoneFlags& visible, bool titleShown);
 
 // What the page takes from a harmony of n colours (2..5) when the composer opens: for each
 // zone the harmony slot (0-based) or nothing (the zone is disabled), and the boxes cleared

@@ -7,6 +7,12 @@
 
 namespace oria {
 
+namespace {
+QRect rectOf(const PageRect& r) {
+    return TwipsRect(r.left, r.top, r.width, r.height);
+}
+} // namespace
+
 PageText::PageText(QWidget* page, const QString& name, const QRect& geometry) : QLabel(page) {
     setObjectName(name);
     setGeometry(geometry);
@@ -30,8 +36,8 @@ void PageText::paintOnPage(QPainter& painter) const {
 
 PageView::PageView(QWidget* parent)
     : ColourPicture(parent),
-      logo_(new PageText(this, QStringLiteral("logo"), TwipsRect(840, 360, 3015, 1335))),
-      texte_(new PageText(this, QStringLiteral("texte"), TwipsRect(1080, 1800, 2775, 1815))) {
+      logo_(new PageText(this, QStringLiteral("logo"), rectOf(kTitleRect))),
+      texte_(new PageText(this, QStringLiteral("texte"), rectOf(kTextRect))) {
     page_.colours.fill(RGB(255, 255, 255)); // white before the first paint
     logo_->setFont(QFont(QStringLiteral("Arial"), 18));
     texte_->setWordWrap(true);
@@ -55,14 +61,14 @@ void PageView::paintContent(QPainter& painter) {
     // Back to front: fond, carre, cercle, the crescent's bite, the title, the text.
     painter.fillRect(rect(), colour(Zone::Fond));
     if (page_.carre) {
-        painter.fillRect(TwipsRect(120, 360, 615, 3255), colour(Zone::Boite));
+        painter.fillRect(rectOf(kBoxRect), colour(Zone::Boite));
     }
     if (page_.cercle) {
         painter.setBrush(colour(Zone::Cercle));
-        painter.drawEllipse(TwipsRect(2520, -480, 4455, 4215));
+        painter.drawEllipse(rectOf(kCircleRect));
     }
     painter.setBrush(colour(Zone::Fond));
-    painter.drawEllipse(TwipsRect(3360, -240, 2175, 1935));
+    painter.drawEllipse(rectOf(kBiteRect));
     logo_->paintOnPage(painter);
     texte_->paintOnPage(painter);
 }

@@ -28,7 +28,7 @@ namespace {
 constexpr int kLegibilityLeft = 8640;
 constexpr int kLegibilityWidth = 5055; // the measures, then the target and the proposals
 constexpr int kMeasuresWidth = 2535;
-const QString kTargetKey = QStringLiteral("Cible de contraste");
+const QString kTargetKey = QString::fromLatin1(kTargetSettingKey);
 constexpr int kContentWidth = kLegibilityLeft + kLegibilityWidth;
 constexpr int kContentHeight = 5895;
 // No status bar: at the far end of a scroll the content stands 200 twips inside.
@@ -224,12 +224,9 @@ void Contraste::Form_Load() {
     setWindowIcon(ProgramIcon());
     module_.RetourDialogue = 0;
     // The target chosen last time, AA the first time.
-    const QString saved = platform_.setting(kTargetKey, QStringLiteral("aa"));
-    for (const ContrastTargetRow& row : kContrastTargets) {
-        if (saved == QLatin1String(row.commandName)) {
-            Cible_->setCurrentIndex(Cible_->findData(static_cast<int>(row.target)));
-        }
-    }
+    const ContrastTarget saved =
+        TargetNamed(platform_.setting(kTargetKey, QStringLiteral("aa")).toStdString());
+    Cible_->setCurrentIndex(Cible_->findData(static_cast<int>(saved)));
     // Anything but three shows two colours, so that one count is always selected.
     if (module_.NbCouleursContraste == 3) {
         count_[1]->setChecked(true);

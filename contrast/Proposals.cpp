@@ -24,6 +24,15 @@ const ContrastTargetRow& TargetRow(ContrastTarget target) {
     return kContrastTargets[static_cast<std::size_t>(target)];
 }
 
+ContrastTarget TargetNamed(std::string_view commandName) {
+    for (const ContrastTargetRow& row : kContrastTargets) {
+        if (commandName == row.commandName) {
+            return row.target;
+        }
+    }
+    return ContrastTarget::Aa;
+}
+
 double MeasureFor(ContrastTarget target, Colour text, Colour background) {
     return TargetRow(target).measure == ContrastMeasure::Wcag ? ContrastRatio(text, background)
                                                               : ApcaLc(text, background);

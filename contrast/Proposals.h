@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace oria {
 
@@ -30,6 +31,10 @@ struct ContrastTargetRow {
 };
 extern const std::array<ContrastTargetRow, 8> kContrastTargets;
 const ContrastTargetRow& TargetRow(ContrastTarget target);
+// The target a command name ("aa-grand") stands for; AA for a name that is none.
+ContrastTarget TargetNamed(std::string_view commandName);
+// The setting that keeps the target chosen last, for every window that offers one.
+inline constexpr const char* kTargetSettingKey = "Cible de contraste";
 
 // The pair's value in the target's measure: the WCAG ratio (1 to 21), or APCA Lc, signed as
 // ApcaLc gives it (positive for dark text on a light background).

@@ -1,6 +1,7 @@
 #include "composer/Compo.h"
 #include "composer/PageDocument.h"
 #include "composer/PageViews.h"
+#include "contrast/Proposals.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
@@ -10,6 +11,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -458,6 +461,69 @@ TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
     EXPECT_TRUE(platform.messages[0].text.contains("n'existe plus"));
     emit child<QMenu>("fichiers")->aboutToShow();
     EXPECT_EQ(recent->actions().size(), 1);
+}
+
+} // namespace
+} // namespace oria
+
+namespace oria {
+namespace {
+
+TEST(TextPairs, TextsOnWhatLiesUnderThem) {
+    const ZoneFlags all{true, true, true, true, true};
+    ZoneFlags noCircle = all;
+    noCircle[Index(Zone::Cercle)] = false;
+    ZoneFlags noText = all;
+    noText[Index(Zone::Texte)] = false;
+    using P = TextPair;
+    const struct {
+        ZoneFlags visible;
+        bool title;
+        std::vector<TextPair> pairs;
+    } cases[] = {
+        // The box lies left of both texts; the circle crosses both.
+        {all, true,
+         {P{Zone::Texte, Zone::Fond}, P{Zone::Texte, Zone::Cercle}, P{Zone::Titre, Zone::Fond},
+          P{Zone::Titre, Zone::Cercle}}},
+        {noCircle, true, {P{Zone::Texte, Zone::Fond}, P{Zone::Titre, Zone::Fond}}},
+        {noText, false, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextPairs(c.visible, c.title), c.pairs);
+    }
+}
+
+TEST_F(CompoTest, LegibilityPanelFollowsThePageAndCorrectsAText) {
+    module.setHarmony({RGB(150, 150, 150), RGB(170, 170, 170), RGB(200, 0, 0), RGB(0, 90, 0),
+                       RGB(0, 0, 160)});
+    module.NbCouleursCompo = 2; // fond #AAAAAA, titre and texte #969696
+    test::application();
+    compo = std::make_unique<Compo>(module, platform, windows);
+    compo->show();
+    EXPECT_EQ(child<QLabel>("Paire1")->text(), "texte sur fond");
+    EXPECT_EQ(child<QLabel>("Paire2")->text(), "titre sur fond");
+    EXPECT_FALSE(child("Paire3")->isVisibleTo(compo.get())) << "no circle with two colours";
+    EXPECT_TRUE(child<QLabel>("Mesure1")->text().contains("AA&nbsp;✗"));
+    auto* corriger = child<QPushButton>("Corriger1");
+    ASSERT_TRUE(corriger->isVisibleTo(compo.get()) && corriger->isEnabled());
+
+    const Proposal p = ProposeText(RGB(150, 150, 150), RGB(170, 170, 170), ContrastTarget::Aa);
+    QTest::mouseClick(corriger, Qt::LeftButton);
+    EXPECT_EQ(zone(Zone::Texte), p.colour);
+    EXPECT_TRUE(child<QLabel>("Mesure1")->text().contains("AA&nbsp;✓"));
+    EXPECT_FALSE(corriger->isVisibleTo(compo.get()));
+    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Corriger");
+    child<QAction>("annuler")->trigger();
+    EXPECT_EQ(zone(Zone::Texte), RGB(150, 150, 150));
+
+    // The circle shown brings its pairs; the target chosen is kept.
+    child<QCheckBox>("Check4")->click();
+    EXPECT_EQ(child<QLabel>("Paire2")->text(), "texte sur cercle");
+    auto* cible = child<QComboBox>("Cible");
+    cible->setCurrentIndex(cible->findText("Lc 60"));
+    emit cible->activated(cible->currentIndex());
+    EXPECT_TRUE(child<QLabel>("Mesure1")->text().startsWith("Lc "));
+    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc60");
 }
 
 } // namespace
