@@ -316,32 +316,26 @@ void UndoHistory::recordArrived(const QString& text, const QList<qsizetype>& ind
 }
 
 void UndoHistory::undo() {
+    travel(true);
+}
+
+void UndoHistory::redo() {
+    travel(false);
+}
+
+void UndoHistory::travel(bool back) {
     // A key pressed in the middle of a drag: the drag ends here, as one step, first.
     if (depth_ > 0) {
         depth_ = 1;
         end();
     }
     pending_.clear();
-    if (!stack_->canUndo()) {
+    if (back ? !stack_->canUndo() : !stack_->canRedo()) {
         return;
     }
-    const int index = stack_->index() - 1;
-    stack_->undo();
-    settled_ = static_cast<const Step*>(stack_->command(index))->settled(true);
-}
-
-void UndoHistory::redo() {
-    if (depth_ > 0) {
-        depth_ = 1;
-        end();
-    }
-    pending_.clear();
-    if (!stack_->canRedo()) {
-        return;
-    }
-    const int index = stack_->index();
-    stack_->redo();
-    settled_ = static_cast<const Step*>(stack_->command(index))->settled(false);
+    const int index = back ? stack_->index() - 1 : stack_->index();
+    back ? stack_->undo() : stack_->redo();
+    settled_ = static_cast<const Step*>(stack_->command(index))->settled(back);
 }
 
 QMenu* UndoHistory::addMenu(QMenuBar* bar, QAction* before, QWidget* window) {

@@ -87,6 +87,8 @@ protected:
 
 private:
     void push(const QString& text, const UndoState& before, int key);
+    // One step back (undo) or forward (redo).
+    void travel(bool back);
     UndoState settledOrCapture() const;
     // The state as it was when the user's last press, key or wheel reached the window: a
     // click, a chosen item or a key step reports itself after the control has changed.
