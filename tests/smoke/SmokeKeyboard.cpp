@@ -152,8 +152,8 @@ class SmokeKeyboardPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "SmokeKeyboard.json")
 
 public:
-    QObject* create(const QString& key, const QString& specification) override {
-        return key == QLatin1String("oriasmokekeys") ? new SmokeKeyboard(specification) : nullptr;
+    QObject* create(const QString& key, const QString& keys) override {
+        return key == QLatin1String("oriasmokekeys") ? new SmokeKeyboard(keys) : nullptr;
     }
 };
 
