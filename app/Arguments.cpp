@@ -21,6 +21,14 @@ std::optional<long> ParseInteger(const std::string& text) {
     return value;
 }
 
+const std::string& OnlyPositional(const Arguments& a, const std::string& expectation) {
+    if (a.positional.size() != 1) {
+        throw UsageError(expectation + " (nombre reçu : " + std::to_string(a.positional.size()) +
+                         ").");
+    }
+    return a.positional.front();
+}
+
 int ParseColourCount(const std::string& text) {
     const auto n = ParseInteger(text);
     if (!n || *n < 2 || *n > 5) {

@@ -38,5 +38,8 @@ struct Arguments {
 Arguments SplitArguments(const std::vector<std::string>& args, std::size_t first,
                          const std::vector<std::string>& allowed);
 const std::string& Required(const Arguments& a, const std::string& name);
+// The one word a subcommand takes beside its options (a file); UsageError otherwise, whose
+// message is `expectation` and the count received.
+const std::string& OnlyPositional(const Arguments& a, const std::string& expectation);
 
 } // namespace oria

@@ -16,11 +16,8 @@ std::string RunExtraire(const std::vector<std::string>& args) {
     const auto count = a.options.find("nombre");
     const int n =
         count == a.options.end() ? kDominantColoursDefault : ParseColourCount(count->second);
-    if (a.positional.size() != 1) {
-        throw UsageError("extraire attend une seule image (nombre reçu : " +
-                         std::to_string(a.positional.size()) + ").");
-    }
-    const QString path = QFile::decodeName(QByteArray::fromStdString(a.positional.front()));
+    const QString path = QFile::decodeName(
+        QByteArray::fromStdString(OnlyPositional(a, "extraire attend une seule image")));
     const std::string name = QFileInfo(path).fileName().toStdString();
     if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
         throw CommandFailure("impossible de lire « " + name +

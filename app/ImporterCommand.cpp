@@ -11,11 +11,8 @@ namespace oria {
 
 std::string RunImporter(const std::vector<std::string>& args) {
     const Arguments a = SplitArguments(args, 1, {});
-    if (a.positional.size() != 1) {
-        throw UsageError("importer attend un seul fichier (nombre reçu : " +
-                         std::to_string(a.positional.size()) + ").");
-    }
-    const QString path = QFile::decodeName(QByteArray::fromStdString(a.positional.front()));
+    const QString path = QFile::decodeName(
+        QByteArray::fromStdString(OnlyPositional(a, "importer attend un seul fichier")));
     const PaletteReading read = ReadPaletteFile(path, {&kPagePaletteReader, 1});
     if (!read) {
         // Lower case after "oria : ".

@@ -36,11 +36,8 @@ std::string asFailure(const QString& message) {
 
 std::string RunPage(const std::vector<std::string>& args) {
     const Arguments a = SplitArguments(args, 1, {});
-    if (a.positional.size() != 1) {
-        throw UsageError("page attend un seul fichier .ori (nombre reçu : " +
-                         std::to_string(a.positional.size()) + ").");
-    }
-    const QString path = QFile::decodeName(QByteArray::fromStdString(a.positional.front()));
+    const QString path = QFile::decodeName(
+        QByteArray::fromStdString(OnlyPositional(a, "page attend un seul fichier .ori")));
     QString message;
     const auto page = ReadPageDocument(path, &message);
     if (!page) {

@@ -59,6 +59,15 @@ protected:
     void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseRelease(plane, b, {}, p);
     }
+    // A box stretched from (1500, 1500) to (2400, 1950), then moved with the right button held
+    // as well until its far corner is at (3000, 3000); the left button stays down.
+    void boxMovedWithTheRightButton() {
+        press(at(1500, 1500));
+        move(at(2400, 1950));
+        press(at(2400, 1950), Qt::RightButton);
+        move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
+        release(at(3000, 3000), Qt::RightButton);
+    }
     static Colour painted(QWidget* w) {
         const QColor c = w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
         return RGB(c.red(), c.green(), c.blue());
@@ -193,11 +202,7 @@ TEST_F(ProTest, RightButtonMovesTheBoxesWithoutRestartingThem) {
     for (const char* option : {"Option10", "Option9"}) {
         const Figure figure = option == std::string("Option10") ? Figure::RectDep : Figure::CarreDep;
         click(option);
-        press(at(1500, 1500));
-        move(at(2400, 1950));
-        press(at(2400, 1950), Qt::RightButton);
-        move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
-        release(at(3000, 3000), Qt::RightButton);
+        boxMovedWithTheRightButton();
         move(at(3300, 3150));
         release(at(3300, 3150));
 
@@ -362,11 +367,7 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
          [&] { click("Option7"); }},
         {"Carré dep.",
          [&] {
-             press(at(1500, 1500));
-             move(at(2400, 1950));
-             press(at(2400, 1950), Qt::RightButton);
-             move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
-             release(at(3000, 3000), Qt::RightButton);
+             boxMovedWithTheRightButton();
              release(at(3000, 3000));
          },
          [&] { click("Option9"); }},
