@@ -21,28 +21,11 @@ namespace {
 
 const QString kTipsFile = QStringLiteral("/ASTUCES.TXT");
 
-// One entry per line; CR LF, LF and a lone CR all end a line, and a line end at the very
-// end does not start another (empty) line.
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != u'\r' && text.at(i) != u'\n') {
-            continue;
-        }
-        lines << text.mid(start, i - start);
-        if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    if (start < text.size()) {
-        lines << text.mid(start);
-    }
-    return lines;
-}
-
 } // namespace
+
+QStringList TipLines(const QByteArray& bytes) {
+    return SplitLines(DecodeWindows1252(bytes));
+}
 
 frmTip::frmTip(Module1& module, Platform& platform, QWidget* parent)
     : QDialog(parent), module_(module), platform_(platform) {
@@ -142,7 +125,7 @@ bool frmTip::LoadTips(const QString& path) {
     if (file.error() != QFileDevice::NoError) {
         return false;
     }
-    astuces_ << SplitLines(DecodeWindows1252(bytes));
+    astuces_ << TipLines(bytes);
     ChoisirAstuce();
     return true;
 }

@@ -11,6 +11,9 @@ class QLabel;
 
 namespace oria {
 
+// The tips file: one tip per line, in Windows-1252.
+QStringList TipLines(const QByteArray& bytes);
+
 // The tip of the day ("Astuce du jour"), modeless. Loading reads the setting
 // "Show Tips at Startup": at "0" the window unloads at once (wasUnloadedOnLoad()).
 class frmTip : public QDialog {

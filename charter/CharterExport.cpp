@@ -59,22 +59,24 @@ QString FillLine(QString line, const std::vector<std::pair<QString, QString>>& r
     return line;
 }
 
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            lines << text.mid(start, i - start);
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
+std::variant<QByteArray, QString> FillCharter(const QByteArray& templateBytes,
+                                              const CharterFields& fields,
+                                              const std::function<void(int, int)>& progress) {
+    const QStringList lines = SplitLines(DecodeWindows1252(templateBytes));
+    if (lines.size() > kMaxTemplateLines) {
+        return QStringLiteral("plus de %1 lignes").arg(kMaxTemplateLines);
+    }
+    const auto replacements = Replacements(fields);
+    QByteArray charter;
+    const int n = static_cast<int>(lines.size());
+    for (int i = 0; i < n; ++i) {
+        charter += EncodeWindows1252Html(FillLine(lines[i], replacements));
+        charter += QByteArrayLiteral("\r\n");
+        if (progress) {
+            progress(i + 1, n);
         }
     }
-    if (start < text.size()) {
-        lines << text.mid(start); // an unterminated last line counts
-    }
-    return lines;
+    return charter;
 }
 
 std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QString& outputPath,
@@ -89,24 +91,12 @@ std::optional<ExportFailure> ExportCharter(const QString& templatePath, const QS
     if (bytes.size() != source.size()) {
         return ExportFailure{Cause::Template, ReadFailure(templatePath)};
     }
-    const QStringList lines = SplitLines(DecodeWindows1252(bytes));
-    if (lines.size() > kMaxTemplateLines) {
-        return ExportFailure{Cause::Template,
-                             QStringLiteral("plus de %1 lignes").arg(kMaxTemplateLines)};
-    }
-
     // Built whole, then written whole: no partial charter, an earlier one left untouched.
-    const auto replacements = Replacements(fields);
-    QByteArray charter;
-    const int n = static_cast<int>(lines.size());
-    for (int i = 0; i < n; ++i) {
-        charter += EncodeWindows1252Html(FillLine(lines[i], replacements));
-        charter += QByteArrayLiteral("\r\n");
-        if (progress) {
-            progress(i + 1, n);
-        }
+    const auto charter = FillCharter(bytes, fields, progress);
+    if (const auto* why = std::get_if<QString>(&charter)) {
+        return ExportFailure{Cause::Template, *why};
     }
-    if (const auto why = SaveWhole(outputPath, charter)) {
+    if (const auto why = SaveWhole(outputPath, std::get<QByteArray>(charter))) {
         return ExportFailure{
             Cause::Output,
             QStringLiteral("« %1 » : %2").arg(QFileInfo(outputPath).fileName(), *why)};

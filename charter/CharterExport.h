@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Colour.h"
+#include "platform/Windows1252.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace oria {
@@ -39,14 +41,16 @@ struct CharterFields {
 std::vector<std::pair<QString, QString>> Replacements(const CharterFields& fields);
 QString FillLine(QString line, const std::vector<std::pair<QString, QString>>& replacements);
 
-// Lines end at CR LF, LF or CR alike; a final line end starts no new line.
-QStringList SplitLines(const QString& text);
 
 struct ExportFailure {
     enum class Cause { Template, Output } cause;
     QString detail; // for the user: the file and what went wrong
 };
 
+// The charter's bytes from the template's, or why the template cannot serve (a French clause).
+std::variant<QByteArray, QString> FillCharter(const QByteArray& templateBytes,
+                                              const CharterFields& fields,
+                                              const std::function<void(int, int)>& progress = {});
 // Reads the template (Windows-1252, at most kMaxTemplateLines lines), fills it and writes
 // the charter whole or not at all: a failure leaves any earlier file untouched and no
 // partial one. Characters the code page cannot hold are written as HTML character

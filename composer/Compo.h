@@ -27,6 +27,10 @@ class PageView;
 class ScrollFrame;
 struct PageDocument;
 
+// The "Pages récentes" setting as the menu lists it: one path a line, the most recent first,
+// no more than the menu holds whatever a hand-edited settings file says.
+QStringList RecentPagesFrom(const QString& stored);
+
 // Roverevod, the page composer: the harmony on a small page whose zones are recoloured
 // from two colour grids and a few tools, saved as page documents.
 class Compo : public QMainWindow {

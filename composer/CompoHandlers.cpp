@@ -290,8 +290,12 @@ void Compo::dropEvent(QDropEvent* event) {
     }
 }
 
+QStringList RecentPagesFrom(const QString& stored) {
+    return stored.split(u'\n', Qt::SkipEmptyParts).mid(0, kRecentPagesKept);
+}
+
 QStringList Compo::recentPages() const {
-    return platform_.setting(kRecentPagesKey, QString()).split(u'\n', Qt::SkipEmptyParts);
+    return RecentPagesFrom(platform_.setting(kRecentPagesKey, QString()));
 }
 
 void Compo::rememberPage(const QString& path) {

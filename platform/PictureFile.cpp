@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace oria {
 
@@ -104,8 +105,16 @@ bool bmpCutShort(const QByteArray& d) {
     if (compression != 0 && compression != 3) {
         return false; // run-length coded: the decoder judges
     }
+    if (width <= 0 || bits == 0) {
+        return false; // no pixels to count: the decoder judges
+    }
     const std::int64_t row = (width * bits + 31) / 32 * 4;
-    return d.size() < static_cast<std::int64_t>(le32(d, 10)) + row * height;
+    const std::int64_t pixels = le32(d, 10);
+    // A size past what 64 bits hold is past any file's end.
+    if (height > (std::numeric_limits<std::int64_t>::max() - pixels) / row) {
+        return true;
+    }
+    return d.size() < pixels + row * height;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "QtPlatform.h"
+#include "SaveFile.h"
 
 #include "PictureFile.h"
 
@@ -98,6 +99,17 @@ void QtPlatform::setSetting(const QString& key, const QString& value) {
     QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
     s.setValue("Options/" + key, value);
     s.sync();
+    // Said once: a slider dragged while the disk is full would otherwise ask at every step.
+    // The settings file is written whole or not at all, so the one before stays.
+    if (s.status() != QSettings::NoError && !settingsFailureShown_) {
+        settingsFailureShown_ = true;
+        showMessage(nullptr, QStringLiteral("Oria 2000"),
+                    QStringLiteral("Les réglages n'ont pas pu être enregistrés dans « %1 » : %2. "
+                                   "Le fichier des réglages n'a pas été modifié ; ils valent "
+                                   "pour cette séance seulement.")
+                        .arg(QDir::toNativeSeparators(s.fileName()), WriteFailure(s.fileName())),
+                    Icon::Warning);
+    }
 }
 
 bool QtPlatform::openDocument(const QString& path) {

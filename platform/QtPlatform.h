@@ -28,6 +28,7 @@ public:
 
 private:
     StdRandomSource random_;
+    bool settingsFailureShown_ = false;
 };
 
 // The folder holding the program's data (ASTUCES.TXT, license.txt, modeles/), the first of:

@@ -17,6 +17,9 @@ QString openForWritingFailure(const QString& path) {
     }
     return QStringLiteral("création du fichier refusée (droits insuffisants ?)");
 }
+const QString kWriteFailed =
+    QStringLiteral("l'écriture a échoué (disque plein ou fichier trop gros ?)");
+
 } // namespace
 
 std::optional<QString> SaveWhole(const QString& path, const QByteArray& bytes) {
@@ -29,8 +32,7 @@ std::optional<QString> SaveWhole(const QString& path, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.error() == QFileDevice::ResourceError
                                 ? QStringLiteral("plus de place sur le disque")
-                                : QStringLiteral("l'écriture a échoué (disque plein ou fichier "
-                                                 "trop gros ?)");
+                                : kWriteFailed;
         file.cancelWriting();
         return why;
     }
@@ -38,6 +40,16 @@ std::optional<QString> SaveWhole(const QString& path, const QByteArray& bytes) {
         return QStringLiteral("le fichier n'a pas pu être mis en place");
     }
     return std::nullopt;
+}
+
+QString WriteFailure(const QString& path) {
+    // Opening makes only a temporary file beside the target, removed at once.
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly)) {
+        return openForWritingFailure(path);
+    }
+    probe.cancelWriting();
+    return kWriteFailed;
 }
 
 QString ReadFailure(const QString& path) {

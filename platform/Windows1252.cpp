@@ -72,4 +72,22 @@ QByteArray EncodeWindows1252Html(const QString& text) {
     });
 }
 
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines << text.mid(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines << text.mid(start); // an unterminated last line counts
+    }
+    return lines;
+}
+
 } // namespace oria

@@ -41,3 +41,14 @@ build_tree() {
     fi
     cmake --build "$dir" -j2 >&2
 }
+
+# The sanitized build (test.sh --sanitize) and the fuzz targets (fuzz.sh) share one tree,
+# built with clang; llvm gives the sanitizers' reports their function names and lines.
+SANITIZER_PACKAGES=(clang libclang-rt-dev llvm)
+
+build_sanitized() {
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+    export LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    CC=clang CXX=clang++ build_tree "$ROOT/build-sanitize" -DORIA_FUZZ=ON -DORIA_BUILD_BENCH=OFF
+}

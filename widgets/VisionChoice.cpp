@@ -28,13 +28,17 @@ VisionChoice::~VisionChoice() {
     ColourPicture::setDisplayFilter({});
 }
 
-void VisionChoice::restore() {
-    const QString key = platform_.setting(kSettingKey, QString::fromLatin1(kRows[0].key));
+int VisionChoice::RowForKey(const QString& key) {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         if (key == QLatin1String(kRows[i].key)) {
-            setCurrent(static_cast<int>(i));
+            return static_cast<int>(i);
         }
     }
+    return 0;
+}
+
+void VisionChoice::restore() {
+    setCurrent(RowForKey(platform_.setting(kSettingKey, QString::fromLatin1(kRows[0].key))));
 }
 
 void VisionChoice::setCurrent(int index) {

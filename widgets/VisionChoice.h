@@ -25,6 +25,8 @@ public:
         const char* name;    // "Simulation : deutéranopie"
     };
     static const std::array<Row, 5> kRows; // 0 is normal vision
+    // The row a stored key names; normal vision for anything else (a hand-edited file).
+    static int RowForKey(const QString& key);
 
     // simulate(image, index) converts an image for choice `index` (1..4).
     VisionChoice(Platform& platform, std::function<void(QImage&, int)> simulate);

@@ -1,5 +1,4 @@
 #include "charter/CharterExport.h"
-#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,12 +99,6 @@ TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
          Cause::Template, old},
         {"no folder", [&] { return ExportCharter(templateOf(3), dir.filePath("x/c.html"), {}); },
          Cause::Output, dir.filePath("x/c.html")},
-        {"full disk",
-         [&] {
-             return test::withSmallDisk(
-                 1000, [&] { return ExportCharter(templateOf(2000), old, sampleFields()); });
-         },
-         Cause::Output, old},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "support/SmallDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -152,9 +151,6 @@ TEST(PageDocumentFile, FailedSavesWriteNothingAndKeepTheOldFile) {
     writeFile(old, "ancien contenu");
     PageDocument outOfRange = handBuiltPage();
     outOfRange.fond = -1;
-    const auto onAFullDisk = [](const std::function<std::optional<QString>()>& save) {
-        return test::withSmallDisk(100, save);
-    };
     const struct {
         std::function<std::optional<QString>()> save;
         QString reason;
@@ -163,8 +159,6 @@ TEST(PageDocumentFile, FailedSavesWriteNothingAndKeepTheOldFile) {
          "Impossible d'enregistrer « p.ori » : le dossier n'existe pas."},
         {[&] { return WritePageDocument(old, outOfRange); },
          "Impossible d'enregistrer « ancienne.ori » : la couleur du fond vaut 0xFFFFFFFF"},
-        {[&] { return onAFullDisk([&] { return WritePageDocument(old, handBuiltPage()); }); },
-         "Impossible d'enregistrer « ancienne.ori » : l'écriture a échoué"},
     };
     for (const auto& c : cases) {
         const auto message = c.save();

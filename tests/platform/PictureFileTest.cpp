@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace oria {
 namespace {
@@ -92,6 +95,12 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
                                             gif("ffff"
                                                 "ffff")))
                     .isNull());
+    // A bitmap announcing more bytes than 64 bits count is short of them: nothing wraps.
+    QByteArray giant = encoded("bmp");
+    qToLittleEndian<qint32>(0x7fffffff, giant.data() + 18);
+    qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), giant.data() + 22);
+    qToLittleEndian<qint16>(32, giant.data() + 28);
+    EXPECT_TRUE(PictureIsCutShort(giant, "bmp"));
 }
 
 } // namespace

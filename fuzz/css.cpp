@@ -1,0 +1,7 @@
+// A style sheet's custom properties (.css).
+#include "FuzzPalette.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    oria::fuzz::ReadWriteRead(data, size, oria::PaletteFormat::Css);
+    return 0;
+}

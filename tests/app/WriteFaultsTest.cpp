@@ -1,0 +1,160 @@
+// Every file Oria writes, against the three ways a write fails: the disk is full, the folder
+// is read-only, the name is a folder's. Each gives a French message naming the cause (status 2
+// on the command line) and leaves the file that was there as it was.
+#include "charter/CharterExport.h"
+#include "composer/PageDocument.h"
+#include "palettes/PaletteWriters.h"
+#include "platform/QtPlatform.h"
+#include "support/RunCommand.h"
+#include "support/WriteFaults.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace oria {
+namespace {
+
+// The settings' door, with its message kept instead of shown.
+struct SettingsPlatform : QtPlatform {
+    QString shown;
+    void showMessage(QWidget*, const QString&, const QString& text, Icon) override {
+        shown = text;
+    }
+};
+
+struct Writer {
+    const char* name;
+    const char* file;
+    // Writes into `path`; the message it gives, empty on success.
+    std::function<QString(const QString& path)> write;
+};
+
+QString message(const std::optional<QString>& failure) {
+    return failure.value_or(QString());
+}
+
+// The command line's message, which comes only with status 2.
+QString command(std::vector<std::string> args) {
+    const test::CommandResult r = test::runCommand(args);
+    EXPECT_EQ(r.status, r.err.empty() ? 0 : 2);
+    EXPECT_EQ(r.out, "");
+    return QString::fromStdString(r.err);
+}
+
+std::vector<Writer> writers(const QString& templatePath) {
+    const NamedPalette palette{"Essai", {{"Bleu", 0xD6C11C}, {"Noir", 0}}};
+    std::vector<Writer> all = {
+        {"page", "page.ori",
+         [](const QString& path) { return message(WritePageDocument(path, PageDocument{})); }},
+        {"charter", "charte.html",
+         [templatePath](const QString& path) {
+             const auto failure = ExportCharter(templatePath, path, {});
+             return failure ? ExportFailureMessage(*failure) : QString();
+         }},
+        {"oria plan", "plan.svg",
+         [](const QString& path) { return command({"plan", "--sortie", path.toStdString()}); }},
+        {"oria exporter", "p.gpl",
+         [](const QString& path) {
+             return command({"exporter", "--format", "gpl", "--sortie", path.toStdString(),
+                             "#123456"});
+         }},
+        {"oria charte", "c.html",
+         [templatePath](const QString& path) {
+             return command({"charte", "--modele", templatePath.toStdString(), "--sortie",
+                             path.toStdString(), "--fond", "#FFFFFF"});
+         }},
+        {"settings", "oria.conf",
+         [](const QString& path) {
+             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                                QFileInfo(path).path());
+             SettingsPlatform platform;
+             platform.setSetting("Vision", "deuteranopie");
+             return platform.shown;
+         }},
+    };
+    for (const PaletteFormatRow& row : kPaletteFormats) {
+        all.push_back({row.key, "palette", [palette, row](const QString& path) {
+                           return message(WritePalette(path, palette, row.format));
+                       }});
+    }
+    return all;
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
+}
+
+TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
+    static int argc = 3;
+    static char name[] = "tests", platform[] = "-platform", offscreen[] = "offscreen";
+    static char* argv[] = {name, platform, offscreen, nullptr};
+    static QGuiApplication app(argc, argv); // the swatch sheet's text
+    QTemporaryDir dir;
+    // Searchable by the ordinary user the read-only case writes as.
+    QFile::setPermissions(dir.path(),
+                          QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
+    const QString templatePath = dir.filePath("modele.html");
+    {
+        QFile model(templatePath);
+        ASSERT_TRUE(model.open(QIODevice::WriteOnly));
+        model.write(QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20));
+        model.setPermissions(model.permissions() | QFile::ReadOther);
+    }
+    const QSettings::Format format = QSettings::NativeFormat;
+    const struct {
+        const char* name;
+        const char* cause;
+        std::function<QString(const Writer&, const QString& path)> run;
+    } faults[] = {
+        {"full disk", "l'écriture a échoué",
+         [](const Writer& w, const QString& path) {
+             return test::withSmallDisk(8, [&] { return w.write(path); });
+         }},
+        {"read-only folder", "droits insuffisants",
+         [](const Writer& w, const QString& path) {
+             return test::withReadOnlyFolder(QFileInfo(path).path(),
+                                             [&] { return w.write(path); });
+         }},
+        {"a folder", "c'est un dossier",
+         [](const Writer& w, const QString& path) {
+             QDir().mkpath(path);
+             return w.write(path);
+         }},
+    };
+    int folder = 0;
+    for (const Writer& writer : writers(templatePath)) {
+        for (const auto& fault : faults) {
+            SCOPED_TRACE(std::string(writer.name) + ", " + fault.name);
+            const QString here = dir.filePath(QString::number(++folder));
+            ASSERT_TRUE(QDir().mkpath(here));
+            QFile::setPermissions(here, QFile::permissions(here) | QFile::ReadOther |
+                                            QFile::ExeOther);
+            const QString path = here + '/' + writer.file;
+            if (std::string(fault.name) != "a folder") {
+                QFile previous(path);
+                ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+                previous.write("avant");
+                previous.setPermissions(previous.permissions() | QFile::ReadOther);
+            }
+            const QString said = fault.run(writer, path);
+            EXPECT_TRUE(said.contains(QString::fromUtf8(fault.cause))) << said.toStdString();
+            EXPECT_TRUE(said.contains(writer.file)) << said.toStdString();
+            if (std::string(fault.name) == "a folder") {
+                EXPECT_TRUE(QDir(path).isEmpty());
+            } else {
+                EXPECT_EQ(contentsOf(path), "avant");
+            }
+            EXPECT_EQ(QDir(here).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                      QStringList{writer.file}) << "nothing left behind";
+        }
+    }
+    QSettings::setPath(format, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
+}
+
+} // namespace
+} // namespace oria
