@@ -47,8 +47,10 @@ build_tree() {
 SANITIZER_PACKAGES=(clang libclang-rt-dev llvm)
 
 build_sanitized() {
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+    export ASAN_OPTIONS=detect_leaks=1
     export LSAN_OPTIONS=suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    CC=clang CXX=clang++ build_tree "$ROOT/build-sanitize" -DORIA_FUZZ=ON -DORIA_BUILD_BENCH=OFF
+    # -O1: the sanitizers' usual level, and a build much quicker than -O3.
+    CC=clang CXX=clang++ build_tree "$ROOT/build-sanitize" -DORIA_FUZZ=ON -DORIA_BUILD_BENCH=OFF \
+        -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
 }

@@ -10,16 +10,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 SECONDS_EACH=${1:-60}
 install_missing "${PACKAGES[@]}" "${SANITIZER_PACKAGES[@]}"
 build_sanitized
-cd "$ROOT/build-sanitize"
+# Absolute paths: a target may change its working folder (arguments works in /sys).
+out=$ROOT/build-sanitize
+cd "$out"
 mkdir -p fuzz-corpus fuzz-findings fuzz-logs
 
 run_target() {
     local name=$1 dict=()
-    mkdir -p "fuzz-corpus/$name"
+    mkdir -p "$out/fuzz-corpus/$name"
     [ -f "$ROOT/fuzz/$name.dict" ] && dict=(-dict="$ROOT/fuzz/$name.dict")
-    "./fuzz_$name" -max_total_time="$SECONDS_EACH" -rss_limit_mb=2048 -timeout=2 \
-        -print_final_stats=1 -artifact_prefix="fuzz-findings/$name-" "${dict[@]}" \
-        "fuzz-corpus/$name" "$ROOT/fuzz/corpus/$name" >"fuzz-logs/$name.log" 2>&1 || true
+    "$out/fuzz_$name" -max_total_time="$SECONDS_EACH" -rss_limit_mb=2048 -timeout=2 \
+        -print_final_stats=1 -artifact_prefix="$out/fuzz-findings/$name-" "${dict[@]}" \
+        "$out/fuzz-corpus/$name" "$ROOT/fuzz/corpus/$name" >"fuzz-logs/$name.log" 2>&1 || true
 }
 
 # The final statistics and the last coverage line of a target's log, on one line.

@@ -97,7 +97,8 @@ TEST(Proposals, NothingNearerOnTheLineMeetsTheTarget) {
                                {colours[6], colours[3]}};
     constexpr int kSteps = 10000;
     int proposals = 0;
-    for (const auto& [text, background] : pairs) {
+    for (const auto& pair : pairs) {
+        const Colour text = pair[0], background = pair[1]; // captured below
         for (const ContrastTargetRow& row : kContrastTargets) {
             for (const bool movingText : {true, false}) {
                 const Proposal p = movingText ? ProposeText(text, background, row.target)

@@ -49,7 +49,10 @@ Picture noisyFamilies(int spread) {
                 state = state * 6364136223846793005u + 1442695040888963407u;
                 return std::clamp(c + int(state >> 33) % (2 * spread + 1) - spread, 0, 255);
             };
-            p.rect(x, y, 1, 1, RGB(noisy(base.Rouge), noisy(base.Vert), noisy(base.Bleu)));
+            // One draw after another, blue first: as arguments their order would be the
+            // compiler's choice.
+            const int blue = noisy(base.Bleu), green = noisy(base.Vert), red = noisy(base.Rouge);
+            p.rect(x, y, 1, 1, RGB(red, green, blue));
         }
     }
     return p;

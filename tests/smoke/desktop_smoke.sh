@@ -102,12 +102,16 @@ find_window() {
 
 openbox >/dev/null 2>&1 &
 wm=$!
-"$oria" &
+"$oria" 2>"$config/oria.err" &
 app=$!
 
 # The splash closes itself after two seconds; then the harmony window and the tips show.
 if ! window=$(find_window '^Oria 2000$'); then
     echo "the harmony window did not appear"
+    kill -0 "$app" 2>/dev/null && echo "(the program is still running)"
+    echo "windows shown:"
+    xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null || true
+    cat "$config/oria.err"
     exit 1
 fi
 find_window '^Astuce du jour$' >/dev/null || {
@@ -137,7 +141,8 @@ if kill -0 "$app" 2>/dev/null; then
     echo "the program did not end after its window was closed"
     exit 1
 fi
-wait "$app"
-status=$?
+status=0
+wait "$app" || status=$?
+cat "$config/oria.err"
 echo "oria ended with status $status"
 exit "$status"
