@@ -35,7 +35,7 @@ namespace oria {
 void Form1::connectControls() {
     // Every action that changes the harmony is one step of the history, named by its caption.
     auto step = [this](const QString& text, auto reaction) {
-        return [this, text, reaction] { history_->record(text, [this, reaction] { reaction(); }); };
+        return [this, text, reaction] { history_->record(text, [reaction] { reaction(); }); };
     };
     connect(Combo1_, &QComboBox::activated, this, [this](int index) {
         history_->record(QStringLiteral("Type d'harmonie"), [this, index] { Combo1_Click(index); });
