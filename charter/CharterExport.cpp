@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace oria {
 
 namespace {
@@ -17,6 +19,8 @@ QString withCrLf(QString text) {
 
 // Far beyond any template of 2000 lines; stops a wrong pick from filling the memory.
 constexpr qint64 kMaxTemplateBytes = qint64(64) * 1024 * 1024;
+// Far beyond any charter, however long its names.
+constexpr qsizetype kMaxCharterChars = 64'000'000;
 } // namespace
 
 QString RvbText(Colour c) {
@@ -52,11 +56,28 @@ std::vector<std::pair<QString, QString>> Replacements(const CharterFields& f) {
     return r;
 }
 
-QString FillLine(QString line, const std::vector<std::pair<QString, QString>>& replacements) {
+namespace {
+
+// A name that holds later placeholders is filled in turn, so names can multiply a line's
+// length; past `limit` characters the line is given up (nullopt) before the memory goes.
+std::optional<QString> fillWithin(QString line,
+                                  const std::vector<std::pair<QString, QString>>& replacements,
+                                  qsizetype limit) {
     for (const auto& [placeholder, text] : replacements) {
+        const qsizetype count = line.count(placeholder);
+        if (count > 0 && text.size() > placeholder.size() &&
+            count > (limit - line.size()) / (text.size() - placeholder.size())) {
+            return std::nullopt;
+        }
         line.replace(placeholder, text, Qt::CaseSensitive);
     }
     return line;
+}
+
+} // namespace
+
+QString FillLine(QString line, const std::vector<std::pair<QString, QString>>& replacements) {
+    return *fillWithin(std::move(line), replacements, std::numeric_limits<qsizetype>::max());
 }
 
 std::variant<QByteArray, QString> FillCharter(const QByteArray& templateBytes,
@@ -70,7 +91,12 @@ std::variant<QByteArray, QString> FillCharter(const QByteArray& templateBytes,
     QByteArray charter;
     const int n = static_cast<int>(lines.size());
     for (int i = 0; i < n; ++i) {
-        charter += EncodeWindows1252Html(FillLine(lines[i], replacements));
+        const auto line = fillWithin(lines[i], replacements, kMaxCharterChars - charter.size());
+        if (!line) {
+            return QStringLiteral("la charte remplie dépasserait %1 millions de caractères")
+                .arg(kMaxCharterChars / 1000000);
+        }
+        charter += EncodeWindows1252Html(*line);
         charter += QByteArrayLiteral("\r\n");
         if (progress) {
             progress(i + 1, n);

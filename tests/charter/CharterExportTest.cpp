@@ -99,6 +99,15 @@ TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
          Cause::Template, old},
         {"no folder", [&] { return ExportCharter(templateOf(3), dir.filePath("x/c.html"), {}); },
          Cause::Output, dir.filePath("x/c.html")},
+        // Each name holds the next placeholder a thousand times: 10^9 characters, refused.
+        {"names multiplying", [&] {
+             CharterFields f = sampleFields();
+             f.fond.nom = QStringLiteral("%nom_texte%").repeated(1000);
+             f.texte.nom = QStringLiteral("%nom_ref%").repeated(1000);
+             f.nomRef = QStringLiteral("x").repeated(1000);
+             return ExportCharter(templateOf(3), old, f);
+         },
+         Cause::Template, old},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
