@@ -3,6 +3,7 @@
 #include "platform/Settings.h"
 #include "platform/Windows1252.h"
 #include "widgets/Resources.h"
+#include "widgets/Help.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,6 +31,7 @@ QStringList TipLines(const QByteArray& bytes) {
 frmTip::frmTip(Module1& module, Platform& platform, QWidget* parent)
     : QDialog(parent), module_(module), platform_(platform) {
     buildControls();
+    AddManualKey(platform_, this, manual::kAstuce);
 
     setWindowIcon(ProgramIcon());
     if (SettingNumber(platform_.setting(kShowTipsKey, QStringLiteral("1"))) == 0) {

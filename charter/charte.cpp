@@ -4,6 +4,7 @@
 #include "widgets/ColourReadout.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
+#include "widgets/Help.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,7 @@ charte::charte(Module1& module, Platform& platform, WindowDirectory&, QWidget* p
     setWindowTitle(QStringLiteral("Charte Graphique"));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     buildControls();
+    AddManualKey(platform_, this, manual::kCharte);
     ResizeToDesign(this);
     Form_Load();
 }

@@ -232,8 +232,7 @@ void Compo::buildMenus() {
         connect(vision, &VisionChoice::changed, this, [this] { setCaption(caption_); });
     }
     QMenu* aide = addMenu("aide", QStringLiteral("&Aide"));
-    addItem(aide, "aideoria", QStringLiteral("&Aide Oria 2000"), &Compo::close, Qt::Key_F1)
-        ->setEnabled(false);
+    addItem(aide, "aideoria", QStringLiteral("&Aide Oria 2000"), &Compo::aideoria_Click, Qt::Key_F1);
     addItem(aide, "astuces", QStringLiteral("A&stuces Oria 2000"), &Compo::astuces_Click);
     aide->addSeparator()->setObjectName("rienbis");
     addItem(aide, "apropos", QStringLiteral("A &propos d'Oria 2000"), &Compo::apropos_Click);

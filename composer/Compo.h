@@ -75,6 +75,7 @@ private slots:
     void pressepapier_Click();
     void exporter_Click();
     void importer_Click();
+    void aideoria_Click();
     void astuces_Click();
     void apropos_Click();
 

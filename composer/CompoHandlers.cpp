@@ -11,6 +11,7 @@
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/Drops.h"
+#include "widgets/Help.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -455,6 +456,10 @@ void Compo::applyUndoState(const UndoState& state) {
 }
 
 // ---- help menu ----
+
+void Compo::aideoria_Click() {
+    ShowManual(platform_, this, manual::kComposeur);
+}
 
 void Compo::astuces_Click() {
     platform_.setSetting(kShowTipsKey, QStringLiteral("1"));

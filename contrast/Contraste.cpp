@@ -9,6 +9,7 @@
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/VisionChoice.h"
+#include "widgets/Help.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -62,6 +63,7 @@ Contraste::Contraste(Module1& module, Platform& platform, WindowDirectory& windo
                      QSize(kContentWidth, kContentHeight), kEndGap),
       platform_(platform) {
     buildControls();
+    AddManualKey(platform_, this, manual::kVizozudu);
     // The pointer's read-out is a view, never a step.
     controls_.emplace(scrollFrame()->total(), QList<QWidget*>{Picture6_, Label8_});
     history_ = new UndoHistory(

@@ -9,6 +9,7 @@
 #include "widgets/ScrollFrame.h"
 #include "widgets/Twips.h"
 #include "widgets/VisionChoice.h"
+#include "widgets/Help.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -301,7 +302,8 @@ void Form1::buildMenus() {
     QMenu* aide = addMenu("aide", QStringLiteral("&Aide"));
     QAction* aideharmony =
         addItem(aide, "aideharmony", QStringLiteral("&Aide de Oria 2000"), Qt::Key_F1);
-    aideharmony->setEnabled(false);
+    connect(aideharmony, &QAction::triggered, this,
+            [this] { ShowManual(platform_, this, manual::kHarmonie); });
     connect(addItem(aide, "astuces", QStringLiteral("A&stuces d'Oria 2000"), Qt::Key_F2),
             &QAction::triggered, this, &Form1::astuces_Click);
     addSeparator(aide, "rien2");

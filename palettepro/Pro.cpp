@@ -8,6 +8,7 @@
 #include "widgets/ColourReadout.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
+#include "widgets/Help.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget*
                      QSize(kContentWidth, kContentHeight)),
       platform_(platform) {
     buildControls();
+    AddManualKey(platform_, this, manual::kRazezevAru);
     // The progress of a plane is a view, never a step.
     controls_.emplace(scrollFrame()->total(), QList<QWidget*>{bar1_});
     history_ = new UndoHistory(

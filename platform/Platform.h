@@ -42,6 +42,8 @@ public:
 
     // Opens a document with the application associated with its type; false on failure.
     virtual bool openDocument(const QString& path) = 0;
+    // A local page at one of its anchors, in the desktop's browser; false on failure.
+    virtual bool openDocumentAt(const QString& path, const QString& anchor) = 0;
     // A null image when the file cannot be decoded.
     virtual QImage decodePicture(const QString& path) = 0;
 

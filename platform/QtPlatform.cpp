@@ -116,6 +116,26 @@ bool QtPlatform::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool QtPlatform::openDocumentAt(const QString& path, const QString& anchor) {
+    // Handing a file address with an anchor to the desktop loses the anchor on most systems
+    // (the launcher looks for a file named "page.html#anchor"), so the browser is given a
+    // small page of our own that sends it on to the anchor.
+    QUrl target = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    target.setFragment(anchor);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString redirect = folder + QStringLiteral("/aide-") + anchor + QStringLiteral(".html");
+    const QString href = QString::fromUtf8(target.toEncoded()).toHtmlEscaped();
+    const QByteArray page = QStringLiteral("<!DOCTYPE html><meta charset=\"utf-8\">"
+                                           "<meta http-equiv=\"refresh\" content=\"0; url=%1\">"
+                                           "<a href=\"%1\">Manuel d'Oria 2000</a>\n")
+                                .arg(href)
+                                .toUtf8();
+    if (!QDir().mkpath(folder) || SaveWhole(redirect, page)) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(redirect));
+}
+
 QImage QtPlatform::decodePicture(const QString& path) {
     return DecodePictureFile(path);
 }

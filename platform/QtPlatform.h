@@ -21,6 +21,7 @@ public:
     QString setting(const QString& key, const QString& defaultValue) override;
     void setSetting(const QString& key, const QString& value) override;
     bool openDocument(const QString& path) override;
+    bool openDocumentAt(const QString& path, const QString& anchor) override;
     QImage decodePicture(const QString& path) override;
     QString applicationFolder() override;
     RandomSource& random() override { return random_; }

@@ -56,6 +56,10 @@ public:
         openedDocuments << path;
         return true;
     }
+    bool openDocumentAt(const QString& path, const QString& anchor) override {
+        openedDocuments << path + '#' + anchor;
+        return true;
+    }
     QImage decodePicture(const QString& path) override {
         decodedPictures << path;
         return DecodePictureFile(path);

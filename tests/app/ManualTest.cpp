@@ -1,0 +1,93 @@
+// F1 in every window opens its own section of the manual, which has every section it links to.
+#include "app/Startup.h"
+#include "harmony/Form1.h"
+#include "support/FakePlatform.h"
+#include "support/QtTestSupport.h"
+#include "widgets/Help.h"
+
+#include <QFile>
+#include <QWindow>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace oria {
+namespace {
+
+const QString kResources = QStringLiteral(ORIA_RESOURCES);
+
+TEST(Manual, F1InEveryWindowOpensItsSection) {
+    test::application();
+    Module1 module;
+    test::FakePlatform platform;
+    platform.folder = kResources;
+    AppWindows windows(module, platform);
+    Form1 form(module, platform, windows);
+    using W = WindowDirectory::Window;
+    const struct {
+        const char* section;
+        std::function<QWidget*()> open;
+    } windowsAndSections[] = {
+        {manual::kHarmonie, [&] { return &form; }},
+        {manual::kRazezevAru, [&] { windows.show(W::Pro, &form); return windows.pro(); }},
+        {manual::kVizozudu, [&] { windows.show(W::Contraste, &form); return windows.contraste(); }},
+        {manual::kComposeur, [&] { windows.show(W::Compo, &form); return windows.compo(); }},
+        {manual::kCharte, [&] { windows.show(W::Charte, &form); return windows.charter(); }},
+        {manual::kAstuce, [&] { windows.showTips(&form); return windows.tips(); }},
+    };
+    for (const auto& [section, open] : windowsAndSections) {
+        SCOPED_TRACE(section);
+        QWidget* window = open();
+        ASSERT_NE(window, nullptr);
+        window->show();
+        window->windowHandle()->requestActivate();
+        ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == window; }));
+        platform.openedDocuments.clear();
+        QTest::keyClick(window, Qt::Key_F1);
+        EXPECT_EQ(platform.openedDocuments.join(' ').toStdString(),
+                  (kResources + kManualFile + '#' + QString::fromLatin1(section)).toStdString());
+    }
+
+    // Without the manual, a message names the file looked for, and nothing opens.
+    const QTemporaryDir empty;
+    platform.folder = empty.path();
+    platform.openedDocuments.clear();
+    form.windowHandle()->requestActivate();
+    ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == &form; }));
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_TRUE(platform.openedDocuments.isEmpty());
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_TRUE(platform.messages.back().text.contains(
+        QDir::toNativeSeparators(empty.path() + kManualFile)));
+    windows.unloadAll();
+}
+
+// Every section a window opens exists, every link inside the page lands on an anchor, and
+// every picture it shows is there.
+TEST(Manual, LinksAnchorsAndPicturesAreWhole) {
+    QFile page(kResources + kManualFile);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    std::set<QString> ids;
+    for (auto it = QRegularExpression(R"re(\bid="([^"]+)")re").globalMatch(html); it.hasNext();) {
+        EXPECT_TRUE(ids.insert(it.next().captured(1)).second) << "an id given twice";
+    }
+    for (const char* section : {manual::kHarmonie, manual::kRazezevAru, manual::kVizozudu,
+                                manual::kComposeur, manual::kCharte, manual::kAstuce}) {
+        EXPECT_TRUE(ids.count(QString::fromLatin1(section))) << section;
+    }
+    for (auto it = QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html); it.hasNext();) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(ids.count(target)) << target.toStdString();
+    }
+    for (auto it = QRegularExpression(R"re(src="([^"]+)")re").globalMatch(html); it.hasNext();) {
+        const QString picture = it.next().captured(1);
+        EXPECT_TRUE(QFile::exists(kResources + "/aide/" + picture)) << picture.toStdString();
+    }
+}
+
+} // namespace
+} // namespace oria
