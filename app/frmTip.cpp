@@ -4,6 +4,7 @@
 #include "platform/Windows1252.h"
 #include "widgets/Resources.h"
 #include "widgets/Help.h"
+#include "widgets/Accessibility.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -31,6 +32,7 @@ QStringList TipLines(const QByteArray& bytes) {
 frmTip::frmTip(Module1& module, Platform& platform, QWidget* parent)
     : QDialog(parent), module_(module), platform_(platform) {
     buildControls();
+    ReadingTabOrder(this);
     AddManualKey(platform_, this, manual::kAstuce);
 
     setWindowIcon(ProgramIcon());

@@ -5,6 +5,7 @@
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Help.h"
+#include "widgets/Accessibility.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,18 @@ charte::charte(Module1& module, Platform& platform, WindowDirectory&, QWidget* p
     setWindowTitle(QStringLiteral("Charte Graphique"));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     buildControls();
+    NameControls(this, {
+        {"Picture2", "Couleur du fond"}, {"Picture3", "Couleur du texte"},
+        {"Picture4", "Couleur du titre"}, {"Picture5", "Couleur décors 1"},
+        {"Picture6", "Couleur décors 2"},
+        {"Text1", "Nom du fond"}, {"Text2", "Nom du texte"}, {"Text3", "Nom du titre"},
+        {"Text4", "Nom décors 1"}, {"Text5", "Nom décors 2"},
+        {"Check2", "Texte dans la charte"}, {"Check3", "Titre dans la charte"},
+        {"Check4", "Décors 1 dans la charte"}, {"Check5", "Décors 2 dans la charte"},
+        {"Text6", "Nom de la charte"}, {"Text7", "Références pratiques"},
+        {"Combo1", "Modèle"},
+    });
+    ReadingTabOrder(this);
     AddManualKey(platform_, this, manual::kCharte);
     ResizeToDesign(this);
     Form_Load();

@@ -9,6 +9,7 @@
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/VisionChoice.h"
+#include "widgets/Accessibility.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,6 +52,23 @@ Compo::Compo(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     : QMainWindow(parent), module_(module), platform_(platform), windows_(windows) {
     setObjectName("Compo");
     buildControls();
+    NameControls(this, {
+        {"Picture3", "Page"},
+        {"shape2", "Couleur du fond"}, {"shape3", "Couleur du cercle"},
+        {"shape4", "Couleur de la boite"}, {"shape5", "Couleur du titre"},
+        {"shape6", "Couleur du texte"},
+        {"Check4", "Cercle visible"}, {"Check1", "Boite visible"}, {"Check2", "Titre visible"},
+        {"Check3", "Texte visible"},
+        {"Check9", "Fond modifiable"}, {"Check6", "Cercle modifiable"},
+        {"Check7", "Boite modifiable"}, {"Check8", "Titre modifiable"},
+        {"Check5", "Texte modifiable"},
+        {"Picture1", "Mélange de la couleur palette"},
+        {"Picture2", "Désaturation couleur de base"}, {"HScroll1", "Niveau du mélange"},
+        {"VScroll1", "Rouge"}, {"VScroll2", "Vert"}, {"VScroll3", "Bleu"},
+        {"Picture4", "Couleurs sous le pointeur"}, {"Command11", "Charte graphique"},
+        {"Cible", "Cible"},
+    });
+    ReadingTabOrder(this);
     controls_.emplace(frame_->total());
     history_ = new UndoHistory(
         this, [this] { return undoState(); },

@@ -10,6 +10,7 @@
 #include "widgets/ScrollFrame.h"
 #include "widgets/VisionChoice.h"
 #include "widgets/Help.h"
+#include "widgets/Accessibility.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -63,6 +64,14 @@ Contraste::Contraste(Module1& module, Platform& platform, WindowDirectory& windo
                      QSize(kContentWidth, kContentHeight), kEndGap),
       platform_(platform) {
     buildControls();
+    NameControls(this, {
+        {"Slider1", "Rouge"}, {"Slider2", "Vert"}, {"Slider3", "Bleu"},
+        {"Command1", "Aléatoire (couleur éditée)"},
+        {"Picture3", "Bandes de couleurs"}, {"Picture1", "Figure sur fond : cadre"},
+        {"Picture5", "Figure sur fond : fond"}, {"Picture4", "Figure sur fond : figure"},
+        {"Picture2", "Lignes fines"}, {"Picture6", "Couleur éditée"}, {"Cible", "Cible"},
+    });
+    ReadingTabOrder(this);
     AddManualKey(platform_, this, manual::kVizozudu);
     // The pointer's read-out is a view, never a step.
     controls_.emplace(scrollFrame()->total(), QList<QWidget*>{Picture6_, Label8_});

@@ -10,6 +10,7 @@
 #include "widgets/Twips.h"
 #include "widgets/VisionChoice.h"
 #include "widgets/Help.h"
+#include "widgets/Accessibility.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -72,6 +73,18 @@ Form1::Form1(Module1& module, Platform& platform, WindowDirectory& windows, QWid
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Oria 2000"));
     buildControls();
+    NameControls(this, {
+        {"Slider1", "Rouge"}, {"Slider2", "Vert"}, {"Slider3", "Bleu"},
+        {"Picture1", "Couleur de base"}, {"Combo1", "Harmonie"},
+        {"barre", "Barre des proportions"},
+        {"carre1", "Aperçu : bande du haut"}, {"carre2", "Aperçu : bande du bas"},
+        {"carre3", "Aperçu : carré 3"}, {"carre4", "Aperçu : carré 4"},
+        {"carre5", "Aperçu : carré 5"}, {"carre6", "Aperçu : bande de droite"},
+        {"carre7", "Aperçu : bande de gauche"},
+        {"visu", "Contraste : première couleur"}, {"Picture2", "Contraste : seconde couleur"},
+        {"Command2", "Étape 2 : le composeur de page"},
+    });
+    ReadingTabOrder(this);
     // The pointer's read-out and the square clicked last are views, never steps.
     controls_.emplace(frame_->total(), QList<QWidget*>{visu_, Label6_, Picture2_, Label11_});
     history_ = new UndoHistory(

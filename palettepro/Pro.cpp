@@ -9,6 +9,7 @@
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Help.h"
+#include "widgets/Accessibility.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -80,6 +81,18 @@ Pro::Pro(Module1& module, Platform& platform, WindowDirectory& windows, QWidget*
                      QSize(kContentWidth, kContentHeight)),
       platform_(platform) {
     buildControls();
+    NameControls(this, {
+        {"Picture1", "Disque des couleurs"}, {"Picture2", "Couleur sous le pointeur"},
+        {"Text1", "Angle fixe (degrés)"}, {"Text2", "Ouverture du triangle isocèle (degrés)"},
+        {"Text3", "Angle du losange (degrés)"}, {"Text4", "Côté du rectangle (%)"},
+        {"Picture3", "Résultat : texte"}, {"Picture7", "Résultat : fond"},
+        {"Picture4", "Résultat : titre"}, {"Picture5", "Résultat : cercle"},
+        {"Picture6", "Résultat : boite"},
+        {"OptionPro1", "Case du texte"}, {"OptionPro5", "Case du fond"},
+        {"OptionPro2", "Case du titre"}, {"OptionPro3", "Case du cercle"},
+        {"OptionPro4", "Case de la boite"},
+    });
+    ReadingTabOrder(this);
     AddManualKey(platform_, this, manual::kRazezevAru);
     // The progress of a plane is a view, never a step.
     controls_.emplace(scrollFrame()->total(), QList<QWidget*>{bar1_});

@@ -49,6 +49,7 @@ inline QPushButton* pictureButton(QWidget* parent, const QString& name, const QS
                                   int left, int top, int width, int height) {
     auto* button = make<QPushButton>(parent, name, left, top, width, height);
     button->setToolTip(tip);
+    button->setAccessibleName(tip); // the picture says nothing to a screen reader
     return button;
 }
 

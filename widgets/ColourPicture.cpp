@@ -1,5 +1,6 @@
 #include "ColourPicture.h"
 
+#include "Accessibility.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -20,7 +21,15 @@ void ColourPicture::setBackgroundColour(Colour c) {
         return;
     }
     background_ = c;
+    if (saysColour_) {
+        setAccessibleDescription(ColourDescription(c));
+    }
     invalidate();
+}
+
+void ColourPicture::setSaysColour(bool on) {
+    saysColour_ = on;
+    setAccessibleDescription(on ? ColourDescription(background_) : QString());
 }
 
 void ColourPicture::setBorder(bool on) {

@@ -18,6 +18,8 @@ public:
 
     Colour backgroundColour() const { return background_; }
     void setBackgroundColour(Colour c);
+    // The accessible description follows the background colour (for plain swatches).
+    void setSaysColour(bool on);
     bool hasBorder() const { return border_; }
     void setBorder(bool on);
 
@@ -49,6 +51,7 @@ private:
 
     Colour background_ = RGB(255, 255, 255);
     bool border_ = false;
+    bool saysColour_ = false;
     mutable QImage image_;
     mutable bool dirty_ = true;
     mutable QImage shown_; // image_ through the display filter

@@ -19,6 +19,8 @@ ScrollFrame::ScrollFrame(QWidget* parent, QSize contentTwips, QSize endGapTwips)
     total_->setObjectName("total");
     hsb_->setObjectName("hsb");
     vsb_->setObjectName("vsb");
+    hsb_->setAccessibleName(QStringLiteral("Défilement horizontal"));
+    vsb_->setAccessibleName(QStringLiteral("Défilement vertical"));
     pctCoin_->setObjectName("pctCoin");
     total_->setGeometry(QRect(TwipsPoint(kMarginTwips, kMarginTwips),
                               TwipsSize(contentTwips.width(), contentTwips.height())));
