@@ -12,6 +12,7 @@ fail() { echo "ÉCHEC : $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/oria share/oria/ASTUCES.TXT share/oria/license.txt \
+    share/oria/aide/oria.html share/oria/aide/images/harmonie.png \
     share/oria/modeles/std_3coul.html share/oria/modeles/std_4coul.html \
     share/oria/modeles/std_5coul.html share/applications/oria.desktop \
     share/metainfo/oria.metainfo.xml share/icons/hicolor/scalable/apps/oria.svg \
