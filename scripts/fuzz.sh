@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer) and runs
-# each for SECONDS (60 by default), two at a time, each input limited to 2 s and the whole
+# each for SECONDS (60 by default), FUZZ_JOBS at a time (2), each input limited to 2 s and the whole
 # target to 2 GB. Prints one line per target: runs, coverage, faults. New inputs go to
 # build-sanitize/fuzz-corpus, faults to build-sanitize/fuzz-findings; the status is 1 when
 # any target found one. Mend the program, then keep the input in fuzz/corpus/TARGET.
@@ -39,9 +39,12 @@ for source in "$ROOT"/fuzz/*.cpp; do
     name=$(basename "$source" .cpp)
     [ "$name" = ReplayCorpus ] || targets+=("$name")
 done
-for ((i = 0; i < ${#targets[@]}; i += 2)); do
-    run_target "${targets[i]}" &
-    [ $((i + 1)) -lt ${#targets[@]} ] && run_target "${targets[i + 1]}" &
+# FUZZ_JOBS targets at a time (2, one per core, unless said otherwise).
+jobs=${FUZZ_JOBS:-2}
+for ((i = 0; i < ${#targets[@]}; i += jobs)); do
+    for ((j = i; j < i + jobs && j < ${#targets[@]}; j++)); do
+        run_target "${targets[j]}" &
+    done
     wait
 done
 
