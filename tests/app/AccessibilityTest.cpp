@@ -1,10 +1,7 @@
 // Every control of every window can be found and used without seeing the screen: it has a
 // French name of its own within its window, a colour it shows is said in its description, and
 // Tab reaches every control.
-#include "app/Startup.h"
-#include "harmony/Form1.h"
-#include "support/FakePlatform.h"
-#include "support/QtTestSupport.h"
+#include "support/AllWindows.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ColourPicture.h"
 
@@ -17,10 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <QWindow>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <set>
 
@@ -42,23 +37,7 @@ QString NameOf(QWidget* w) {
     return face ? face->text(QAccessible::Name) : QString();
 }
 
-class Windows : public ::testing::Test {
-protected:
-    void SetUp() override { test::application(); }
-    Module1 module;
-    test::FakePlatform platform;
-    AppWindows windows{module, platform};
-    Form1 form{module, platform, windows};
-    using W = WindowDirectory::Window;
-    const std::vector<std::pair<const char*, std::function<QWidget*()>>> all = {
-        {"harmonie", [&] { return static_cast<QWidget*>(&form); }},
-        {"Razezev Aru", [&] { windows.show(W::Pro, &form); return static_cast<QWidget*>(windows.pro()); }},
-        {"Vizozudu", [&] { windows.show(W::Contraste, &form); return static_cast<QWidget*>(windows.contraste()); }},
-        {"composeur", [&] { windows.show(W::Compo, &form); return static_cast<QWidget*>(windows.compo()); }},
-        {"charte", [&] { windows.show(W::Charte, &form); return static_cast<QWidget*>(windows.charter()); }},
-        {"astuce", [&] { windows.showTips(&form); return static_cast<QWidget*>(windows.tips()); }},
-    };
-};
+class Windows : public ::testing::Test, protected test::AllWindows {};
 
 TEST_F(Windows, EveryControlHasAFrenchNameOfItsOwn) {
     for (const auto& [title, open] : all) {
@@ -87,9 +66,7 @@ TEST_F(Windows, TabReachesEveryControlInReadingOrder) {
     for (const auto& [title, open] : all) {
         SCOPED_TRACE(title);
         QWidget* window = open();
-        window->show();
-        window->windowHandle()->requestActivate();
-        ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == window; }));
+        ASSERT_TRUE(activate(window));
         std::set<QWidget*> stops;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             auto* option = qobject_cast<QAbstractButton*>(w);

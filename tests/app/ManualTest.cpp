@@ -1,17 +1,12 @@
 // F1 in every window opens its own section of the manual, which has every section it links to.
-#include "app/Startup.h"
-#include "harmony/Form1.h"
-#include "support/FakePlatform.h"
-#include "support/QtTestSupport.h"
+#include "support/AllWindows.h"
 #include "widgets/Help.h"
 
 #include <QFile>
-#include <QWindow>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 
 namespace oria {
@@ -20,31 +15,14 @@ namespace {
 const QString kResources = QStringLiteral(ORIA_RESOURCES);
 
 TEST(Manual, F1InEveryWindowOpensItsSection) {
-    test::application();
-    Module1 module;
-    test::FakePlatform platform;
+    test::AllWindows app;
+    test::FakePlatform& platform = app.platform;
     platform.folder = kResources;
-    AppWindows windows(module, platform);
-    Form1 form(module, platform, windows);
-    using W = WindowDirectory::Window;
-    const struct {
-        const char* section;
-        std::function<QWidget*()> open;
-    } windowsAndSections[] = {
-        {manual::kHarmonie, [&] { return &form; }},
-        {manual::kRazezevAru, [&] { windows.show(W::Pro, &form); return windows.pro(); }},
-        {manual::kVizozudu, [&] { windows.show(W::Contraste, &form); return windows.contraste(); }},
-        {manual::kComposeur, [&] { windows.show(W::Compo, &form); return windows.compo(); }},
-        {manual::kCharte, [&] { windows.show(W::Charte, &form); return windows.charter(); }},
-        {manual::kAstuce, [&] { windows.showTips(&form); return windows.tips(); }},
-    };
-    for (const auto& [section, open] : windowsAndSections) {
+    for (const auto& [section, open] : app.all) {
         SCOPED_TRACE(section);
         QWidget* window = open();
         ASSERT_NE(window, nullptr);
-        window->show();
-        window->windowHandle()->requestActivate();
-        ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == window; }));
+        ASSERT_TRUE(test::AllWindows::activate(window));
         platform.openedDocuments.clear();
         QTest::keyClick(window, Qt::Key_F1);
         EXPECT_EQ(platform.openedDocuments.join(' ').toStdString(),
@@ -55,14 +33,12 @@ TEST(Manual, F1InEveryWindowOpensItsSection) {
     const QTemporaryDir empty;
     platform.folder = empty.path();
     platform.openedDocuments.clear();
-    form.windowHandle()->requestActivate();
-    ASSERT_TRUE(test::waitFor([&] { return QApplication::activeWindow() == &form; }));
-    QTest::keyClick(&form, Qt::Key_F1);
+    ASSERT_TRUE(test::AllWindows::activate(&app.form));
+    QTest::keyClick(&app.form, Qt::Key_F1);
     EXPECT_TRUE(platform.openedDocuments.isEmpty());
     ASSERT_FALSE(platform.messages.empty());
     EXPECT_TRUE(platform.messages.back().text.contains(
         QDir::toNativeSeparators(empty.path() + kManualFile)));
-    windows.unloadAll();
 }
 
 // Every section a window opens exists, every link inside the page lands on an anchor, and
