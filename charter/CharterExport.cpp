@@ -19,8 +19,9 @@ QString withCrLf(QString text) {
 
 // Far beyond any template of 2000 lines; stops a wrong pick from filling the memory.
 constexpr qint64 kMaxTemplateBytes = qint64(64) * 1024 * 1024;
-// Far beyond any charter, however long its names.
-constexpr qsizetype kMaxCharterChars = 64'000'000;
+// Far beyond any charter (2000 lines of 2000 characters), however long its names, and
+// still quick to fill.
+constexpr qsizetype kMaxCharterChars = 4'000'000;
 } // namespace
 
 QString RvbText(Colour c) {
