@@ -56,21 +56,29 @@ std::array<int, 2> gridSize(int width, int height) {
     return {columns, rows};
 }
 
-std::vector<Swatch> sampleSwatches(const PixelView& picture) {
+// Calls visit(column, row, pixel) for each pixel read: the middle of each cell of the grid.
+template <typename Visit> void forEachSampled(const PixelView& picture, Visit visit) {
     const auto [columns, rows] = gridSize(picture.width, picture.height);
     const std::vector<int> xs = evenPositions(picture.width, columns);
     const std::vector<int> ys = evenPositions(picture.height, rows);
-    std::vector<std::uint32_t> seen;
-    seen.reserve(xs.size() * ys.size());
-    for (const int y : ys) {
-        const std::uint32_t* row = picture.pixels + y * picture.stride;
-        for (const int x : xs) {
-            const std::uint32_t pixel = row[x];
-            if (!picture.hasAlpha || pixel >> 24 != 0) { // a transparent pixel shows nothing
-                seen.push_back(pixel & 0xFFFFFF);
-            }
+    for (int j = 0; j < rows; ++j) {
+        const std::uint32_t* row =
+            picture.pixels + ys[static_cast<std::size_t>(j)] * picture.stride;
+        for (int i = 0; i < columns; ++i) {
+            visit(i, j, row[xs[static_cast<std::size_t>(i)]]);
         }
     }
+}
+
+std::vector<Swatch> sampleSwatches(const PixelView& picture) {
+    const auto [columns, rows] = gridSize(picture.width, picture.height);
+    std::vector<std::uint32_t> seen;
+    seen.reserve(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+    forEachSampled(picture, [&](int, int, std::uint32_t pixel) {
+        if (!picture.hasAlpha || pixel >> 24 != 0) { // a transparent pixel shows nothing
+            seen.push_back(pixel & 0xFFFFFF);
+        }
+    });
     std::sort(seen.begin(), seen.end());
     std::vector<Swatch> swatches;
     for (const std::uint32_t rgb : seen) {
@@ -80,6 +88,15 @@ std::vector<Swatch> sampleSwatches(const PixelView& picture) {
         ++swatches.back().weight;
     }
     return swatches;
+}
+
+// A picture in one of the two layouts read directly; `held` keeps a converted copy alive.
+PixelView viewOf(const QImage& picture, QImage& held) {
+    const bool direct =
+        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
+    held = direct ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    return PixelView{reinterpret_cast<const std::uint32_t*>(held.constBits()), held.width(),
+                     held.height(), held.bytesPerLine() / 4, held.hasAlphaChannel()};
 }
 
 // splitmix64 from a fixed seed, and uniform doubles made from its bits: the standard
@@ -281,13 +298,31 @@ std::vector<Colour> DominantColours(const QImage& picture, int count) {
     if (picture.isNull()) {
         return {};
     }
-    const bool direct =
-        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
-    const QImage image = direct ? picture : picture.convertToFormat(QImage::Format_ARGB32);
-    return DominantColours(PixelView{reinterpret_cast<const std::uint32_t*>(image.constBits()),
-                                     image.width(), image.height(), image.bytesPerLine() / 4,
-                                     image.hasAlphaChannel()},
-                           count);
+    QImage held;
+    return DominantColours(viewOf(picture, held), count);
+}
+
+QImage DominantSample(const QImage& picture) {
+    if (picture.isNull()) {
+        return {};
+    }
+    QImage held;
+    const PixelView view = viewOf(picture, held);
+    const auto [columns, rows] = gridSize(view.width, view.height);
+    const bool alpha = picture.hasAlphaChannel();
+    QImage sample(columns, rows, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (sample.isNull()) { // out of memory
+        return {};
+    }
+    auto* to = reinterpret_cast<std::uint32_t*>(sample.bits());
+    const std::ptrdiff_t stride = sample.bytesPerLine() / 4;
+    // Without alpha the top byte means nothing (and a converted picture has it at FF): RGB32
+    // wants it at FF.
+    const std::uint32_t opaque = alpha ? 0 : 0xFF000000u;
+    forEachSampled(view, [&](int column, int row, std::uint32_t pixel) {
+        to[row * stride + column] = pixel | opaque;
+    });
+    return sample;
 }
 
 } // namespace oria

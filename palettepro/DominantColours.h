@@ -35,5 +35,9 @@ std::vector<Colour> DominantColours(const PixelView& picture, int count = kDomin
 // The same for a picture as decoded or loaded in a window; formats other than RGB32 and ARGB32
 // are converted first.
 std::vector<Colour> DominantColours(const QImage& picture, int count = kDominantColoursDefault);
+// The pixels DominantColours reads of `picture`, as a picture of at most kDominantSamplePixels
+// (ARGB32 when the picture has alpha, RGB32 otherwise): what to keep of a large picture for its
+// colours later, DominantColours(DominantSample(p), n) being DominantColours(p, n) for every n.
+QImage DominantSample(const QImage& picture);
 
 } // namespace oria

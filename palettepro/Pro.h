@@ -94,7 +94,9 @@ private:
     QLabel* Label1_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Command5_ = nullptr;
-    QImage picture_; // the picture loaded, whole: the plane shows it stretched
+    // The pixels of the picture loaded that its dominant colours are read from
+    // (DominantSample); the plane shows the picture itself stretched.
+    QImage picture_;
     QProgressBar* bar1_ = nullptr;
     QButtonGroup* figures_ = nullptr; // ids are Figure values
     QLineEdit* text_[4] = {};         // Text1..Text4

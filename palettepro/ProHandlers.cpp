@@ -150,7 +150,10 @@ void Pro::loadPicture(const QString& path) {
             Platform::Icon::Warning);
         return;
     }
-    history_->record(QStringLiteral("Charger une image"), [this, &picture] {
+    // Only what the colour extraction reads is kept: the whole picture, tens of megabytes for
+    // a photograph, would stay in memory as long as the window or a step of its history held it.
+    const QImage sample = DominantSample(picture);
+    history_->record(QStringLiteral("Charger une image"), [this, &picture, &sample] {
         // Stretched over the whole plane, on the current background for transparent pictures.
         QImage plane(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
         plane.fill(ToQColor(Picture1_->backgroundColour()));
@@ -160,7 +163,7 @@ void Pro::loadPicture(const QString& path) {
             painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
         }
         EnCours_ = false;
-        picture_ = picture;
+        picture_ = sample;
         Picture1_->setPlane(plane);
         deselectPlaneOptions();
         Frame3_->setEnabled(false);

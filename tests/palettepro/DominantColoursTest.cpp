@@ -39,11 +39,11 @@ struct Picture {
 
 // Three families of colours, each a base with +-`spread` of noise per component, over
 // 50 %, 30 % and 20 % of the rows.
-Picture noisyFamilies(int spread) {
-    Picture p(600, 500, 0);
+Picture noisyFamilies(int spread, int width = 600, int height = 500) {
+    Picture p(width, height, 0);
     std::uint64_t state = 12345;
     for (int y = 0; y < p.height; ++y) {
-        const Rgb base = SplitColour(y < 250 ? kRed : y < 400 ? kBlue : kGreen);
+        const Rgb base = SplitColour(y < height / 2 ? kRed : y < height * 4 / 5 ? kBlue : kGreen);
         for (int x = 0; x < p.width; ++x) {
             auto noisy = [&](int c) {
                 state = state * 6364136223846793005u + 1442695040888963407u;
@@ -146,6 +146,52 @@ TEST(DominantColours, AnyPictureFormatIsRead) {
     std::uint32_t raw[] = {0x00102030, 0x00102030, 0x00102030, 0xFF405060};
     EXPECT_EQ(DominantColours(QImage(reinterpret_cast<uchar*>(raw), 2, 2, QImage::Format_RGB32)),
               (std::vector<Colour>{RGB(0x10, 0x20, 0x30), RGB(0x40, 0x50, 0x60)}));
+}
+
+// A window keeps only DominantSample(p) of a picture p it may extract colours from later, so
+// the sample must give exactly the colours of the whole picture. Noisy pictures make any other
+// choice of pixels show in the result.
+TEST(DominantColours, TheSampleGivesTheColoursOfTheWholePicture) {
+    const auto image = [](const Picture& p, QImage::Format format) {
+        return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height,
+                      (p.width + Picture::kPadding) * 4, QImage::Format_ARGB32)
+            .convertToFormat(format);
+    };
+    // Every fifth pixel transparent magenta, which must count in neither.
+    Picture holes = noisyFamilies(120, 700, 400);
+    // Alpha from 1 to 255 across, premultiplied: both read the same unpremultiplied colours.
+    Picture veiled = noisyFamilies(120, 500, 300);
+    for (std::size_t i = 0; i < holes.pixels.size(); i += 5) {
+        holes.pixels[i] = 0x00FF00FF;
+    }
+    for (std::size_t i = 0; i < veiled.pixels.size(); ++i) {
+        veiled.pixels[i] = (veiled.pixels[i] & 0xFFFFFF) | std::uint32_t(1 + i % 255) << 24;
+    }
+    const struct {
+        const char* name;
+        QImage picture;
+    } cases[] = {
+        {"large", image(noisyFamilies(120, 1200, 900), QImage::Format_RGB32)},
+        {"tall strip", image(noisyFamilies(120, 1, 200000), QImage::Format_RGB32)},
+        {"wide strip", image(noisyFamilies(120, 150000, 2), QImage::Format_RGB32)},
+        {"transparent pixels", image(holes, QImage::Format_ARGB32)},
+        {"small, read whole", image(noisyFamilies(120, 300, 200), QImage::Format_RGB32)},
+        {"RGB888", image(noisyFamilies(120, 640, 480), QImage::Format_RGB888)},
+        {"premultiplied alpha", image(veiled, QImage::Format_ARGB32_Premultiplied)},
+    };
+    for (const auto& c : cases) {
+        const QImage sample = DominantSample(c.picture);
+        EXPECT_LE(sample.width() * sample.height(), kDominantSamplePixels) << c.name;
+        EXPECT_EQ(sample.format(),
+                  c.picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+            << c.name;
+        for (int count = 1; count <= kDominantColoursMax; ++count) {
+            const std::vector<Colour> whole = DominantColours(c.picture, count);
+            EXPECT_EQ(whole.size(), std::size_t(count)) << c.name;
+            EXPECT_EQ(DominantColours(sample, count), whole) << c.name << ", " << count;
+        }
+    }
+    EXPECT_TRUE(DominantSample(QImage()).isNull());
 }
 
 } // namespace

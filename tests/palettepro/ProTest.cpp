@@ -1,6 +1,8 @@
 #include "palettepro/Pro.h"
+#include "palettepro/DominantColours.h"
 #include "palettepro/PlanePainter.h"
 #include "palettepro/PlanePicture.h"
+#include "platform/PictureFile.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
@@ -426,6 +428,37 @@ TEST_F(ProTest, ExtractsTheDominantColoursOfADroppedPicture) {
     child<QAction>("annuler")->trigger(); // the picture too
     EXPECT_FALSE(enabled("Command5"));
     EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Saturation, 100));
+}
+
+// Of a large picture the window keeps only what the extraction reads: its colours are still
+// those of the whole picture, after the picture is undone and redone too.
+TEST_F(ProTest, ExtractsFromALargePictureWhatTheWholePictureGives) {
+    const QTemporaryDir dir;
+    QImage picture(800, 600, QImage::Format_RGB32);
+    std::uint32_t state = 7;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            row[x] = 0xFF000000u | state >> 8;
+        }
+    }
+    platform.openAnswer = dir.filePath("bruit.png");
+    ASSERT_TRUE(picture.save(platform.openAnswer));
+    const std::vector<Colour> whole = DominantColours(DecodePictureFile(platform.openAnswer), 5);
+    ASSERT_EQ(whole.size(), 5u);
+    const auto extracted = [this] {
+        click("Command5");
+        const Palette& got = pro->ProCouleurs();
+        return std::vector<Colour>(got.begin(), got.end());
+    };
+
+    click("Command1");
+    EXPECT_EQ(extracted(), whole);
+    child<QAction>("annuler")->trigger();
+    child<QAction>("annuler")->trigger();
+    child<QAction>("retablir")->trigger(); // the picture, without its extraction
+    EXPECT_EQ(extracted(), whole);
 }
 
 } // namespace
