@@ -248,6 +248,31 @@ std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirect
     return form;
 }
 
+Desktop::Desktop(QtPlatform& platform, const QString& document) : windows_(module_, platform) {
+    QApplication::setApplicationName(QStringLiteral("oria"));
+    QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
+    // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // The splash is on screen first; what it does not show is loaded while it is up.
+    windows_.showSplashFirst();
+    // Qt's own dialogs (colour, files) speak French like the rest of the program.
+    if (qtFrench_.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench_);
+    }
+    // What every window paints can be seen as a colour-vision deficiency shows it.
+    vision_ = std::make_unique<VisionChoice>(platform, [](QImage& image, int choice) {
+        SimulateVisionImage(image, static_cast<Vision>(choice));
+    });
+    windows_.setVisionChoice(vision_.get());
+    vision_->restore();
+    form_ = StartUp(module_, platform, windows_, document);
+}
+
+// Here Form1 and VisionChoice are known. The members go in the reverse of their order: the
+// harmony window before the vision choice it paints through, the windows before the translator.
+Desktop::~Desktop() = default;
+
 int RunDesktop(int& argc, char** argv, const QString& document) {
     QApplication app(argc, argv);
 #ifdef Q_OS_LINUX
@@ -257,29 +282,8 @@ int RunDesktop(int& argc, char** argv, const QString& document) {
         app.installEventFilter(probe.get());
     }
 #endif
-    QApplication::setApplicationName(QStringLiteral("oria"));
-    QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
-    // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-
-    QTranslator qtFrench;
     QtPlatform platform;
-    Module1 module;
-    AppWindows windows(module, platform);
-    // The splash is on screen first; what it does not show is loaded while it is up.
-    windows.showSplashFirst();
-    // Qt's own dialogs (colour, files) speak French like the rest of the program.
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtFrench);
-    }
-    // What every window paints can be seen as a colour-vision deficiency shows it.
-    VisionChoice vision(platform, [](QImage& image, int choice) {
-        SimulateVisionImage(image, static_cast<Vision>(choice));
-    });
-    windows.setVisionChoice(&vision);
-    vision.restore();
-    const std::unique_ptr<Form1> form = StartUp(module, platform, windows, document);
+    const Desktop desktop(platform, document);
     return app.exec();
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/WindowDirectory.h"
 
 #include <QPointer>
+#include <QTranslator>
 #include <memory>
 
 namespace oria {
@@ -56,6 +57,8 @@ private:
 };
 
 class Form1;
+class QtPlatform;
+class VisionChoice;
 
 // The start procedure: shows the harmony window (which shows the splash while it loads,
 // unless showSplashFirst() has put it up already), then the tip of the day when the setting
@@ -63,6 +66,27 @@ class Form1;
 // the harmony window, or a palette imported into the harmony window.
 std::unique_ptr<Form1> StartUp(Module1& module, Platform& platform, WindowDirectory& windows,
                                const QString& document = {});
+
+// The desktop program once started, on the platform given: the application's name, font and
+// translations, the splash, the vision choice and the start procedure. Needs the QApplication;
+// RunDesktop runs the event loop on it, bench/memory_probe measures what it has opened.
+class Desktop {
+public:
+    Desktop(QtPlatform& platform, const QString& document);
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    AppWindows& windows() { return windows_; }
+    Form1& form() { return *form_; }
+
+private:
+    QTranslator qtFrench_;
+    Module1 module_;
+    AppWindows windows_;
+    std::unique_ptr<VisionChoice> vision_;
+    std::unique_ptr<Form1> form_;
+};
 
 // The desktop program: the application, the start procedure and the event loop.
 int RunDesktop(int& argc, char** argv, const QString& document);
