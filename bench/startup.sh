@@ -15,26 +15,10 @@ oria=${ORIA:-$build/oria}
 empty=$build/oria_empty_window
 [ -x "$oria" ] && [ -x "$empty" ] || { echo "build $oria and $empty first" >&2; exit 1; }
 
-if [ -z "${ORIA_STARTUP_IN_XVFB:-}" ]; then
-    exec env ORIA_STARTUP_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$n"
-fi
-
-unset QT_QPA_PLATFORM ORIA_STARTUP_PROBE
-work=$(mktemp -d)
-trap 'kill $wm 2>/dev/null || true; rm -rf "$work"' EXIT
-# The tip of the day stays off so that only the start-up itself is measured.
-mkdir -p "$work/config"
-printf '[Options]\nShow%%20Tips%%20at%%20Startup=0\n' >"$work/config/oria.conf"
-export XDG_CONFIG_HOME=$work/config
-
-openbox >/dev/null 2>&1 &
-wm=$!
-# Wait until the window manager has taken the screen.
-for _ in $(seq 1 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-sleep 0.3
+# shellcheck source=bench/desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
+on_virtual_display "$build" "$n"
+start_desktop
 
 # run NAME COMMAND...: one start; appends "<script ms> <process ms> <rss kB>" to NAME.
 run() {
@@ -61,10 +45,6 @@ for _ in $(seq 1 "$n"); do
     ORIA_STARTUP_PROBE=quit run oria "$oria"
 done
 
-median() { # column file
-    cut -d' ' -f"$1" "$2" | sort -n | awk '{ v[NR] = $1 } END {
-        print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 eo=$(median 1 "$work/oria"); ee=$(median 1 "$work/empty")
 po=$(median 2 "$work/oria"); pe=$(median 2 "$work/empty")
 ro=$(median 3 "$work/oria"); re=$(median 3 "$work/empty")
