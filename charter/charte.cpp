@@ -2,6 +2,7 @@
 
 #include "widgets/Builders.h"
 #include "widgets/ColourReadout.h"
+#include "widgets/Progress.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Help.h"
@@ -232,11 +233,13 @@ void charte::CreerCharte() {
             platform_.applicationFolder() + QString::fromLatin1(kStandardTemplates[item]);
     }
     Bar1_->setValue(0);
+    std::optional<QuietProgress> quiet(Bar1_);
     const auto failure = ExportCharter(cheminModele_, path, fields(), [this](int line, int lines) {
         Bar1_->setMaximum(lines);
         Bar1_->setValue(line);
     });
     Bar1_->setValue(0);
+    quiet.reset(); // the message below is painted over a settled window
     if (failure) {
         platform_.showMessage(this, QStringLiteral("Oria 2000"), ExportFailureMessage(*failure),
                               Platform::Icon::Warning);

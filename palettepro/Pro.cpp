@@ -6,6 +6,7 @@
 #include "widgets/Builders.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ColourReadout.h"
+#include "widgets/Progress.h"
 #include "widgets/Resources.h"
 #include "widgets/ScrollFrame.h"
 #include "widgets/Help.h"
@@ -273,6 +274,7 @@ void Pro::GenererPlan() {
         oria::GenererPlan(*selectedResolution(), *selectedMode(), Slider1_->sliderPosition());
     Picture1_->setBackgroundColour(plane.background);
     EnCours_ = false; // the overlay is cleared: no rubber band left to erase
+    const QuietProgress quiet(bar1_);
     Picture1_->setPlane(PaintPlane(plane, [this] { bar1_->setValue(bar1_->value() + 1); }));
     bar1_->setValue(0);
 }
