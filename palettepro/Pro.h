@@ -6,7 +6,11 @@
 #include "platform/Platform.h"
 #include "widgets/HandBackDialog.h"
 #include "widgets/UndoHistory.h"
+#include <QThreadPool>
+#include <future>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -82,6 +86,8 @@ private:
     void deselectPlaneOptions();
     FigureParameters figureParameters() const;
     int selectedSlot() const;
+    // The dominant colours of picture_, worked out in the background.
+    void startExtraction();
 
     Platform& platform_;
 
@@ -97,6 +103,15 @@ private:
     // The pixels of the picture loaded that its dominant colours are read from
     // (DominantSample); the plane shows the picture itself stretched.
     QImage picture_;
+    std::shared_future<std::vector<Colour>> extraction_; // of the picture with this key
+    qint64 extractionKey_ = 0;
+    // One worker of the window's own: the painting's threads stay free, a picture loaded over
+    // one still being read waits its turn, and closing the window waits for it.
+    std::unique_ptr<QThreadPool> extractor_ = [] {
+        auto pool = std::make_unique<QThreadPool>();
+        pool->setMaxThreadCount(1);
+        return pool;
+    }();
     QProgressBar* bar1_ = nullptr;
     QButtonGroup* figures_ = nullptr; // ids are Figure values
     QLineEdit* text_[4] = {};         // Text1..Text4

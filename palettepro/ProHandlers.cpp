@@ -164,6 +164,7 @@ void Pro::loadPicture(const QString& path) {
         }
         EnCours_ = false;
         picture_ = sample;
+        startExtraction();
         Picture1_->setPlane(plane);
         deselectPlaneOptions();
         Frame3_->setEnabled(false);
@@ -174,11 +175,29 @@ void Pro::loadPicture(const QString& path) {
 // The picture's dominant colours, most present first, into the result slots in their order;
 // a picture of fewer colours fills fewer slots.
 void Pro::Command5_Click() {
-    const std::vector<Colour> colours = DominantColours(picture_, 5);
+    if (!extraction_.valid() || extractionKey_ != picture_.cacheKey()) {
+        startExtraction();
+    }
+    const std::vector<Colour> colours = extraction_.get();
     for (std::size_t k = 0; k < colours.size() && k < ProCouleur_.size(); ++k) {
         ProCouleur_[k] = colours[k];
     }
     AfficherCouleurs();
+}
+
+// The clustering takes longer than a frame: it starts as soon as the picture is there, and the
+// click finds it done.
+void Pro::startExtraction() {
+    extractionKey_ = picture_.cacheKey();
+    auto promise = std::make_shared<std::promise<std::vector<Colour>>>();
+    extraction_ = promise->get_future().share();
+    extractor_->start([promise, sample = picture_] {
+        try {
+            promise->set_value(DominantColours(sample, kDominantColoursMax));
+        } catch (...) {
+            promise->set_exception(std::current_exception());
+        }
+    });
 }
 
 void Pro::dragEnterEvent(QDragEnterEvent* event) {
@@ -344,6 +363,9 @@ void Pro::applyUndoState(const UndoState& state) {
     Picture1_->setOverlayDifference(state.at(i++).toByteArray());
     statusText_->setText(state.at(i++).toString());
     picture_ = state.at(i++).value<QImage>();
+    if (!picture_.isNull() && picture_.cacheKey() != extractionKey_) {
+        startExtraction();
+    }
     EnCours_ = false;
     // The squares got their colours back with the controls: a slot picked in "Libre" shows
     // only at the next button-up on the plane, and so it does again after a redo.
