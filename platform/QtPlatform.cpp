@@ -90,26 +90,57 @@ QString QtPlatform::clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
 
+QtPlatform::QtPlatform()
+    : settingsWriter_(std::make_unique<QThreadPool>()), settingsReport_(std::make_unique<QObject>()) {
+    settingsWriter_->setMaxThreadCount(1);
+}
+
+QtPlatform::~QtPlatform() {
+    settingsWriter_->waitForDone();
+}
+
 QString QtPlatform::setting(const QString& key, const QString& defaultValue) {
+    if (const auto set = settings_.constFind(key); set != settings_.cend()) {
+        return *set;
+    }
     const QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
     return s.value("Options/" + key, defaultValue).toString();
 }
 
 void QtPlatform::setSetting(const QString& key, const QString& value) {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
-    s.setValue("Options/" + key, value);
-    s.sync();
+    settings_.insert(key, value);
+    settingsWriter_->start([this, key, value] {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, kSettingsName);
+        s.setValue("Options/" + key, value);
+        s.sync();
+        if (s.status() != QSettings::NoError) {
+            const QString file = s.fileName();
+            QMetaObject::invokeMethod(
+                settingsReport_.get(),
+                [this, file, why = WriteFailure(file)] { reportSettingsFailure(file, why); },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void QtPlatform::flushSettings() {
+    settingsWriter_->waitForDone();
+    QCoreApplication::sendPostedEvents(settingsReport_.get(), QEvent::MetaCall);
+}
+
+void QtPlatform::reportSettingsFailure(const QString& file, const QString& why) {
     // Said once: a slider dragged while the disk is full would otherwise ask at every step.
     // The settings file is written whole or not at all, so the one before stays.
-    if (s.status() != QSettings::NoError && !settingsFailureShown_) {
-        settingsFailureShown_ = true;
-        showMessage(nullptr, QStringLiteral("Oria 2000"),
-                    QStringLiteral("Les réglages n'ont pas pu être enregistrés dans « %1 » : %2. "
-                                   "Le fichier des réglages n'a pas été modifié ; ils valent "
-                                   "pour cette séance seulement.")
-                        .arg(QDir::toNativeSeparators(s.fileName()), WriteFailure(s.fileName())),
-                    Icon::Warning);
+    if (settingsFailureShown_) {
+        return;
     }
+    settingsFailureShown_ = true;
+    showMessage(nullptr, QStringLiteral("Oria 2000"),
+                QStringLiteral("Les réglages n'ont pas pu être enregistrés dans « %1 » : %2. "
+                               "Le fichier des réglages n'a pas été modifié ; ils valent "
+                               "pour cette séance seulement.")
+                    .arg(QDir::toNativeSeparators(file), why),
+                Icon::Warning);
 }
 
 bool QtPlatform::openDocument(const QString& path) {

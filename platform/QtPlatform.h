@@ -3,11 +3,18 @@
 #include "Platform.h"
 
 #include <QColor>
+#include <QHash>
+#include <QObject>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace oria {
 
 class QtPlatform : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override; // after the last setting is written
     Colour chooseColour(QWidget* parent, Colour initial) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     void showMessage(QWidget* parent, const QString& title, const QString& text,
@@ -27,9 +34,19 @@ public:
     RandomSource& random() override { return random_; }
     QDateTime now() override { return QDateTime::currentDateTime(); }
 
+    // Waits until every setting set is in the settings file, and says if one could not be.
+    void flushSettings();
+
 private:
+    void reportSettingsFailure(const QString& file, const QString& why);
+
     StdRandomSource random_;
     bool settingsFailureShown_ = false;
+    // Settings are written by a worker of their own, in the order they are set, so that a
+    // slow disk never holds a window's frame; what was set is read back from here at once.
+    QHash<QString, QString> settings_;
+    std::unique_ptr<QThreadPool> settingsWriter_;
+    std::unique_ptr<QObject> settingsReport_; // the failure is said on the windows' thread
 };
 
 // The folder holding the program's data (ASTUCES.TXT, license.txt, modeles/), the first of:

@@ -73,6 +73,7 @@ std::vector<Writer> writers(const QString& templatePath) {
                                 QFileInfo(path).path());
              SettingsPlatform platform;
              platform.setSetting("Vision", "deuteranopie");
+             platform.flushSettings();
              return platform.shown;
          }},
     };
