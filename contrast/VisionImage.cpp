@@ -56,15 +56,30 @@ void convertPixels(QImage& image, Vision vision) {
         const std::int32_t v = (row[0] * r + row[1] * g + row[2] * b + half) >> kFractionBits;
         return static_cast<QRgb>(t.encode[static_cast<std::size_t>(std::clamp(v, 0, kLinearMax))]);
     };
+    // Pictures are made of runs and few colours (bands, grids, a plane of dots): a colour seen
+    // before is taken from a small cache keyed by its value.
+    constexpr std::size_t kCacheSize = 512;
+    std::array<QRgb, kCacheSize> seen;
+    std::array<QRgb, kCacheSize> shown{};
+    seen.fill(0xFFFFFFFFu); // no colour: a key holds 24 bits
+    auto slot = [](QRgb rgb) {
+        return static_cast<std::size_t>((rgb * 0x9E3779B1u) >> 23) % kCacheSize;
+    };
     const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (QRgb* p = line; p != line + width; ++p) {
-            const std::int32_t r = t.decode[qRed(*p)];
-            const std::int32_t g = t.decode[qGreen(*p)];
-            const std::int32_t b = t.decode[qBlue(*p)];
-            *p = (*p & 0xFF000000u) | channel(m[0], r, g, b) << 16 | channel(m[1], r, g, b) << 8 |
-                 channel(m[2], r, g, b);
+            const QRgb rgb = *p & 0x00FFFFFFu;
+            const std::size_t k = slot(rgb);
+            if (seen[k] != rgb) {
+                const std::int32_t r = t.decode[qRed(rgb)];
+                const std::int32_t g = t.decode[qGreen(rgb)];
+                const std::int32_t b = t.decode[qBlue(rgb)];
+                seen[k] = rgb;
+                shown[k] = channel(m[0], r, g, b) << 16 | channel(m[1], r, g, b) << 8 |
+                           channel(m[2], r, g, b);
+            }
+            *p = (*p & 0xFF000000u) | shown[k];
         }
     }
 }

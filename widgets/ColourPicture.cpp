@@ -80,16 +80,17 @@ std::function<void(QImage&)>& displayFilter() {
     static std::function<void(QImage&)> filter;
     return filter;
 }
-// Changes whenever the filter does, so that cached conversions are redone.
-int& filterGeneration() {
-    static int generation = 0;
-    return generation;
+// Names the filter: a picture's conversion through the same filter is kept, so that going
+// back to a vision seen before converts only the pictures that changed since.
+int& filterKey() {
+    static int key = 0;
+    return key;
 }
 } // namespace
 
-void ColourPicture::setDisplayFilter(std::function<void(QImage&)> filter) {
+void ColourPicture::setDisplayFilter(std::function<void(QImage&)> filter, int key) {
     displayFilter() = std::move(filter);
-    ++filterGeneration();
+    filterKey() = displayFilter() ? key : 0;
     for (QWidget* w : QApplication::allWidgets()) {
         if (auto* picture = qobject_cast<ColourPicture*>(w)) {
             picture->update();
@@ -113,10 +114,10 @@ void ColourPicture::paintEvent(QPaintEvent*) {
         painter.drawImage(0, 0, held);
         return;
     }
-    if (shownKey_ != held.cacheKey() || shownFilter_ != filterGeneration()) {
+    if (shownKey_ != held.cacheKey() || shownFilter_ != filterKey()) {
         shown_ = displayed(held);
         shownKey_ = held.cacheKey();
-        shownFilter_ = filterGeneration();
+        shownFilter_ = filterKey();
     }
     painter.drawImage(0, 0, shown_);
 }

@@ -27,8 +27,9 @@ public:
     virtual Colour colourAt(QPoint p) const;
 
     // A conversion every colour picture applies to what it puts on the screen (a simulated
-    // vision), never to what it holds or reads; empty for none. Repaints them all.
-    static void setDisplayFilter(std::function<void(QImage&)> filter);
+    // vision), never to what it holds or reads; empty for none. Repaints them all. `key` names
+    // the conversion (one key, one conversion): what a picture showed through it is kept.
+    static void setDisplayFilter(std::function<void(QImage&)> filter, int key = 1);
     // What the screen shows for an image held by a picture.
     static QImage displayed(const QImage& image);
 

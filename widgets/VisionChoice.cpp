@@ -51,7 +51,8 @@ void VisionChoice::setCurrent(int index) {
     if (index == 0) {
         ColourPicture::setDisplayFilter({});
     } else {
-        ColourPicture::setDisplayFilter([this, index](QImage& image) { simulate_(image, index); });
+        ColourPicture::setDisplayFilter([this, index](QImage& image) { simulate_(image, index); },
+                                        index);
     }
     emit changed();
 }
