@@ -208,7 +208,8 @@ void Contraste::buildLegibility(QWidget* total) {
         // Under a simulated vision: the same measures for the colours as seen.
         QLabel* simulated =
             label(block, QStringLiteral("Simulation") + suffix, QString(), 0, 1530, inner, 300);
-        simulated->setTextFormat(Qt::RichText);
+        // Rich only with its warning: a plain line is painted once, without a text layout.
+        simulated->setTextFormat(Qt::AutoText);
         // The colours nearest to the pair's own that meet the target, when it misses it.
         auto proposal = [&](const char* name, int top) {
             auto* b = make<QToolButton>(box, QString::fromLatin1(name) + suffix, kMeasuresWidth,
