@@ -79,6 +79,7 @@ public:
 
     AppWindows& windows() { return windows_; }
     Form1& form() { return *form_; }
+    VisionChoice& vision() { return *vision_; }
 
 private:
     QTranslator qtFrench_;

@@ -25,7 +25,9 @@ inline QApplication& application() {
     static int argc = 1;
     static char name[] = "oria-bench";
     static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     static QApplication app(argc, argv);
     return app;
 }
@@ -39,9 +41,13 @@ inline void sendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton b
 
 // What the user sees after an event: posted events handled, and with them the repaint of
 // whatever changed (the window's pending update request).
+// Twice: what the first round's events post (an update from a paint, a window system event)
+// is part of the same action.
 inline void settle() {
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
+    for (int round = 0; round < 2; ++round) {
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
 }
 
 } // namespace oria::bench
