@@ -8,6 +8,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/Settings.h"
 #include "widgets/Resources.h"
+#include "widgets/FrameStyle.h"
 #include "widgets/VisionChoice.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QStyleFactory>
 #include <QTranslator>
 
 #ifdef Q_OS_LINUX
@@ -253,6 +255,8 @@ Desktop::Desktop(QtPlatform& platform, const QString& document) : windows_(modul
     QApplication::setApplicationVersion(QStringLiteral(ORIA_VERSION));
     // The layouts are measured for an 8-point Arial-like face; Liberation Sans has its metrics.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // The style the user or the desktop chose, its group box frames drawn once.
+    QApplication::setStyle(new FrameStyle(QStyleFactory::create(QApplication::style()->name())));
     // The splash is on screen first; what it does not show is loaded while it is up.
     windows_.showSplashFirst();
     // Qt's own dialogs (colour, files) speak French like the rest of the program.

@@ -1,4 +1,5 @@
 #include "PlanePicture.h"
+#include "widgets/Bands.h"
 
 #include "PlanePainter.h"
 
@@ -107,11 +108,11 @@ PlanePoint PlanePicture::toPlane(QPoint p) {
             static_cast<double>((p.y() - kInset) * kPlaneTwipsPerPixel)};
 }
 
-void PlanePicture::paintEvent(QPaintEvent*) {
+void PlanePicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Dark), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawImage(kInset, kInset, displayed(overlay_));
+    DrawInBands(painter, QPoint(kInset, kInset), shownVersion(overlay_), event->region());
 }
 
 void PlanePicture::mousePressEvent(QMouseEvent* event) {

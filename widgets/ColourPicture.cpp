@@ -1,4 +1,5 @@
 #include "ColourPicture.h"
+#include "Bands.h"
 
 #include "Accessibility.h"
 #include "platform/QtPlatform.h"
@@ -107,19 +108,21 @@ QImage ColourPicture::displayed(const QImage& image) {
     return shown;
 }
 
-void ColourPicture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QImage& held = image();
+const QImage& ColourPicture::shownVersion(const QImage& held) const {
     if (!displayFilter()) {
-        painter.drawImage(0, 0, held);
-        return;
+        return held;
     }
     if (shownKey_ != held.cacheKey() || shownFilter_ != filterKey()) {
         shown_ = displayed(held);
         shownKey_ = held.cacheKey();
         shownFilter_ = filterKey();
     }
-    painter.drawImage(0, 0, shown_);
+    return shown_;
+}
+
+void ColourPicture::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    DrawInBands(painter, QPoint(0, 0), shownVersion(image()), event->region());
 }
 
 void ColourPicture::resizeEvent(QResizeEvent* event) {

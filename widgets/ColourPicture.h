@@ -41,6 +41,9 @@ protected:
     // Subclasses paint their content over the background; call invalidate() when it changes.
     virtual void paintContent(QPainter&) {}
     void invalidate();
+    // An image the picture holds as the screen shows it, kept until it or the filter changes
+    // (one image kept per picture).
+    const QImage& shownVersion(const QImage& held) const;
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -1,0 +1,75 @@
+#include "support/QtTestSupport.h"
+#include "widgets/FrameStyle.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace oria {
+namespace {
+
+// The largest difference of a colour component between two pictures of the same size.
+int worstDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size()) {
+        return 256;
+    }
+    int worst = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return worst;
+}
+
+// The region `part` of the widget as a paint event for it alone paints it.
+QImage painted(QWidget& w, const QRect& part) {
+    QImage image(w.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta); // whatever is not repainted shows
+    w.render(&image, part.topLeft(), QRegion(part));
+    return image.copy(part);
+}
+
+// A group box frame drawn once and copied looks as the style draws it, repainted whole or in
+// part (a corner, a label's strip), titled or not, enabled or not.
+TEST(FrameStyle, GroupBoxesLookAsTheStyleDrawsThem) {
+    test::application();
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> framed(
+        new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    const struct {
+        QSize size;
+        const char* title;
+        bool enabled;
+    } boxes[] = {{{321, 333}, "Lisibilité", true},
+                 {{520, 90}, "", true},
+                 {{160, 120}, "Couleurs", false}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.title);
+        QGroupBox reference(QString::fromUtf8(b.title)), copied(QString::fromUtf8(b.title));
+        for (QGroupBox* box : {&reference, &copied}) {
+            box->setStyle(box == &reference ? plain.get() : framed.get());
+            box->resize(b.size);
+            box->setEnabled(b.enabled);
+        }
+        const int w = b.size.width(), h = b.size.height();
+        for (int pass = 0; pass < 2; ++pass) { // the second one from the kept frame
+            for (const QRect part : {QRect(0, 0, w, h), QRect(0, 0, 24, 24),
+                                     QRect(6, h / 2, w - 12, 17), QRect(w - 30, h - 30, 30, 30)}) {
+                EXPECT_LE(worstDifference(painted(copied, part), painted(reference, part)), 1)
+                    << part.x() << ',' << part.y() << ' ' << part.width() << 'x' << part.height();
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace oria
