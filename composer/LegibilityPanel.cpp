@@ -89,7 +89,8 @@ void LegibilityPanel::show(const ZoneColours& colours, const ZoneFlags& visible,
         const bool meets = MeetsTarget(goal.target, text, background);
         row.pair->setText(caption(row.shown.text) + QStringLiteral(" sur ") +
                           caption(row.shown.background));
-        row.measure->setText(
+        SetRichText(
+            row.measure,
             QStringLiteral("%1 <span style=\"color:%2\">%3&nbsp;%4</span>")
                 .arg(goal.measure == ContrastMeasure::Wcag
                          ? frenchNumber(value, 2) + QStringLiteral(":1")

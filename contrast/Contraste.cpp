@@ -353,7 +353,7 @@ void Contraste::showLegibility() {
             if (l.wcag.aa && !seen.wcag.aa) {
                 line += QStringLiteral(" <span style=\"color:#b3261e\">— sous AA ainsi !</span>");
             }
-            r.simulated->setText(line);
+            SetRichText(r.simulated, line);
         }
         const bool shown = row.text < colours_.count && !MeetsTarget(target(), text, background);
         r.textProposal->setVisible(shown);
@@ -365,10 +365,10 @@ void Contraste::showLegibility() {
         }
         r.ratio->setText(frenchNumber(l.ratio, 2) + QStringLiteral(":1"));
         r.lc->setText(QStringLiteral("Lc ") + frenchNumber(l.lc, 1));
-        r.verdicts->setText(mark("AA", l.wcag.aa) + QStringLiteral(" &nbsp; ") +
-                            mark("AA grand", l.wcag.aaLarge) + QStringLiteral("<br>") +
-                            mark("AAA", l.wcag.aaa) + QStringLiteral(" &nbsp; ") +
-                            mark("AAA grand", l.wcag.aaaLarge));
+        SetRichText(r.verdicts, mark("AA", l.wcag.aa) + QStringLiteral(" &nbsp; ") +
+                                    mark("AA grand", l.wcag.aaLarge) + QStringLiteral("<br>") +
+                                    mark("AAA", l.wcag.aaa) + QStringLiteral(" &nbsp; ") +
+                                    mark("AAA grand", l.wcag.aaaLarge));
     }
 }
 
