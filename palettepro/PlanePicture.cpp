@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <vector>
+
 namespace oria {
 
 namespace {
@@ -112,7 +114,44 @@ void PlanePicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Dark), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    DrawInBands(painter, QPoint(kInset, kInset), shownVersion(overlay_), event->region());
+    DrawInBands(painter, QPoint(kInset, kInset), displayedOverlay(), event->region());
+}
+
+const QImage& PlanePicture::displayedOverlay() const {
+    const QImage& plane = shownVersion(plane_);
+    if (&plane == &plane_ || overlay_.constBits() == plane_.constBits()) {
+        return &plane == &plane_ ? overlay_ : plane; // no filter, or no figure
+    }
+    if (overlayShownKey_ == overlay_.cacheKey() && overlayShownPlaneKey_ == plane.cacheKey()) {
+        return overlayShown_;
+    }
+    // The figure's pixels in a row of their own, converted, then put in their places.
+    const int pixels = plane_.width() * plane_.height();
+    const auto* held = reinterpret_cast<const QRgb*>(plane_.constBits());
+    const auto* drawn = reinterpret_cast<const QRgb*>(overlay_.constBits());
+    std::vector<int> places;
+    for (int i = 0; i < pixels; ++i) {
+        if (held[i] != drawn[i]) {
+            places.push_back(i);
+        }
+    }
+    overlayShown_ = plane.copy();
+    if (!places.empty()) {
+        QImage figure(static_cast<int>(places.size()), 1, QImage::Format_RGB32);
+        auto* row = reinterpret_cast<QRgb*>(figure.bits());
+        for (std::size_t k = 0; k < places.size(); ++k) {
+            row[k] = drawn[places[k]];
+        }
+        const QImage seen = displayed(figure);
+        const auto* seenRow = reinterpret_cast<const QRgb*>(seen.constBits());
+        auto* shown = reinterpret_cast<QRgb*>(overlayShown_.bits());
+        for (std::size_t k = 0; k < places.size(); ++k) {
+            shown[places[k]] = seenRow[k];
+        }
+    }
+    overlayShownKey_ = overlay_.cacheKey();
+    overlayShownPlaneKey_ = plane.cacheKey();
+    return overlayShown_;
 }
 
 void PlanePicture::mousePressEvent(QMouseEvent* event) {

@@ -54,9 +54,15 @@ protected:
 
 private:
     void draw(const std::vector<Segment>& lines, int width, bool inverting);
+    // The overlay as the screen shows it: the plane's conversion, kept, with only the figure's
+    // pixels converted at each move.
+    const QImage& displayedOverlay() const;
 
     QImage plane_;
     QImage overlay_;
+    mutable QImage overlayShown_;
+    mutable qint64 overlayShownKey_ = 0;
+    mutable qint64 overlayShownPlaneKey_ = 0;
 };
 
 } // namespace oria

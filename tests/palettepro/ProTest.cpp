@@ -159,6 +159,25 @@ TEST_F(ProTest, EveryDraggedFigureErasesItselfAndTurnsBlackOnRelease) {
     }
 }
 
+// Under a simulated vision the plane's conversion is kept and only the figure's pixels are
+// converted at each move: the screen still shows the whole overlay converted, pixel for pixel.
+TEST_F(ProTest, ASimulatedVisionShowsTheFigureConvertedWithThePlane) {
+    const auto filter = [](QImage& image) { image.invertPixels(); };
+    ColourPicture::setDisplayFilter(filter, 7);
+    click("Option13");
+    for (const QPoint to : {at(3600, 2700), at(1800, 3100), at(2500, 2500)}) {
+        press(at(3000, 2000));
+        move(to);
+        QImage expected = plane->shown().copy();
+        filter(expected);
+        const QImage seen = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(seen.copy(PlanePicture::kInset, PlanePicture::kInset, expected.width(),
+                              expected.height()) == expected);
+        release(to);
+    }
+    ColourPicture::setDisplayFilter({});
+}
+
 TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheVertices) {
     click("Option1"); // "haute": dots close enough for hues 120 degrees apart
     click("Option7");
