@@ -191,6 +191,7 @@ void Pro::startExtraction() {
     extractionKey_ = picture_.cacheKey();
     auto promise = std::make_shared<std::promise<std::vector<Colour>>>();
     extraction_ = promise->get_future().share();
+    extractor_->clear(); // a picture loaded over one still waiting: that one is not read
     extractor_->start([promise, sample = picture_] {
         try {
             promise->set_value(DominantColours(sample, kDominantColoursMax));
