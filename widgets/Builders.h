@@ -73,17 +73,17 @@ inline QLabel* label(QWidget* parent, const QString& name, const QString& text, 
     return l;
 }
 
-// Three component sliders and their number labels show colour c; setting them from the
-// program runs no slider reaction.
 // A rich text label's new text, laid out at once: left to its first paint, the layout would
 // ask for a second paint of the label and of all behind it.
 inline void SetRichText(QLabel* label, const QString& text) {
     if (text != label->text()) {
         label->setText(text);
-        label->sizeHint();
+        label->heightForWidth(label->contentsRect().width());
     }
 }
 
+// Three component sliders and their number labels show colour c; setting them from the
+// program runs no slider reaction.
 inline void ShowComponents(Colour c, QSlider* const (&sliders)[3], QLabel* const (&labels)[3]) {
     const Rgb rgb = SplitColour(c);
     const int values[] = {rgb.Rouge, rgb.Vert, rgb.Bleu};
