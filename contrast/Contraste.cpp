@@ -311,16 +311,25 @@ ContrastTarget Contraste::target() const {
 void Contraste::showProposal(QToolButton* button, const QString& name, const Proposal& p) {
     const bool possible = p.kind == ProposalKind::Proposed;
     button->setEnabled(possible);
+    const int vision = static_cast<int>(currentVision());
+    const bool sameSwatch = button->property("colour").toInt() == (possible ? p.colour : -1) &&
+                            button->property("vision").toInt() == vision;
     button->setProperty("colour", possible ? p.colour : -1);
+    button->setProperty("vision", vision);
     if (!possible) {
         button->setIcon({});
         button->setText(name + QStringLiteral("\nimpossible"));
         return;
     }
-    // Seen as the simulated vision shows it, like the pictures.
-    QImage swatch(24, 24, QImage::Format_RGB32);
-    swatch.fill(ToQColor(p.colour));
-    button->setIcon(QIcon(QPixmap::fromImage(ColourPicture::displayed(swatch))));
+    // Seen as the simulated vision shows it, like the pictures; at the icon's own size, so
+    // that it is not scaled at every paint, and made again only when its colour changes.
+    if (!sameSwatch || button->icon().isNull()) {
+        const qreal ratio = button->devicePixelRatioF();
+        QImage swatch((QSizeF(button->iconSize()) * ratio).toSize(), QImage::Format_RGB32);
+        swatch.setDevicePixelRatio(ratio);
+        swatch.fill(ToQColor(p.colour));
+        button->setIcon(QIcon(QPixmap::fromImage(ColourPicture::displayed(swatch))));
+    }
     const bool wcag = TargetRow(target()).measure == ContrastMeasure::Wcag;
     button->setText(QStringLiteral("%1\n%2 · %3").arg(
         name, HexQString(p.colour),
