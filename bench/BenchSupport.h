@@ -28,8 +28,9 @@ inline QApplication& application() {
     if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit, Qt's own globals may already be gone before it.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // A mouse event as the user's pointer sends it.

@@ -202,9 +202,8 @@ void Contraste::buildLegibility(QWidget* total) {
         QLabel* lc =
             label(block, QStringLiteral("Lc") + suffix, QString(), 1140, 750, inner - 1140, 255);
         lc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLabel* verdicts =
-            label(block, QStringLiteral("Verdicts") + suffix, QString(), 0, 1020, inner, 495);
-        verdicts->setTextFormat(Qt::RichText);
+        auto* verdicts =
+            make<RichTextChoice>(block, QStringLiteral("Verdicts") + suffix, 0, 1020, inner, 495);
         // Under a simulated vision: the same measures for the colours as seen.
         QLabel* simulated =
             label(block, QStringLiteral("Simulation") + suffix, QString(), 0, 1530, inner, 300);
@@ -374,10 +373,10 @@ void Contraste::showLegibility() {
         }
         r.ratio->setText(frenchNumber(l.ratio, 2) + QStringLiteral(":1"));
         r.lc->setText(QStringLiteral("Lc ") + frenchNumber(l.lc, 1));
-        SetRichText(r.verdicts, mark("AA", l.wcag.aa) + QStringLiteral(" &nbsp; ") +
-                                    mark("AA grand", l.wcag.aaLarge) + QStringLiteral("<br>") +
-                                    mark("AAA", l.wcag.aaa) + QStringLiteral(" &nbsp; ") +
-                                    mark("AAA grand", l.wcag.aaaLarge));
+        r.verdicts->setText(mark("AA", l.wcag.aa) + QStringLiteral(" &nbsp; ") +
+                            mark("AA grand", l.wcag.aaLarge) + QStringLiteral("<br>") +
+                            mark("AAA", l.wcag.aaa) + QStringLiteral(" &nbsp; ") +
+                            mark("AAA grand", l.wcag.aaaLarge));
     }
 }
 

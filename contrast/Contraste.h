@@ -7,6 +7,7 @@
 #include "harmony/Adjustments.h"
 #include "platform/Platform.h"
 #include "widgets/HandBackDialog.h"
+#include "widgets/RichTextChoice.h"
 #include "widgets/UndoHistory.h"
 
 #include <optional>
@@ -96,7 +97,9 @@ private:
 
     struct PairReadout {
         QWidget* block;
-        QLabel *sample, *ratio, *verdicts, *lc, *simulated;
+        QLabel *sample, *ratio;
+        RichTextChoice* verdicts;
+        QLabel *lc, *simulated;
         QToolButton *textProposal, *backgroundProposal; // shown when the pair misses the target
         int text, background;                          // the colours the pair is made of
     };
