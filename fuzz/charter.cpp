@@ -9,8 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace oria;
     const QList<QByteArray> parts = fuzz::Parts(fuzz::Bytes(data, size), 9);
     const auto text = [&](int i) { return QString::fromUtf8(parts[i]); };
-    // The first byte of the flags part ticks rows and picks colours, as the window's boxes do.
-    const QByteArray flags = parts[7].leftJustified(5, '\0');
+    // The flags part holds a byte per row (2 to 6): it ticks the row and picks its colour, as
+    // the window's boxes do.
+    const QByteArray flags = parts[7].leftJustified(7, '\0');
     const auto row = [&](int i) {
         return RowFor(text(i), static_cast<Colour>(flags[i] & 0x7F) * 0x020305,
                       (flags[i] & 0x80) == 0);
