@@ -66,10 +66,16 @@ void convertPixels(QImage& image, Vision vision) {
         return static_cast<std::size_t>((rgb * 0x9E3779B1u) >> 23) % kCacheSize;
     };
     const int width = image.width();
+    QRgb last = 0xFFFFFFFFu; // the pixel before, and what it became: runs skip the cache
+    QRgb lastShown = 0;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (QRgb* p = line; p != line + width; ++p) {
             const QRgb rgb = *p & 0x00FFFFFFu;
+            if (rgb == last) {
+                *p = (*p & 0xFF000000u) | lastShown;
+                continue;
+            }
             const std::size_t k = slot(rgb);
             if (seen[k] != rgb) {
                 const std::int32_t r = t.decode[qRed(rgb)];
@@ -79,7 +85,9 @@ void convertPixels(QImage& image, Vision vision) {
                 shown[k] = channel(m[0], r, g, b) << 16 | channel(m[1], r, g, b) << 8 |
                            channel(m[2], r, g, b);
             }
-            *p = (*p & 0xFF000000u) | shown[k];
+            last = rgb;
+            lastShown = shown[k];
+            *p = (*p & 0xFF000000u) | lastShown;
         }
     }
 }

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstring>
 #include <vector>
 
 namespace oria {
@@ -136,13 +135,7 @@ const QImage& PlanePicture::displayedOverlay() const {
             places.push_back(i);
         }
     }
-    // Into the same buffer move after move: a fresh one each time costs its page faults.
-    if (overlayShown_.size() == plane.size() && overlayShown_.format() == plane.format() &&
-        overlayShown_.bytesPerLine() == plane.bytesPerLine()) {
-        std::memcpy(overlayShown_.bits(), plane.constBits(), static_cast<std::size_t>(plane.sizeInBytes()));
-    } else {
-        overlayShown_ = plane.copy();
-    }
+    copyInto(overlayShown_, plane);
     if (!places.empty()) {
         QImage figure(static_cast<int>(places.size()), 1, QImage::Format_RGB32);
         auto* row = reinterpret_cast<QRgb*>(figure.bits());

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace oria {
 
@@ -51,7 +52,9 @@ const QImage& ColourPicture::image() const {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
     if (dirty_ || image_.size() != pixels) {
-        image_ = QImage(pixels, QImage::Format_RGB32);
+        if (image_.size() != pixels) {
+            image_ = QImage(pixels, QImage::Format_RGB32);
+        }
         image_.setDevicePixelRatio(ratio);
         image_.fill(ToQColor(background_));
         QPainter painter(&image_);
@@ -113,11 +116,23 @@ const QImage& ColourPicture::shownVersion(const QImage& held) const {
         return held;
     }
     if (shownKey_ != held.cacheKey() || shownFilter_ != filterKey()) {
-        shown_ = displayed(held);
+        copyInto(shown_, held);
+        displayFilter()(shown_);
         shownKey_ = held.cacheKey();
         shownFilter_ = filterKey();
     }
     return shown_;
+}
+
+void ColourPicture::copyInto(QImage& into, const QImage& from) {
+    if (into.size() == from.size() && into.format() == from.format() &&
+        into.bytesPerLine() == from.bytesPerLine() && into.isDetached() &&
+        into.constBits() != from.constBits()) {
+        std::memcpy(into.bits(), from.constBits(), static_cast<std::size_t>(from.sizeInBytes()));
+        into.setDevicePixelRatio(from.devicePixelRatio());
+    } else {
+        into = from.copy();
+    }
 }
 
 void ColourPicture::paintEvent(QPaintEvent* event) {

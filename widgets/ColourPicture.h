@@ -44,6 +44,9 @@ protected:
     // An image the picture holds as the screen shows it, kept until it or the filter changes
     // (one image kept per picture).
     const QImage& shownVersion(const QImage& held) const;
+    // `from` copied into `into`, into the buffer `into` already has when it fits: a fresh one
+    // at every change costs its page faults.
+    static void copyInto(QImage& into, const QImage& from);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
