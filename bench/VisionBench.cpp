@@ -1,4 +1,5 @@
 #include "contrast/VisionImage.h"
+#include "palettepro/PlanePainter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,6 +29,12 @@ QImage bandsImage() {
     return image;
 }
 
+// The colour disc in "haute", as Razezev Aru shows it.
+QImage planeImage() {
+    return oria::PaintPlane(oria::GenererPlan(oria::Resolution::Haute, oria::PlaneMode::Saturation, 100))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // In place, again and again (each time from the original, as the windows do).
 template <QImage (*Make)()> void BM_VisionImage(benchmark::State& state) {
     const auto vision = static_cast<Vision>(state.range(0));
@@ -40,6 +47,10 @@ template <QImage (*Make)()> void BM_VisionImage(benchmark::State& state) {
 }
 BENCHMARK(BM_VisionImage<discSizedImage>)
     ->Name("BM_VisionImage/AllDistinct")
+    ->DenseRange(1, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VisionImage<planeImage>)
+    ->Name("BM_VisionImage/Plane")
     ->DenseRange(1, 4)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VisionImage<bandsImage>)

@@ -56,37 +56,24 @@ void convertPixels(QImage& image, Vision vision) {
         const std::int32_t v = (row[0] * r + row[1] * g + row[2] * b + half) >> kFractionBits;
         return static_cast<QRgb>(t.encode[static_cast<std::size_t>(std::clamp(v, 0, kLinearMax))]);
     };
-    // Pictures are made of runs and few colours (bands, grids, a plane of dots): a colour seen
-    // before is taken from a small cache keyed by its value.
-    constexpr std::size_t kCacheSize = 512;
-    std::array<QRgb, kCacheSize> seen;
-    std::array<QRgb, kCacheSize> shown{};
-    seen.fill(0xFFFFFFFFu); // no colour: a key holds 24 bits
-    auto slot = [](QRgb rgb) {
-        return static_cast<std::size_t>((rgb * 0x9E3779B1u) >> 23) % kCacheSize;
-    };
+    // Pictures are made of runs (bands, grids, a plane of dots): a pixel the colour of the one
+    // before takes what that one became. A cache of colours seen before cost more than it
+    // saved, even on the plane.
     const int width = image.width();
-    QRgb last = 0xFFFFFFFFu; // the pixel before, and what it became: runs skip the cache
+    QRgb last = 0xFFFFFFFFu; // no colour: a pixel holds 24 bits
     QRgb lastShown = 0;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (QRgb* p = line; p != line + width; ++p) {
             const QRgb rgb = *p & 0x00FFFFFFu;
-            if (rgb == last) {
-                *p = (*p & 0xFF000000u) | lastShown;
-                continue;
-            }
-            const std::size_t k = slot(rgb);
-            if (seen[k] != rgb) {
+            if (rgb != last) {
                 const std::int32_t r = t.decode[qRed(rgb)];
                 const std::int32_t g = t.decode[qGreen(rgb)];
                 const std::int32_t b = t.decode[qBlue(rgb)];
-                seen[k] = rgb;
-                shown[k] = channel(m[0], r, g, b) << 16 | channel(m[1], r, g, b) << 8 |
-                           channel(m[2], r, g, b);
+                last = rgb;
+                lastShown = channel(m[0], r, g, b) << 16 | channel(m[1], r, g, b) << 8 |
+                            channel(m[2], r, g, b);
             }
-            last = rgb;
-            lastShown = shown[k];
             *p = (*p & 0xFF000000u) | lastShown;
         }
     }
