@@ -97,7 +97,7 @@ void Form1::connectControls() {
     for (const auto& a : adjustments) {
         QAbstractButton* button = commands_.value(a.name);
         connect(button, &QAbstractButton::clicked, this,
-                step(button->text(), [this, adjustment = a.adjustment] { Adjust_Click(adjustment); }));
+                step(CaptionOf(button), [this, adjustment = a.adjustment] { Adjust_Click(adjustment); }));
     }
 
     ColourPicture* harmonyPictures[] = {carre_[0], carre_[1], carre_[2], carre_[3],

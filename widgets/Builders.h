@@ -53,6 +53,11 @@ inline QPushButton* pictureButton(QWidget* parent, const QString& name, const QS
     return button;
 }
 
+// What the user calls a button: its caption, or for a picture button its tip.
+inline QString CaptionOf(const QAbstractButton* button) {
+    return button->text().isEmpty() ? button->toolTip() : button->text();
+}
+
 inline QSlider* slider(QWidget* parent, const QString& name, int min, int max, int page, int tick,
                        int left, int top, int width, int height,
                        Qt::Orientation orientation = Qt::Horizontal) {
