@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 namespace oria {
@@ -84,14 +85,30 @@ void PlanePicture::draw(const std::vector<Segment>& lines, int width, bool inver
     }
     painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    for (const Segment& s : lines) {
-        const QPoint a = pixel(s.from);
-        const QPoint b = pixel(s.to);
-        if (s.box) {
-            painter.drawRect(QRect(a, b).normalized());
-        } else if (a != b) {
-            // A line of no length draws nothing, as on the plane it would leave a dot behind.
-            painter.drawLine(a, b);
+    // Inverted lines go through Qt's span filler, which hands any batch of more than about 96
+    // spans to its thread pool, and waking it costs far more than the line. Drawn tile by tile,
+    // a line's batch stays small; its pixels are the same.
+    const int side = inverting ? 64 : std::max(overlay_.width(), overlay_.height());
+    for (int top = 0; top < overlay_.height(); top += side) {
+        for (int left = 0; left < overlay_.width(); left += side) {
+            const QRect tile(left, top, side, side);
+            if (inverting) {
+                painter.setClipRect(tile);
+            }
+            for (const Segment& s : lines) {
+                const QPoint a = pixel(s.from);
+                const QPoint b = pixel(s.to);
+                const QRect box = QRect(a, b).normalized();
+                if (!box.adjusted(-width, -width, width, width).intersects(tile)) {
+                    continue;
+                }
+                if (s.box) {
+                    painter.drawRect(box);
+                } else if (a != b) {
+                    // A line of no length draws nothing, as on the plane it would leave a dot behind.
+                    painter.drawLine(a, b);
+                }
+            }
         }
     }
     update();
