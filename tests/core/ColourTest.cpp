@@ -6,13 +6,10 @@ namespace oria {
 namespace {
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const struct {
-        double in;
-        int out;
-    } cases[] = {{127.5, 128},  {126.5, 126},  {0.5, 0},  {1.5, 2},   {254.5, 254},
-                 {127.49, 127}, {127.51, 128}, {-0.5, 0}, {-1.5, -2}, {255.0, 255}};
+    const double cases[][2] = {{127.5, 128},  {126.5, 126},  {0.5, 0},  {1.5, 2},   {254.5, 254},
+                               {127.49, 127}, {127.51, 128}, {-0.5, 0}, {-1.5, -2}, {255.0, 255}};
     for (const auto& c : cases) {
-        EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+        EXPECT_EQ(RoundHalfEven(c[0]), c[1]) << c[0];
     }
 }
 
@@ -24,66 +21,52 @@ TEST(SplitColour, ReturnsLowMiddleAndHighByte) {
     EXPECT_EQ(RGB(0, 128, 0), 32768);
 }
 
-struct HsvCase {
-    Rgb rgb;
-    double h, s, v;
-};
-
 TEST(RgbToHsv, WorkedExamples) {
-    const HsvCase cases[] = {
-        {{0, 0, 0}, 0, 0, 0},
-        {{255, 255, 255}, 0, 0, 100},
-        {{255, 0, 0}, 0, 100, 100},
-        {{255, 0, 128}, 360 - 60.0 * 128 / 255, 100, 100},
-        {{255, 255, 0}, 60, 100, 100}, // red wins the tie with green
-        {{0, 255, 255}, 180, 100, 100},
-        {{0, 0, 255}, 240, 100, 100},
-        {{128, 128, 128}, 0, 0, 128 * 100 / 255.0},
-        {{200, 100, 50}, 20, 75, 200 * 100 / 255.0},
+    const struct {
+        Rgb rgb;
+        Hsv hsv;
+    } cases[] = {
+        {{0, 0, 0}, {0, 0, 0}},
+        {{255, 255, 255}, {0, 0, 100}},
+        {{255, 0, 0}, {0, 100, 100}},
+        {{255, 0, 128}, {360 - 60.0 * 128 / 255, 100, 100}},
+        {{255, 255, 0}, {60, 100, 100}}, // red wins the tie with green
+        {{0, 255, 255}, {180, 100, 100}},
+        {{0, 0, 255}, {240, 100, 100}},
+        {{128, 128, 128}, {0, 0, 128 * 100 / 255.0}},
+        {{200, 100, 50}, {20, 75, 200 * 100 / 255.0}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(ReadoutText(c.rgb));
         const Hsv hsv = RgbToHsv(c.rgb);
-        EXPECT_NEAR(hsv.Teinte, c.h, 1e-9) << c.rgb.Rouge << "," << c.rgb.Vert << "," << c.rgb.Bleu;
-        EXPECT_NEAR(hsv.Saturation, c.s, 1e-9);
-        EXPECT_NEAR(hsv.Luminosite, c.v, 1e-9);
+        EXPECT_NEAR(hsv.Teinte, c.hsv.Teinte, 1e-9);
+        EXPECT_NEAR(hsv.Saturation, c.hsv.Saturation, 1e-9);
+        EXPECT_NEAR(hsv.Luminosite, c.hsv.Luminosite, 1e-9);
     }
 }
 
-TEST(HsvToRgb, WorkedExamplesAndSectors) {
+TEST(HsvToRgb, WorkedExamplesSectorsAndClamping) {
     const struct {
         Hsv hsv;
         Rgb rgb;
     } cases[] = {
-        {{0, 100, 100}, {255, 0, 0}},
-        {{123, 0, 50}, {128, 128, 128}}, // 127.5 rounds to the even 128
-        {{20, 50, 100}, {255, 170, 128}},
-        {{120, 100, 100}, {0, 255, 0}},
-        {{180, 100, 100}, {0, 255, 255}},
-        {{240, 100, 100}, {0, 0, 255}},
-        {{300, 100, 100}, {255, 0, 255}},
-        {{59.6, 100, 100}, {255, 253, 0}},
+        {{0, 100, 100}, {255, 0, 0}},     {{123, 0, 50}, {128, 128, 128}}, // 127.5 -> even 128
+        {{20, 50, 100}, {255, 170, 128}}, {{120, 100, 100}, {0, 255, 0}},
+        {{180, 100, 100}, {0, 255, 255}}, {{240, 100, 100}, {0, 0, 255}},
+        {{300, 100, 100}, {255, 0, 255}}, {{59.6, 100, 100}, {255, 253, 0}},
         {{359.6, 100, 100}, {255, 0, 2}}, // sector 5
         {{-0.7, 100, 100}, {255, 0, 3}},  // sector -1 shares the last row
-        {{-0.5, 100, 50}, {128, 0, 1}},
-        {{0, 0, 100}, {255, 255, 255}},
-        {{0, 0, 0}, {0, 0, 0}},
+        {{-0.5, 100, 50}, {128, 0, 1}},   {{0, 0, 100}, {255, 255, 255}},
+        {{0, 0, 0}, {0, 0, 0}},           {{0, 100, 120}, {255, 0, 0}}, // out of range
+        {{0, 150, 100}, {255, 0, 0}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HsvToRgb(c.hsv), c.rgb)
             << c.hsv.Teinte << " " << c.hsv.Saturation << " " << c.hsv.Luminosite;
     }
-}
-
-TEST(HsvToRgb, OutOfRangeInputsAreClamped) {
-    EXPECT_EQ(HsvToRgb({0, 100, 120}), (Rgb{255, 0, 0}));
-    EXPECT_EQ(HsvToRgb({0, 150, 100}), (Rgb{255, 0, 0}));
-}
-
-TEST(HsvToRgb, RoundTripsEveryGreyAndPrimaryRamp) {
-    for (int x = 0; x <= 255; ++x) {
+    for (int x = 0; x <= 255; ++x) { // every grey and primary ramp comes back
         for (const Rgb rgb : {Rgb{x, x, x}, Rgb{x, 0, 0}, Rgb{0, x, 0}, Rgb{0, 0, x}}) {
-            EXPECT_EQ(HsvToRgb(RgbToHsv(rgb)), rgb)
-                << rgb.Rouge << "," << rgb.Vert << "," << rgb.Bleu;
+            EXPECT_EQ(HsvToRgb(RgbToHsv(rgb)), rgb) << ReadoutText(rgb);
         }
     }
 }

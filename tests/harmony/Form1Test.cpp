@@ -8,22 +8,19 @@
 #include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QMimeData>
-#include <QDropEvent>
 #include <QUndoStack>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace oria {
@@ -32,13 +29,16 @@ namespace {
 using W = WindowDirectory::Window;
 constexpr Colour kRed = RGB(255, 0, 0);
 
+// The harmony window over a fresh shared state and a scripted desktop, and what it shows.
 class Form1Test : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { open({W::Pro, W::Contraste, W::Compo}); }
+    // Opens the window afresh; the random base colour it draws (0.999, 0, 0) is pure red.
+    void open(std::set<W> available) {
         test::application();
-        // Draws 0.999, 0, 0: the first random base colour is pure red.
         platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0});
-        windows.available = {W::Pro, W::Contraste, W::Compo};
+        windows.available = std::move(available);
+        form.reset();
         form = std::make_unique<Form1>(module, platform, windows);
         form->show();
     }
@@ -50,84 +50,150 @@ protected:
     }
     QAbstractButton* button(const QString& name) { return child<QAbstractButton>(name); }
     QAction* action(const QString& name) { return child<QAction>(name); }
+    QSlider* slider(const QString& name) { return child<QSlider>(name); }
     ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
     QString text(const QString& name) { return child<QLabel>(name)->text(); }
     QString status() { return text("StatusBar1_Panel1"); }
+    QStringList texts(const QStringList& names) {
+        QStringList shown;
+        for (const QString& name : names) {
+            shown << text(name);
+        }
+        return shown;
+    }
+    Rgb sliders() {
+        return {slider("Slider1")->value(), slider("Slider2")->value(), slider("Slider3")->value()};
+    }
+    // The colour painted at the middle of the top of a square.
+    QColor painted(const QString& name) {
+        return picture(name)->grab().toImage().pixelColor(picture(name)->width() / 2, 4);
+    }
     void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void chooseType(HarmonyType type) {
         auto* combo = child<QComboBox>("Combo1");
         combo->setCurrentIndex(static_cast<int>(type));
         emit combo->activated(static_cast<int>(type));
     }
+    void chooseBase(Colour c) { // through the colour dialog
+        platform.colourAnswers = {c};
+        click("Command1");
+    }
+    QString file(const QString& name, const QByteArray& content) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        return f.fileName();
+    }
+    void importFile(const QString& name, const QByteArray& content) {
+        platform.openAnswer = file(name, content);
+        action("importer")->trigger();
+    }
+    void handBack(const Palette& colours) { // as another window does
+        module.setHarmony(colours);
+        windows.notifyHandBack();
+    }
     bool fineTuningEnabled() {
-        const bool slider = child<QSlider>("Slider4")->isEnabled();
-        EXPECT_EQ(slider, button("Command6")->isEnabled());
-        EXPECT_EQ(slider, child<QGroupBox>("Frame5")->isEnabled());
-        return slider;
+        const bool enabled = slider("Slider4")->isEnabled();
+        EXPECT_EQ(enabled, button("Command6")->isEnabled());
+        EXPECT_EQ(enabled, child<QGroupBox>("Frame5")->isEnabled());
+        return enabled;
     }
     Palette expected(HarmonyType type, int n, Palette start, double f = 0) {
         test::ScriptedRandom random;
         CalculerHarmonie(start, type, n, f, random);
         return start;
     }
-    static QColor painted(QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, 4); }
 
+    const QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
+    std::unique_ptr<VisionChoice> vision;
     std::unique_ptr<Form1> form;
 };
 
 TEST_F(Form1Test, LoadsWithSplashRandomBaseAndNoHarmonyYet) {
     EXPECT_EQ(windows.splashes, std::vector<bool>{true});
-    EXPECT_EQ(module.Couleur1, kRed);
-    EXPECT_EQ(module.Couleur2, 0);
+    EXPECT_GE(platform.randomSource.reseeds, 1);
+    EXPECT_EQ(module.harmony(), (Palette{kRed, 0, 0, 0, 0}));
     EXPECT_EQ(module.NbCouleursContraste, 2);
     EXPECT_EQ(module.RetourDialogue, 1);
     EXPECT_FALSE(module.AproposMenu);
-    EXPECT_GE(platform.randomSource.reseeds, 1);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 255);
-    EXPECT_EQ(text("Label3"), "255");
-    EXPECT_EQ(text("Label4"), "0");
-    EXPECT_EQ(text("Label1"), "#FF0000");
-    EXPECT_EQ(text("Label10"), "0");
+    EXPECT_EQ(sliders(), (Rgb{255, 0, 0}));
+    EXPECT_EQ(
+        texts({"Label3", "Label4", "Label1", "Label10", "StatusBar1_Panel1", "StatusBar1_Panel2",
+               "StatusBar1_Panel3"}),
+        (QStringList{"255", "0", "#FF0000", "0", "Oria 2000 - Cromalune", "06/12/2026", "09:30"}));
     EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), -1);
-    EXPECT_TRUE(child<QRadioButton>("deux")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("sans")->isChecked());
-    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
-    EXPECT_EQ(painted(picture("carre2")), QColor(0, 0, 0));
+    for (const char* name : {"deux", "contrast1", "sans"}) {
+        EXPECT_TRUE(button(name)->isChecked()) << name;
+    }
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    EXPECT_EQ(painted("carre2"), QColor(0, 0, 0));
     EXPECT_FALSE(picture("carre3")->isVisible());
-    EXPECT_EQ(status(), "Oria 2000 - Cromalune");
-    EXPECT_EQ(text("StatusBar1_Panel2"), "06/12/2026");
-    EXPECT_EQ(text("StatusBar1_Panel3"), "09:30");
 }
 
 TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
+    const char* counts[] = {"deux", "trois", "quatre", "cinq"};
     for (int n = 2; n <= 5; ++n) {
-        const char* counts[] = {"deux", "trois", "quatre", "cinq"};
         click(counts[n - 2]);
         for (int t = 0; t <= 8; ++t) {
-            const auto type = static_cast<HarmonyType>(t);
-            chooseType(type);
-            const Palette want = expected(type, n, module.harmony());
-            for (int k = 0; k < n; ++k) {
-                EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
-                          want[static_cast<std::size_t>(k)])
-                    << "type " << t << " n " << n << " colour " << k + 1;
-            }
+            chooseType(static_cast<HarmonyType>(t));
+            // Computed from the colours shown: the slots above n stay as they are.
+            EXPECT_EQ(module.harmony(), expected(static_cast<HarmonyType>(t), n, module.harmony()))
+                << "type " << t << " n " << n;
         }
     }
 }
 
-TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
+// Whatever brings a base colour, its sliders, numbers, text and square follow it.
+TEST_F(Form1Test, BaseColourShownWhereverItComesFrom) {
     chooseType(HarmonyType::ClassiqueNeutre);
+    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
+    const struct {
+        const char* how;
+        std::function<void()> act;
+        Colour base, second;
+    } cases[] = {
+        {"drag", [&] { slider("Slider2")->setSliderPosition(128); }, RGB(255, 128, 0),
+         RGB(0, 127, 255)},
+        {"dialog", [&] { chooseBase(RGB(0, 0, 255)); }, RGB(0, 0, 255), RGB(255, 255, 0)},
+        // Cancelled: the dialog gives back the start colour.
+        {"cancel", [&] { click("Command1"); }, RGB(0, 0, 255), RGB(255, 255, 0)},
+        {"one-colour palette", [&] { importFile("une.gpl", "GIMP Palette\n0 0 255 Bleu\n"); },
+         RGB(0, 0, 255), RGB(255, 255, 0)},
+        {"hand back", [&] { handBack(handed); }, handed[0], handed[1]}, // shown, not recomputed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        c.act();
+        const Rgb rgb = SplitColour(c.base);
+        EXPECT_EQ(module.Couleur1, c.base);
+        EXPECT_EQ(module.Couleur2, c.second);
+        EXPECT_EQ(sliders(), rgb);
+        EXPECT_EQ(
+            texts({"Label3", "Label4", "Label5", "Label1"}),
+            (QStringList{QString::number(rgb.Rouge), QString::number(rgb.Vert),
+                         QString::number(rgb.Bleu), QString::fromStdString(HexText(c.base))}));
+        EXPECT_EQ(painted("carre1"), ToQColor(c.base));
+        EXPECT_EQ(painted("carre2"), ToQColor(c.second));
+    }
+    EXPECT_EQ(platform.colourDialogStarts, (std::vector<Colour>{RGB(255, 128, 0), RGB(0, 0, 255)}));
+    EXPECT_EQ(module.harmony(), handed);
+    form.reset();
+    windows.notifyHandBack(); // the window is gone: nobody listens any more
+}
+
+TEST_F(Form1Test, FineTuningWidensTheOffsetsAndManualOpensTheGeometricPicker) {
+    chooseType(HarmonyType::ClassiqueNeutre);
+    slider("Slider4")->setSliderPosition(25);
+    EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
+    EXPECT_EQ(text("Label10"), "25");
+    EXPECT_EQ(module.Couleur2, HsvToColour({182.5, 100, 100}));
+    click("Command6");
+    EXPECT_EQ(module.ReglageFin, 0);
+    EXPECT_EQ(slider("Slider4")->value(), 0);
+    EXPECT_EQ(text("Label10"), "0");
     EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
-    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
-    EXPECT_EQ(module.Couleur1, RGB(255, 128, 0));
-    EXPECT_EQ(text("Label4"), "128");
-    EXPECT_EQ(module.Couleur2, expected(HarmonyType::ClassiqueNeutre, 2, module.harmony())[1]);
-    EXPECT_EQ(painted(picture("carre2")), ToQColor(module.Couleur2));
 
     const Palette before = module.harmony();
     chooseType(HarmonyType::Manuel);
@@ -137,49 +203,60 @@ TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
 
 TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
     chooseType(HarmonyType::ClassiqueNeutre);
-    const QTemporaryDir dir;
     platform.saveAnswer = dir.filePath("harmonie");
     platform.saveFilterAnswer = "Palette GIMP, Inkscape, Krita (*.gpl)";
-    QAction* exporter = action("exporter");
-    EXPECT_EQ(exporter->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    exporter->trigger();
+    EXPECT_EQ(action("exporter")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    action("exporter")->trigger();
     QFile file(dir.filePath("harmonie.gpl"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the chosen filter's extension is added";
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               "GIMP Palette\nName: Classique neutre\nColumns: 2\n#\n"
               "255   0   0\tCouleur 1\n  0 255 255\tCouleur 2\n");
     platform.saveAnswer = dir.filePath("absent/harmonie.css");
-    exporter->trigger();
+    action("exporter")->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains("harmonie.css"));
 }
 
-TEST_F(Form1Test, ColoursHandedBackAreShownAsTheyAre) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
-    module.setHarmony(handed);
-    windows.notifyHandBack();
-    EXPECT_EQ(module.harmony(), handed) << "shown, not recomputed";
-    EXPECT_EQ(painted(picture("carre1")), ToQColor(handed[0]));
-    EXPECT_EQ(painted(picture("carre2")), ToQColor(handed[1]));
-    EXPECT_EQ(text("Label1"), "#0A141E");
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 30);
-    EXPECT_EQ(text("Label4"), "20");
-    form.reset();
-    windows.notifyHandBack(); // the window is gone: nobody listens any more
-}
+TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
+    const struct {
+        QString path;
+        bool drop;
+        std::vector<Colour> shown;
+    } cases[] = {
+        {file("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n"),
+         false,
+         {RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255)}},
+        {file("sept.css", ":root { --a: #010203; --b: #040506; --c: #070809; --d: #0A0B0C;"
+                          " --e: #0D0E0F; --f: #101112; }"),
+         true,
+         {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        if (c.drop) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(c.path)});
+            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
+        } else {
+            platform.openAnswer = c.path;
+            action("importer")->trigger();
+        }
+        const Palette shown = module.harmony();
+        EXPECT_EQ(std::vector<Colour>(shown.begin(), shown.begin() + form->nombreCouleurs()),
+                  c.shown);
+        EXPECT_EQ(painted("Picture1"), ToQColor(c.shown[0]));
+        EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
+    }
+    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
+    EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
 
-TEST_F(Form1Test, FineTuningSliderWidensTheOffsets) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    child<QSlider>("Slider4")->setSliderPosition(25);
-    EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
-    EXPECT_EQ(text("Label10"), "25");
-    EXPECT_EQ(module.Couleur2, HsvToColour({182.5, 100, 100}));
-    click("Command6");
-    EXPECT_EQ(module.ReglageFin, 0);
-    EXPECT_EQ(child<QSlider>("Slider4")->value(), 0);
-    EXPECT_EQ(text("Label10"), "0");
-    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
+    const Palette before = module.harmony();
+    importFile("faux.gpl", "pas une palette");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
+    EXPECT_EQ(module.harmony(), before);
 }
 
 TEST_F(Form1Test, CountButtonsGovernDisplayModesAndTheContrastViewer) {
@@ -195,24 +272,24 @@ TEST_F(Form1Test, CountButtonsGovernDisplayModesAndTheContrastViewer) {
     };
     click("contrast3");
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
         click(c.count);
-        EXPECT_EQ(child<QRadioButton>("contrast2")->isEnabled(), c.mode2) << c.count;
-        EXPECT_EQ(child<QRadioButton>("contrast3")->isEnabled(), c.mode3) << c.count;
-        EXPECT_EQ(button("Command3")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(action("contrast")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(action("Recalculer")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(module.NbCouleursContraste, c.contraste) << c.count;
-        EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked()) << c.count;
+        EXPECT_EQ(
+            (std::vector<bool>{button("contrast2")->isEnabled(), button("contrast3")->isEnabled(),
+                               button("Command3")->isEnabled(), action("contrast")->isEnabled(),
+                               action("Recalculer")->isEnabled()}),
+            (std::vector<bool>{c.mode2, c.mode3, c.viewer, c.viewer, c.viewer}));
+        EXPECT_EQ(module.NbCouleursContraste, c.contraste);
+        EXPECT_TRUE(button("contrast1")->isChecked());
     }
     // Five colours in "contraste 1": quadrants C5, C2 / C3, C4 with the base in the middle.
     chooseType(HarmonyType::Special);
     click("cinq");
-    const char* visible[] = {"carre1", "carre2", "carre3", "carre6", "carre7"};
-    for (const char* name : visible) {
+    for (const char* name : {"carre1", "carre2", "carre3", "carre6", "carre7"}) {
         EXPECT_TRUE(picture(name)->isVisible()) << name;
     }
     EXPECT_FALSE(picture("carre4")->isVisible());
-    EXPECT_EQ(painted(picture("carre3")), ToQColor(module.Couleur1));
+    EXPECT_EQ(painted("carre3"), ToQColor(module.Couleur1));
     EXPECT_EQ(picture("carre1")->backgroundColour(), module.Couleur5);
     EXPECT_EQ(picture("carre6")->backgroundColour(), module.Couleur2);
 
@@ -235,6 +312,20 @@ TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
     EXPECT_EQ(module.NbCouleursCompo, 4);
     click("Command10");
     EXPECT_EQ(windows.shown, (std::vector<W>{W::Contraste, W::Contraste, W::Compo, W::Pro}));
+}
+
+TEST_F(Form1Test, WindowsNotBuiltKeepTheirCommandsDisabled) {
+    open({});
+    for (const char* name : {"Command10", "Command3", "Command2"}) {
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"palette", "contrast", "composeur"}) {
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    }
+    auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
+    EXPECT_FALSE(model->item(10)->isEnabled());
+    button("Command3")->click();
+    EXPECT_TRUE(windows.shown.empty());
 }
 
 TEST_F(Form1Test, AdjustmentsChangeColoursInPlaceAndLockTheFineTuning) {
@@ -273,10 +364,7 @@ TEST_F(Form1Test, CyclerMovesTheSlidersWithoutRecomputing) {
     const Palette before = module.harmony();
     click("Command13");
     EXPECT_EQ(module.harmony(), (Palette{before[4], before[0], before[1], before[2], before[3]}));
-    const Rgb base = SplitColour(module.Couleur1);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), base.Rouge);
-    EXPECT_EQ(child<QSlider>("Slider2")->value(), base.Vert);
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), base.Bleu);
+    EXPECT_EQ(sliders(), SplitColour(module.Couleur1));
     EXPECT_EQ(text("Label1"), QString::fromStdString(HexText(before[4])));
     for (int i = 0; i < 4; ++i) {
         click("Command13");
@@ -316,36 +404,22 @@ TEST_F(Form1Test, RecalculerAsksFirst) {
     EXPECT_TRUE(fineTuningEnabled());
 }
 
-TEST_F(Form1Test, ColourDialogSetsTheBaseOrKeepsItOnCancel) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    platform.colourAnswers = {RGB(0, 0, 255)};
-    click("Command1");
-    EXPECT_EQ(platform.colourDialogStarts, std::vector<Colour>{kRed});
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-    EXPECT_EQ(module.Couleur2, RGB(255, 255, 0));
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 0);
-    EXPECT_EQ(text("Label5"), "255"); // the numbers follow their sliders
-    EXPECT_EQ(text("Label1"), "#0000FF");
-
-    click("Command1"); // cancelled: the dialog gives back the start colour
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-}
-
 TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     chooseType(HarmonyType::ClassiqueNeutre);
-    ColourPicture* carre2 = picture("carre2");
-    QTest::mouseMove(carre2, QPoint(10, 10));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
+    auto readOut = [&](const char* name, QPoint at, const QString& hex) {
+        QTest::mouseMove(picture(name), at);
+        return test::waitFor([&] { return text("Label6") == hex; });
+    };
+    ASSERT_TRUE(readOut("carre2", QPoint(10, 10), "#00FFFF"));
     EXPECT_EQ(status(), "R:0 V:255 B:255");
     EXPECT_EQ(picture("visu")->backgroundColour(), RGB(0, 255, 255));
     EXPECT_EQ(text("Label11"), "#FFFFFF") << "a move does not change the clicked colour";
 
-    QTest::mouseClick(carre2, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseClick(picture("carre2"), Qt::RightButton, {}, QPoint(10, 10));
     auto* menu = child<QMenu>("transfert");
     ASSERT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
     EXPECT_EQ(text("Label11"), "#FFFFFF") << "a right click does not change it either";
-    child<QAction>("pressepapier")->trigger();
+    action("pressepapier")->trigger();
     menu->hide();
     EXPECT_EQ(platform.clipboard, "#00FFFF");
 
@@ -355,19 +429,22 @@ TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
 
     // The bar reads its segments; the swatches read without touching the preview.
     click("Check2"); // ruler on: the mark at x = 0 is black
-    QTest::mouseMove(picture("barre"), QPoint(picture("barre")->width() - 3, 20));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
-    QTest::mouseMove(picture("barre"), QPoint(0, 2));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#000000"; }));
+    ASSERT_TRUE(readOut("barre", QPoint(picture("barre")->width() - 3, 20), "#00FFFF"));
+    ASSERT_TRUE(readOut("barre", QPoint(0, 2), "#000000"));
     QTest::mouseMove(picture("Picture1"), QPoint(20, 20));
     ASSERT_TRUE(test::waitFor([&] { return status() == "R:255 V:0 B:0"; }));
     EXPECT_EQ(text("Label6"), "#000000");
 }
 
-TEST_F(Form1Test, BarFollowsDarknessAndRuler) {
+TEST_F(Form1Test, BarFollowsDarknessAndRulerAndBordersAreBlackOrNone) {
+    click("noir");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    click("sans");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
+
     // Black and white: the black segment takes 100/110 of the width.
-    platform.colourAnswers = {RGB(0, 0, 0)};
-    click("Command1");
+    chooseBase(RGB(0, 0, 0));
     module.Couleur2 = RGB(255, 255, 255);
     ColourPicture* barre = picture("barre");
     click("Check1");
@@ -379,34 +456,21 @@ TEST_F(Form1Test, BarFollowsDarknessAndRuler) {
     EXPECT_EQ(barre->grab().toImage().pixelColor(barre->width() / 2 + 1, 20), QColor(Qt::white));
 }
 
-TEST_F(Form1Test, BordersAreBlackOrNone) {
-    click("noir");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
-    click("sans");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
-}
-
 TEST_F(Form1Test, StatusBarHelpFollowsThePointer) {
-    const struct {
-        const char* control;
-        const char* text;
-    } cases[] = {
+    const char* cases[][2] = {
         {"Command12", "Augmente la luminosité des couleurs calculées de 5%"},
         {"Command7", "Transforme les couleurs pour le web 216"},
         {"Slider2", "Composante verte"},
         {"Command2", "Etape 2 : le composeur de page"},
         {"Frame2", "Permet de choisir le nombre de couleurs"},
+        {"total", "Oria 2000 - Cromalune"},
     };
     form->move(0, 0); // the whole window on the small offscreen screen
-    for (const auto& c : cases) {
-        QWidget* w = child(c.control);
-        QTest::mouseMove(w, QPoint(3, 3));
-        EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(c.text); }))
-            << c.control << ": " << status().toStdString();
+    for (const auto& [name, help] : cases) {
+        QTest::mouseMove(child(name), QPoint(3, 3));
+        EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(help); }))
+            << name << ": " << status().toStdString();
     }
-    QTest::mouseMove(child("total"), QPoint(2, 2));
-    EXPECT_TRUE(test::waitFor([&] { return status() == "Oria 2000 - Cromalune"; }));
     child("Combo1")->setFocus();
     EXPECT_TRUE(test::waitFor([&] { return status() == "Choisir le type d'harmonie"; }));
     QTest::mousePress(child("Check2"), Qt::LeftButton);
@@ -477,87 +541,47 @@ TEST_F(Form1Test, MenusAboutTipsAndClosing) {
     EXPECT_EQ(windows.unloads, 1);
 }
 
-TEST(Form1Unavailable, WindowsNotBuiltKeepTheirCommandsDisabled) {
-    test::application();
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows; // nothing available
-    Form1 form(module, platform, windows);
-    for (const char* name : {"Command10", "Command3", "Command2"}) {
-        EXPECT_FALSE(form.findChild<QAbstractButton*>(name)->isEnabled()) << name;
-    }
-    for (const char* name : {"palette", "contrast", "composeur"}) {
-        EXPECT_FALSE(form.findChild<QAction*>(name)->isEnabled()) << name;
-    }
-    auto* model = qobject_cast<QStandardItemModel*>(form.findChild<QComboBox*>("Combo1")->model());
-    EXPECT_FALSE(model->item(10)->isEnabled());
-    form.findChild<QAbstractButton*>("Command3")->click();
-    EXPECT_TRUE(windows.shown.empty());
-}
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 // Any conversion will do to see where it applies: this one swaps red and blue.
 void swapRedBlue(QImage& image, int) {
     image = image.rgbSwapped();
 }
 
-TEST(Form1Vision, PaintsAsSimulatedButHoldsAndReadsTheRealColours) {
-    test::application();
-    Module1 module;
-    test::FakePlatform platform;
-    platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0}); // red base
+TEST_F(Form1Test, VisionPaintsAsSimulatedButHoldsAndReadsTheRealColours) {
     platform.settings["Vision"] = "deuteranopie";
-    test::FakeWindows windows;
-    VisionChoice vision(platform, swapRedBlue);
-    windows.setVisionChoice(&vision);
-    vision.restore();
-    EXPECT_EQ(vision.current(), 2) << "the setting kept from the last run";
-    vision.setCurrent(0);
-    Form1 form(module, platform, windows);
-    form.show();
-    auto* carre1 = form.findChild<ColourPicture*>("carre1");
-    const QPoint middle(carre1->width() / 2, 4);
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+    vision = std::make_unique<VisionChoice>(platform, swapRedBlue);
+    windows.setVisionChoice(vision.get());
+    vision->restore();
+    EXPECT_EQ(vision->current(), 2) << "the setting kept from the last run";
+    vision->setCurrent(0);
+    open(windows.available);
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
 
-    form.findChild<QAction*>("vision_protanopie")->trigger();
+    action("vision_protanopie")->trigger();
     EXPECT_EQ(platform.settings["Vision"], "protanopie");
-    EXPECT_EQ(form.windowTitle(), "Oria 2000 — Simulation : protanopie");
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(0, 0, 255)) << "painted";
-    EXPECT_EQ(carre1->colourAt(middle), RGB(255, 0, 0)) << "read";
-    EXPECT_EQ(module.Couleur1, RGB(255, 0, 0)) << "held";
-    EXPECT_TRUE(form.findChild<QAction*>("vision_protanopie")->isChecked());
+    EXPECT_EQ(form->windowTitle(), "Oria 2000 — Simulation : protanopie");
+    EXPECT_EQ(painted("carre1"), QColor(0, 0, 255)) << "painted";
+    EXPECT_EQ(picture("carre1")->colourAt({picture("carre1")->width() / 2, 4}), kRed) << "read";
+    EXPECT_EQ(module.Couleur1, kRed) << "held";
+    EXPECT_TRUE(action("vision_protanopie")->isChecked());
 
-    form.findChild<QAction*>("vision_normale")->trigger();
-    EXPECT_EQ(form.windowTitle(), "Oria 2000");
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+    action("vision_normale")->trigger();
+    EXPECT_EQ(form->windowTitle(), "Oria 2000");
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
 }
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
 
 class Form1Undo : public Form1Test {
 protected:
     test::Seen seen() {
         // The content; the status bar's help and read-out follow the pointer, not the steps.
-        test::Seen s{form->centralWidget()->grab().toImage(), {}};
-        for (Colour c : module.harmony()) {
-            s.extra.push_back(c);
-        }
-        s.extra.push_back(std::lround(module.ReglageFin * 10));
-        s.extra.push_back(module.NbCouleursContraste);
-        return s;
+        const Palette h = module.harmony();
+        return {form->centralWidget()->grab().toImage(),
+                {h[0], h[1], h[2], h[3], h[4], std::lround(module.ReglageFin * 10),
+                 module.NbCouleursContraste}};
     }
     long long outside() {
         return static_cast<long long>(platform.randomSource.drawn() +
-                                      platform.colourDialogStarts.size() + platform.questions.size());
+                                      platform.colourDialogStarts.size() +
+                                      platform.questions.size());
     }
     // A drag of the thumb, as the slider reports it.
     static void drag(QSlider* s, std::initializer_list<int> positions) {
@@ -570,19 +594,17 @@ protected:
 };
 
 TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
-    auto slider = [this](const char* name) { return child<QSlider>(name); };
     const test::UndoRow rows[] = {
-        {"Couleur de base", [&] { drag(slider("Slider2"), {60, 140}); }},
+        {"Couleur de base",
+         [&] {
+             drag(slider("Slider2"), {60, 140});
+         }},
         {"Couleur de base",
          [&] {
              slider("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
              slider("Slider1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
          }},
-        {"Choisir ...",
-         [&] {
-             platform.colourAnswers.push_back(RGB(20, 120, 200));
-             click("Command1");
-         }},
+        {"Choisir ...", [&] { chooseBase(RGB(20, 120, 200)); }},
         {"Aléatoire",
          [&] {
              platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
@@ -594,7 +616,10 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
              QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_Down);
          }},
         {"4 couleurs", [&] { click("quatre"); }},
-        {"Réglage fin", [&] { drag(slider("Slider4"), {30, 55}); }},
+        {"Réglage fin",
+         [&] {
+             drag(slider("Slider4"), {30, 55});
+         }},
         {"Zéro", [&] { click("Command6"); }},
         {"Lum. moins", [&] { click("Command11"); }},
         {"Sat. plus", [&] { click("Command8"); }},
@@ -606,18 +631,18 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
         {"2 couleurs", [&] { click("deux"); }},
         {"Couleurs reçues",
          [&] {
-             module.setHarmony({RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0});
-             windows.notifyHandBack();
+             handBack({RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0});
          }},
         {"Aléatoire", [&] { action("menualeatoire")->trigger(); }},
     };
     for (const test::UndoRow& row : rows) {
-        test::CheckUndoRedo(form.get(), [this] { return seen(); }, row, [this] { return outside(); });
+        test::CheckUndoRedo(
+            form.get(), [this] { return seen(); }, row, [this] { return outside(); });
     }
 }
 
 TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
-    auto* s = child<QSlider>("Slider3");
+    auto* s = slider("Slider3");
     auto* undo = action("annuler");
     s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     platform.clock = platform.clock.addMSecs(900);
@@ -644,74 +669,6 @@ TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
     click("Command12"); // a new step drops what could have been redone
     EXPECT_FALSE(action("retablir")->isEnabled());
     EXPECT_EQ(undo->text().toStdString(), "&Annuler : Lum. plus");
-}
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
-TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
-    const QTemporaryDir dir;
-    auto file = [&](const char* name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return f.fileName();
-    };
-    const QString three = file("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n"
-                                            "0 128 255\n");
-    const QString seven = file("sept.css", ":root { --a: #010203; --b: #040506; --c: #070809;"
-                                           " --d: #0A0B0C; --e: #0D0E0F; --f: #101112; }");
-    const QString one = file("une.gpl", "GIMP Palette\n0 0 255 Bleu\n");
-    const QString bad = file("faux.gpl", "pas une palette");
-    const struct {
-        QString path;
-        bool drop;
-        int count;
-        Palette shown; // the first `count` colours
-    } cases[] = {
-        {three, false, 3, {RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255), 0, 0}},
-        {seven, true, 5,
-         {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        if (c.drop) {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(c.path)});
-            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
-            static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
-        } else {
-            platform.openAnswer = c.path;
-            action("importer")->trigger();
-        }
-        EXPECT_EQ(form->nombreCouleurs(), c.count);
-        for (int k = 0; k < c.count; ++k) {
-            EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
-                      c.shown[static_cast<std::size_t>(k)]);
-        }
-        EXPECT_EQ(painted(picture("Picture1")), ToQColor(c.shown[0]));
-        EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
-    }
-    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
-    EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
-
-    // One colour is a base colour; the harmony is computed from it.
-    chooseType(HarmonyType::Moderne);
-    platform.openAnswer = one;
-    action("importer")->trigger();
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-    EXPECT_EQ(module.harmony(), expected(HarmonyType::Moderne, 5, module.harmony()));
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
-
-    const Palette before = module.harmony();
-    platform.openAnswer = bad;
-    action("importer")->trigger();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
-    EXPECT_EQ(module.harmony(), before);
 }
 
 } // namespace

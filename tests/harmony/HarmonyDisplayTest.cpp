@@ -40,36 +40,33 @@ TEST(LayoutSquares, EveryCountAndMode) {
     }
 }
 
-TEST(BarBoundaries, EqualSegmentsEndExactlyAtTheWidth) {
-    const auto x = BarBoundaries(kPalette, 3, false, 5895);
-    ASSERT_EQ(x.size(), 4u);
-    EXPECT_EQ(x[0], 0);
-    EXPECT_DOUBLE_EQ(x[1], 5895.0 / 3);
-    EXPECT_DOUBLE_EQ(x[2], 2 * 5895.0 / 3);
-    EXPECT_EQ(x[3], 5895);
-    for (int n = 2; n <= 5; ++n) {
-        const auto y = BarBoundaries(kPalette, n, false, 100);
-        ASSERT_EQ(y.size(), static_cast<std::size_t>(n + 1));
-        EXPECT_DOUBLE_EQ(y[1], 100.0 / n);
-        EXPECT_EQ(y.back(), 100);
+// Equal segments, or wider ones for darker colours (values of 90 % and more weigh 10).
+TEST(BarBoundaries, SegmentsEndExactlyAtTheWidth) {
+    const Colour black = 0, white = RGB(255, 255, 255), blue = RGB(0, 0, 255);
+    const struct {
+        Palette colours;
+        int n;
+        bool darkness;
+        double width;
+        std::vector<double> x;
+    } cases[] = {
+        {kPalette, 3, false, 5895, {0, 5895.0 / 3, 2 * 5895.0 / 3, 5895}},
+        {kPalette, 2, false, 100, {0, 50, 100}},
+        {kPalette, 3, false, 100, {0, 100.0 / 3, 200.0 / 3, 100}},
+        {kPalette, 4, false, 100, {0, 25, 50, 75, 100}},
+        {kPalette, 5, false, 100, {0, 20, 40, 60, 80, 100}},
+        {{black, white, 0, 0, 0}, 2, true, 1100, {0, 1100.0 * 100 / 110, 1100}},
+        {{RGB(255, 0, 0), blue, 0, 0, 0}, 2, true, 600, {0, 300, 600}},
+        {{RGB(230, 230, 230), white, RGB(240, 0, 0), 0, 0}, 3, true, 300, {0, 100, 200, 300}},
+    };
+    for (const auto& c : cases) {
+        const auto x = BarBoundaries(c.colours, c.n, c.darkness, c.width);
+        ASSERT_EQ(x.size(), c.x.size()) << c.n << " " << c.width;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            EXPECT_DOUBLE_EQ(x[i], c.x[i]) << c.n << " " << c.width << " #" << i;
+        }
+        EXPECT_EQ(x.back(), c.width) << "exactly";
     }
-}
-
-TEST(BarBoundaries, DarkerColoursGetWiderSegments) {
-    const Colour black = 0, white = RGB(255, 255, 255);
-    const auto bw = BarBoundaries({black, white, 0, 0, 0}, 2, true, 1100);
-    EXPECT_DOUBLE_EQ(bw[1], 1100.0 * 100 / 110);
-    EXPECT_EQ(bw[2], 1100);
-
-    const auto equal = BarBoundaries({RGB(255, 0, 0), RGB(0, 0, 255), 0, 0, 0}, 2, true, 600);
-    EXPECT_DOUBLE_EQ(equal[1], 300);
-
-    // Values of 90 % and more all weigh the minimum 10.
-    const auto light =
-        BarBoundaries({RGB(230, 230, 230), white, RGB(240, 0, 0), 0, 0}, 3, true, 300);
-    EXPECT_DOUBLE_EQ(light[1], 100);
-    EXPECT_DOUBLE_EQ(light[2], 200);
-    EXPECT_EQ(light[3], 300);
     EXPECT_DOUBLE_EQ(DarknessWeight(RGB(128, 0, 0)), 100 - 128 * 100 / 255.0);
 }
 
