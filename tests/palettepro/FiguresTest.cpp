@@ -27,11 +27,8 @@ TEST(Figures, AngleRadiusAndLeadingNumbers) {
     const struct {
         int dx, dy;
         double angle;
-    } angles[] = {
-        {0, 0, 0},         {0, 5, kPi / 2},
-        {0, -5, -kPi / 2}, {3, 3, std::atan(1.0)},
-        {-4, 0, kPi},      {-2, -2, std::atan(1.0) + kPi},
-    };
+    } angles[] = {{0, 0, 0},    {0, 5, kPi / 2},        {0, -5, -kPi / 2},
+                  {-4, 0, kPi}, {3, 3, std::atan(1.0)}, {-2, -2, std::atan(1.0) + kPi}};
     for (const auto& a : angles) {
         EXPECT_DOUBLE_EQ(AngleDe(a.dx, a.dy), a.angle) << a.dx << "," << a.dy;
     }
@@ -50,30 +47,25 @@ TEST(Figures, AngleRadiusAndLeadingNumbers) {
 }
 
 TEST(Figures, WorkedExampleAndDegenerateShapes) {
+    const PlanePoint centre{2625, 2625}, below{2625, 3625}, above{2625, 1625}, left{1625, 2625};
     const struct {
         const char* name;
         Figure figure;
         FigureParameters parameters;
         std::vector<PlanePoint> vertices; // Sommet1, Sommet2, Sommet3 as far as used
     } cases[] = {
-        {"diagonale", Figure::Diagonale, {}, {{1625, 2625}}},
-        {"angle fixe", Figure::AngleFixe, {}, {{2625, 3625}}},
+        {"diagonale", Figure::Diagonale, {}, {left}},
+        {"angle fixe", Figure::AngleFixe, {}, {below}},
         {"equilateral", Figure::TriangleEquilateral, {}, {{2124.99997, 3491}, {2124.99997, 1759}}},
         {"isocele 45", Figure::TriangleIsocele, {90, 45}, {{1917.8932, 3332}, {1917.8932, 1918}}},
         {"isocele 60", Figure::TriangleIsocele, {90, 60}, {{2124.99997, 3491}, {2124.99997, 1759}}},
-        {"isocele flat", Figure::TriangleIsocele, {90, 0}, {{1625, 2625}, {1625, 2625}}},
-        {"carre", Figure::CarreRot, {}, {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"losange 100", Figure::Losange, {90, 45, 100}, {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"losange flat", Figure::Losange, {90, 45, 0}, {{2625, 2625}, {2625, 2625}, {1625, 2625}}},
-        {"losange 60", Figure::Losange, {}, {{2625, 3225}, {2625, 2025}, {1625, 2625}}},
-        {"rectangle 100",
-         Figure::Rectangle,
-         {90, 45, 60, 100},
-         {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"rectangle 0",
-         Figure::Rectangle,
-         {90, 45, 60, 0},
-         {{3625, 2625}, {1625, 2625}, {1625, 2625}}},
+        {"isocele flat", Figure::TriangleIsocele, {90, 0}, {left, left}},
+        {"carre", Figure::CarreRot, {}, {below, above, left}},
+        {"losange 100", Figure::Losange, {90, 45, 100}, {below, above, left}},
+        {"losange flat", Figure::Losange, {90, 45, 0}, {centre, centre, left}},
+        {"losange 60", Figure::Losange, {}, {{2625, 3225}, {2625, 2025}, left}},
+        {"rectangle 100", Figure::Rectangle, {90, 45, 60, 100}, {below, above, left}},
+        {"rectangle 0", Figure::Rectangle, {90, 45, 60, 0}, {{3625, 2625}, left, left}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,28 +75,22 @@ TEST(Figures, WorkedExampleAndDegenerateShapes) {
             expectPoint(s.sommet[i], c.vertices[i]);
         }
     }
-}
-
-TEST(Figures, PointerAtTheCentreCollapsesEveryRotatingFigure) {
+    // The pointer on the centre collapses every rotating figure.
     for (Figure f : {Figure::AngleFixe, Figure::TriangleEquilateral, Figure::TriangleIsocele,
                      Figure::CarreRot, Figure::Losange, Figure::Rectangle}) {
-        const FigureState s = drag(f, 2625, 2625);
-        for (const PlanePoint& p : s.sommet) {
-            expectPoint(p, {2625, 2625});
+        for (const PlanePoint& p : drag(f, 2625, 2625).sommet) {
+            expectPoint(p, centre);
         }
     }
 }
 
 TEST(Figures, CarreDepTakesItsSideFromTheHorizontalDistance) {
+    // Straight down gives side 0; x on the press point counts as right.
     const struct {
         double x, y;
         PlanePoint corner;
-    } moves[] = {
-        {1000, 1500, {1000, 1000}}, // straight down: side 0
-        {1300, 1100, {1300, 1300}}, {700, 900, {700, 700}},    {1300, 900, {1300, 700}},
-        {700, 1100, {700, 1300}},   {1000, 900, {1000, 1000}}, // x on the press point counts as
-                                                               // right
-    };
+    } moves[] = {{1000, 1500, {1000, 1000}}, {1300, 1100, {1300, 1300}}, {700, 900, {700, 700}},
+                 {1300, 900, {1300, 700}},   {700, 1100, {700, 1300}},   {1000, 900, {1000, 1000}}};
     for (const auto& m : moves) {
         FigureState s = PressFigure(1000, 1000);
         MoveFigure(Figure::CarreDep, s, m.x, m.y, {}, false);
@@ -128,13 +114,11 @@ TEST(Figures, SlotsTakenAtButtonUp) {
     const struct {
         Figure figure;
         std::vector<int> vertexOfSlot; // index into sommet for slots 1, 2, ...
-    } cases[] = {
-        {Figure::Diagonale, {3, 0}},
-        {Figure::AngleFixe, {3, 0}},
-        {Figure::TriangleIsocele, {3, 0, 1}},
-        {Figure::Losange, {3, 0, 1, 2}},
-        {Figure::Libre, {}},
-    };
+    } cases[] = {{Figure::Diagonale, {3, 0}},
+                 {Figure::AngleFixe, {3, 0}},
+                 {Figure::TriangleIsocele, {3, 0, 1}},
+                 {Figure::Losange, {3, 0, 1, 2}},
+                 {Figure::Libre, {}}};
     for (const auto& c : cases) {
         const std::vector<Pick> picks = PicksOf(c.figure, s);
         ASSERT_EQ(picks.size(), c.vertexOfSlot.size());

@@ -10,14 +10,7 @@ namespace {
 
 constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr Colour kBlack = RGB(0, 0, 0);
-
-int maxWidth(const Plane& p) {
-    int w = 0;
-    for (const PlaneRing& ring : p.rings) {
-        w = std::max(w, ring.front().width);
-    }
-    return w;
-}
+constexpr Colour kGrey = RGB(128, 128, 128);
 
 TEST(ColourPlane, RingsDotsAndWidthsPerResolutionAndMode) {
     const struct {
@@ -25,30 +18,33 @@ TEST(ColourPlane, RingsDotsAndWidthsPerResolutionAndMode) {
         PlaneMode mode;
         std::size_t rings, dotsPerRing;
         double firstDotY; // twips below the centre
-        Colour firstDot;
+        Colour firstDot, background;
         int maxWidth;
     } cases[] = {
-        {Resolution::Haute, PlaneMode::Saturation, 101, 128, 2300, RGB(255, 0, 0), 15},
-        {Resolution::Moyenne, PlaneMode::Saturation, 101, 64, 2300, RGB(255, 0, 0), 27},
-        {Resolution::Basse, PlaneMode::Saturation, 101, 12, 2000, RGB(255, 0, 0), 75},
-        {Resolution::Basse, PlaneMode::Luminosite, 101, 12, 2000, RGB(255, 0, 0), 75},
-        {Resolution::Basse, PlaneMode::Les2, 102, 12, 2500, kBlack, 77},
-        {Resolution::Haute, PlaneMode::Les2, 102, 128, 2500, kBlack, 17},
+        {Resolution::Haute, PlaneMode::Saturation, 101, 128, 2300, RGB(255, 0, 0), kGrey, 15},
+        {Resolution::Moyenne, PlaneMode::Saturation, 101, 64, 2300, RGB(255, 0, 0), kGrey, 27},
+        {Resolution::Basse, PlaneMode::Saturation, 101, 12, 2000, RGB(255, 0, 0), kGrey, 75},
+        {Resolution::Basse, PlaneMode::Luminosite, 101, 12, 2000, RGB(255, 0, 0), kGrey, 75},
+        {Resolution::Basse, PlaneMode::Les2, 102, 12, 2500, kBlack, kBlack, 77},
+        {Resolution::Haute, PlaneMode::Les2, 102, 128, 2500, kBlack, kBlack, 17},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << static_cast<int>(c.resolution) << "/" << static_cast<int>(c.mode));
         const Plane p = GenererPlan(c.resolution, c.mode, 100);
         ASSERT_EQ(p.rings.size(), c.rings);
+        int maxWidth = 0;
         for (const PlaneRing& ring : p.rings) {
             EXPECT_EQ(ring.size(), c.dotsPerRing);
+            maxWidth = std::max(maxWidth, ring.front().width);
         }
         const PlaneDot& first = p.rings.front().front();
         EXPECT_DOUBLE_EQ(first.x, 2625);
         EXPECT_DOUBLE_EQ(first.y, 2625 + c.firstDotY);
         EXPECT_EQ(first.colour, c.firstDot);
         EXPECT_EQ(first.width, 5) << "the first ring is drawn 5 pixels wide";
-        EXPECT_EQ(maxWidth(p), c.maxWidth);
+        EXPECT_EQ(maxWidth, c.maxWidth);
+        EXPECT_EQ(p.background, c.background);
     }
 }
 
@@ -113,67 +109,47 @@ TEST(ColourPlane, EveryDotWhereAndAsTheStraightforwardGenerationPutsIt) {
     }
 }
 
-TEST(ColourPlane, CentreAndLevel) {
+// A few dots pinned down, every other one following from the generation above: the centre
+// at each level (clamped, not wrapped, above 100), greys at level 0, and the hue turning
+// from red below through 90 degrees on the right to cyan above.
+TEST(ColourPlane, CentreLevelsAndHues) {
     const struct {
+        Resolution resolution;
         PlaneMode mode;
-        int level;
-        Colour centre; // the last ring's dots
-        Colour background;
-        double lastRadius; // twips, the last ring's first dot below the centre
+        int level, ring, dot; // -1: the last one
+        double x, y;
+        Colour colour;
     } cases[] = {
-        {PlaneMode::Saturation, 100, kWhite, RGB(128, 128, 128), 0},
-        {PlaneMode::Saturation, 40, RGB(102, 102, 102), RGB(128, 128, 128), 0},
-        {PlaneMode::Saturation, 200, kWhite, RGB(128, 128, 128), 0}, // clamped, not wrapped
-        {PlaneMode::Luminosite, 100, kBlack, RGB(128, 128, 128), 0},
-        {PlaneMode::Les2, 100, kWhite, kBlack, -25},
+        {Resolution::Moyenne, PlaneMode::Saturation, 100, -1, 0, 2625, 2625, kWhite},
+        {Resolution::Moyenne, PlaneMode::Saturation, 40, -1, -1, 2625, 2625, RGB(102, 102, 102)},
+        {Resolution::Moyenne, PlaneMode::Saturation, 200, -1, 7, 2625, 2625, kWhite},
+        {Resolution::Moyenne, PlaneMode::Luminosite, 100, -1, 0, 2625, 2625, kBlack},
+        {Resolution::Moyenne, PlaneMode::Les2, 100, -1, 0, 2625, 2600, kWhite},
+        {Resolution::Basse, PlaneMode::Saturation, 0, 0, 4, 4357.0511, 1625.0005, kBlack},
+        {Resolution::Basse, PlaneMode::Luminosite, 0, 0, -1, 1624.9986, 4357.05, kWhite},
+        {Resolution::Basse, PlaneMode::Luminosite, 0, 50, 0, 2625, 3625, kGrey},
+        {Resolution::Basse, PlaneMode::Luminosite, 0, -1, 0, 2625, 2625, kBlack},
+        {Resolution::Basse, PlaneMode::Saturation, 100, 0, 3, 4625, 2625, RGB(128, 255, 0)},
+        {Resolution::Basse, PlaneMode::Saturation, 100, 0, 6, 2625.0009, 625, RGB(0, 255, 255)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.mode) * 1000 + c.level);
-        const Plane p = GenererPlan(Resolution::Moyenne, c.mode, c.level);
-        EXPECT_EQ(p.background, c.background);
-        for (const PlaneDot& dot : p.rings.back()) {
-            EXPECT_EQ(dot.colour, c.centre);
-        }
-        EXPECT_DOUBLE_EQ(p.rings.back().front().y, 2625 + c.lastRadius);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.mode) << " " << c.level << " "
+                                        << c.ring << " " << c.dot);
+        const Plane p = GenererPlan(c.resolution, c.mode, c.level);
+        const PlaneRing& ring = c.ring < 0 ? p.rings.back() : p.rings[std::size_t(c.ring)];
+        const PlaneDot& dot = c.dot < 0 ? ring.back() : ring[std::size_t(c.dot)];
+        EXPECT_NEAR(dot.x, c.x, 1e-3);
+        EXPECT_NEAR(dot.y, c.y, 1e-3);
+        EXPECT_EQ(dot.colour, c.colour);
     }
 }
 
-TEST(ColourPlane, LevelZeroAndTheLevelFreeMode) {
-    // Saturation at level 0: every dot black.
-    for (const PlaneRing& ring : GenererPlan(Resolution::Basse, PlaneMode::Saturation, 0).rings) {
-        for (const PlaneDot& dot : ring) {
-            EXPECT_EQ(dot.colour, kBlack);
-        }
-    }
-    // Luminosity at level 0: greys from a white rim to a black centre.
-    const Plane lum = GenererPlan(Resolution::Basse, PlaneMode::Luminosite, 0);
-    EXPECT_EQ(lum.rings.front().back().colour, kWhite);
-    EXPECT_EQ(lum.rings[50].front().colour, RGB(128, 128, 128));
-    EXPECT_EQ(lum.rings.back().front().colour, kBlack);
-    // "les 2" does not depend on the level.
-    const Plane a = GenererPlan(Resolution::Basse, PlaneMode::Les2, 0);
-    const Plane b = GenererPlan(Resolution::Basse, PlaneMode::Les2, 200);
-    for (std::size_t r = 0; r < a.rings.size(); ++r) {
-        for (std::size_t d = 0; d < a.rings[r].size(); ++d) {
-            EXPECT_EQ(a.rings[r][d].colour, b.rings[r][d].colour);
-        }
-    }
-}
-
-TEST(ColourPlane, HueTurnsFromRedBelowToCyanAbove) {
-    const PlaneRing rim = GenererPlan(Resolution::Basse, PlaneMode::Saturation, 100).rings[0];
-    // 12 dots, 30 degrees apart: dot 3 is to the right (hue 90), dot 6 above (cyan).
-    EXPECT_NEAR(rim[3].x, 2625 + 2000, 1e-3);
-    EXPECT_EQ(rim[3].colour, RGB(128, 255, 0));
-    EXPECT_NEAR(rim[6].y, 2625 - 2000, 1e-3);
-    EXPECT_EQ(rim[6].colour, RGB(0, 255, 255));
-}
-
+// The kept layout repaints every level; the first painting makes it.
 TEST(PlanePainter, StampedDotsMatchTheDotByDotPaintingWithCornersOnTop) {
     for (const ResolutionRow& res : kResolutions) {
         for (const PlaneModeRow& mode : kPlaneModes) {
             SCOPED_TRACE(std::string(res.caption) + " " + std::string(mode.caption));
-            ForgetPlaneLayouts(); // the layout is made here
+            ForgetPlaneLayouts();
             const Plane plane = GenererPlan(res.resolution, mode.mode, 100);
             int rings = 0;
             const QImage fast = PaintPlane(plane, [&] { ++rings; });
@@ -185,24 +161,9 @@ TEST(PlanePainter, StampedDotsMatchTheDotByDotPaintingWithCornersOnTop) {
             }
             EXPECT_EQ(PlaneColourAt(fast, 0, 0), plane.background);
             EXPECT_EQ(PlaneColourAt(fast, 350, 10), -1);
-            // Another level: painted from the layout kept above.
-            const Plane other = GenererPlan(res.resolution, mode.mode, 40);
-            EXPECT_TRUE(PaintPlane(other) == PaintPlaneDotByDot(other)) << "from the kept layout";
-        }
-    }
-}
-
-TEST(PlanePainter, ALevelChangeOnAKeptLayoutPaintsAsAFreshPainting) {
-    for (const ResolutionRow& res : kResolutions) {
-        for (const PlaneModeRow& mode : kPlaneModes) {
-            PaintPlane(GenererPlan(res.resolution, mode.mode, 100)); // keeps the layout
-            for (const int level : {0, 1, 37, 99, 100, 101, 163, 200}) {
-                SCOPED_TRACE(std::string(res.caption) + " " + std::string(mode.caption) + " " +
-                             std::to_string(level));
-                const Plane plane = GenererPlan(res.resolution, mode.mode, level);
-                const QImage kept = PaintPlane(plane);
-                ForgetPlaneLayouts();
-                EXPECT_TRUE(kept == PaintPlane(plane));
+            for (const int level : {0, 1, 40, 99, 101, 200}) {
+                const Plane other = GenererPlan(res.resolution, mode.mode, level);
+                EXPECT_TRUE(PaintPlane(other) == PaintPlaneDotByDot(other)) << level;
             }
         }
     }

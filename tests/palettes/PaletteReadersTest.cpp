@@ -1,8 +1,8 @@
 #include "palettes/PaletteReaders.h"
 #include "palettes/PaletteDialog.h"
+#include "support/QtTestSupport.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -12,13 +12,6 @@
 
 namespace oria {
 namespace {
-
-void startGui() {
-    static int argc = 1;
-    static char name[] = "palette-tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv); // fonts for the swatch sheet
-}
 
 // "Name=#RRGGBB ..." as the importer prints it, the palette's name first.
 std::string shown(const PaletteReading& read) {
@@ -33,37 +26,32 @@ std::string shown(const PaletteReading& read) {
 }
 
 // Adobe Swatch Exchange blocks as other programs write them.
-QByteArray be16(quint16 v) {
-    QByteArray b(2, '\0');
-    qToBigEndian(v, b.data());
-    return b;
-}
-QByteArray be32(quint32 v) {
-    QByteArray b(4, '\0');
+template <class T> QByteArray be(T v) {
+    QByteArray b(sizeof v, '\0');
     qToBigEndian(v, b.data());
     return b;
 }
 QByteArray aseName(const QString& name) {
-    QByteArray b = be16(static_cast<quint16>(name.size() + 1));
+    QByteArray b = be<quint16>(static_cast<quint16>(name.size() + 1));
     for (const QChar c : name) {
-        b += be16(c.unicode());
+        b += be<quint16>(c.unicode());
     }
-    return b + be16(0);
+    return b + be<quint16>(0);
 }
 QByteArray block(quint16 type, const QByteArray& body) {
-    return be16(type) + be32(static_cast<quint32>(body.size())) + body;
+    return be<quint16>(type) + be<quint32>(static_cast<quint32>(body.size())) + body;
 }
 QByteArray swatch(const char* name, const char* model, std::initializer_list<float> values,
                   bool typed = true) {
     QByteArray body = aseName(QString::fromUtf8(name)) + QByteArray(model, 4);
     for (const float v : values) {
-        body += be32(std::bit_cast<quint32>(v));
+        body += be<quint32>(std::bit_cast<quint32>(v));
     }
-    return block(0x0001, typed ? body + be16(0) : body);
+    return block(0x0001, typed ? body + be<quint16>(0) : body);
 }
 QByteArray ase(const QList<QByteArray>& blocks) {
-    return QByteArray("ASEF") + be16(1) + be16(0) + be32(static_cast<quint32>(blocks.size())) +
-           blocks.join();
+    return QByteArray("ASEF") + be<quint16>(1) + be<quint16>(0) +
+           be<quint32>(static_cast<quint32>(blocks.size())) + blocks.join();
 }
 QByteArray group(const char* name) {
     return block(0xC001, aseName(QString::fromUtf8(name)));
@@ -85,7 +73,7 @@ NamedPalette roundTripPalette() {
 }
 
 TEST(PaletteReaders, EveryWrittenFormatReadsBack) {
-    startGui();
+    test::application(); // fonts for the swatch sheet
     const NamedPalette palette = roundTripPalette();
     for (const PaletteFormatRow& row : kPaletteFormats) {
         const QString fileName = QStringLiteral("fichier.") + QLatin1String(row.extension);
@@ -196,9 +184,9 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
          "le fichier est tronqué : le bloc 1 annonce 24 octets, il en reste 23"},
         {"a.ase", ase({oneSwatch, oneSwatch}).chopped(30),
          "le fichier est tronqué : 2 blocs annoncés, 1 présents"},
-        {"a.ase", ase({block(0x0001, be16(500) + "RGB ")}),
+        {"a.ase", ase({block(0x0001, be<quint16>(500) + "RGB ")}),
          "le bloc 1 est abîmé : son nom dépasse le bloc"},
-        {"a.ase", ase({block(0x0001, aseName("A") + "RGB " + be32(0))}),
+        {"a.ase", ase({block(0x0001, aseName("A") + "RGB " + be<quint32>(0))}),
          "le bloc 1 est abîmé : ses composantes dépassent le bloc"},
         {"a.ase", ase({swatch("L", "LAB ", {0.5f, 0, 0})}),
          "le fichier ne contient que des couleurs Lab, qu'Oria ne convertit pas"},
@@ -253,7 +241,7 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
 
 // Every cut of a binary palette is refused, and read within its bytes (the sanitizers watch).
 TEST(PaletteReaders, RefusesEveryCutOfABinaryFile) {
-    startGui();
+    test::application(); // fonts for the swatch sheet
     const NamedPalette palette{QStringLiteral("P"), {{QStringLiteral("A"), RGB(1, 2, 3)}}};
     for (const PaletteFormat format : {PaletteFormat::Ase, PaletteFormat::Png}) {
         const QByteArray whole = EncodePalette(palette, format);
