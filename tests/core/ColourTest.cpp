@@ -21,48 +21,42 @@ TEST(SplitColour, ReturnsLowMiddleAndHighByte) {
     EXPECT_EQ(RGB(0, 128, 0), 32768);
 }
 
-TEST(RgbToHsv, WorkedExamples) {
+// Both ways where the colour converts back exactly; to RGB only for sectors and rounding.
+TEST(HsvToRgb, WorkedExamplesBothWaysSectorsAndClamping) {
     const struct {
-        Rgb rgb;
         Hsv hsv;
+        Rgb rgb;
+        bool both = true;
     } cases[] = {
         {{0, 0, 0}, {0, 0, 0}},
-        {{255, 255, 255}, {0, 0, 100}},
-        {{255, 0, 0}, {0, 100, 100}},
-        {{255, 0, 128}, {360 - 60.0 * 128 / 255, 100, 100}},
-        {{255, 255, 0}, {60, 100, 100}}, // red wins the tie with green
-        {{0, 255, 255}, {180, 100, 100}},
-        {{0, 0, 255}, {240, 100, 100}},
-        {{128, 128, 128}, {0, 0, 128 * 100 / 255.0}},
-        {{200, 100, 50}, {20, 75, 200 * 100 / 255.0}},
+        {{0, 0, 100}, {255, 255, 255}},
+        {{0, 100, 100}, {255, 0, 0}},
+        {{360 - 60.0 * 128 / 255, 100, 100}, {255, 0, 128}},
+        {{60, 100, 100}, {255, 255, 0}}, // red wins the tie with green
+        {{120, 100, 100}, {0, 255, 0}},
+        {{180, 100, 100}, {0, 255, 255}},
+        {{240, 100, 100}, {0, 0, 255}},
+        {{300, 100, 100}, {255, 0, 255}},
+        {{0, 0, 128 * 100 / 255.0}, {128, 128, 128}},
+        {{20, 75, 200 * 100 / 255.0}, {200, 100, 50}},
+        {{123, 0, 50}, {128, 128, 128}, false}, // 127.5 rounds to the even 128
+        {{20, 50, 100}, {255, 170, 128}, false},
+        {{59.6, 100, 100}, {255, 253, 0}, false},
+        {{359.6, 100, 100}, {255, 0, 2}, false}, // sector 5
+        {{-0.7, 100, 100}, {255, 0, 3}, false},  // sector -1 shares the last row
+        {{-0.5, 100, 50}, {128, 0, 1}, false},
+        {{0, 100, 120}, {255, 0, 0}, false}, // out of range: clamped
+        {{0, 150, 100}, {255, 0, 0}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(ReadoutText(c.rgb));
+        EXPECT_EQ(HsvToRgb(c.hsv), c.rgb);
         const Hsv hsv = RgbToHsv(c.rgb);
-        EXPECT_NEAR(hsv.Teinte, c.hsv.Teinte, 1e-9);
-        EXPECT_NEAR(hsv.Saturation, c.hsv.Saturation, 1e-9);
-        EXPECT_NEAR(hsv.Luminosite, c.hsv.Luminosite, 1e-9);
-    }
-}
-
-TEST(HsvToRgb, WorkedExamplesSectorsAndClamping) {
-    const struct {
-        Hsv hsv;
-        Rgb rgb;
-    } cases[] = {
-        {{0, 100, 100}, {255, 0, 0}},     {{123, 0, 50}, {128, 128, 128}}, // 127.5 -> even 128
-        {{20, 50, 100}, {255, 170, 128}}, {{120, 100, 100}, {0, 255, 0}},
-        {{180, 100, 100}, {0, 255, 255}}, {{240, 100, 100}, {0, 0, 255}},
-        {{300, 100, 100}, {255, 0, 255}}, {{59.6, 100, 100}, {255, 253, 0}},
-        {{359.6, 100, 100}, {255, 0, 2}}, // sector 5
-        {{-0.7, 100, 100}, {255, 0, 3}},  // sector -1 shares the last row
-        {{-0.5, 100, 50}, {128, 0, 1}},   {{0, 0, 100}, {255, 255, 255}},
-        {{0, 0, 0}, {0, 0, 0}},           {{0, 100, 120}, {255, 0, 0}}, // out of range
-        {{0, 150, 100}, {255, 0, 0}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HsvToRgb(c.hsv), c.rgb)
-            << c.hsv.Teinte << " " << c.hsv.Saturation << " " << c.hsv.Luminosite;
+        if (c.both) {
+            EXPECT_NEAR(hsv.Teinte, c.hsv.Teinte, 1e-9);
+            EXPECT_NEAR(hsv.Saturation, c.hsv.Saturation, 1e-9);
+            EXPECT_NEAR(hsv.Luminosite, c.hsv.Luminosite, 1e-9);
+        }
     }
     for (int x = 0; x <= 255; ++x) { // every grey and primary ramp comes back
         for (const Rgb rgb : {Rgb{x, x, x}, Rgb{x, 0, 0}, Rgb{0, x, 0}, Rgb{0, 0, x}}) {

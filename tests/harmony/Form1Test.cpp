@@ -583,43 +583,30 @@ protected:
                                       platform.colourDialogStarts.size() +
                                       platform.questions.size());
     }
-    // A drag of the thumb, as the slider reports it.
-    static void drag(QSlider* s, std::initializer_list<int> positions) {
-        s->setSliderDown(true);
-        for (int p : positions) {
-            s->setSliderPosition(p);
-        }
-        s->setSliderDown(false);
+    // A drag of the thumb and key presses, as the slider reports them.
+    void drag(const char* name, int from, int to) {
+        slider(name)->setSliderDown(true);
+        slider(name)->setSliderPosition(from);
+        slider(name)->setSliderPosition(to);
+        slider(name)->setSliderDown(false);
+    }
+    template <class... Action> void keys(const char* name, Action... actions) {
+        (slider(name)->triggerAction(actions), ...);
     }
 };
 
 TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
+    using A = QAbstractSlider;
+    const Palette received{RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0};
+    platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
     const test::UndoRow rows[] = {
-        {"Couleur de base",
-         [&] {
-             drag(slider("Slider2"), {60, 140});
-         }},
-        {"Couleur de base",
-         [&] {
-             slider("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-             slider("Slider1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-         }},
+        {"Couleur de base", [&] { drag("Slider2", 60, 140); }},
+        {"Couleur de base", [&] { keys("Slider1", A::SliderPageStepSub, A::SliderSingleStepSub); }},
         {"Choisir ...", [&] { chooseBase(RGB(20, 120, 200)); }},
-        {"Aléatoire",
-         [&] {
-             platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
-             click("Command4");
-         }},
-        {"Type d'harmonie",
-         [&] {
-             child<QComboBox>("Combo1")->setFocus();
-             QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_Down);
-         }},
+        {"Aléatoire", [&] { click("Command4"); }},
+        {"Type d'harmonie", [&] { QTest::keyClick(child("Combo1"), Qt::Key_Down); }},
         {"4 couleurs", [&] { click("quatre"); }},
-        {"Réglage fin",
-         [&] {
-             drag(slider("Slider4"), {30, 55});
-         }},
+        {"Réglage fin", [&] { drag("Slider4", 30, 55); }},
         {"Zéro", [&] { click("Command6"); }},
         {"Lum. moins", [&] { click("Command11"); }},
         {"Sat. plus", [&] { click("Command8"); }},
@@ -629,10 +616,7 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
         {"Web safe", [&] { action("websafe")->trigger(); }},
         {"Re-calculer", [&] { click("Command5"); }},
         {"2 couleurs", [&] { click("deux"); }},
-        {"Couleurs reçues",
-         [&] {
-             handBack({RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0});
-         }},
+        {"Couleurs reçues", [&] { handBack(received); }},
         {"Aléatoire", [&] { action("menualeatoire")->trigger(); }},
     };
     for (const test::UndoRow& row : rows) {
