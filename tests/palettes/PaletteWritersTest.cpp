@@ -135,12 +135,10 @@ TEST(PaletteWriters, SwatchSheetShowsEveryColour) {
     // A long name is kept whole: wrapped under its swatch, and whole in the swatch's title.
     EXPECT_FALSE(svg.contains("…"));
     EXPECT_TRUE(svg.contains(("<title>" + longName.toHtmlEscaped() + "</title>").toUtf8()));
-    for (const char* line : {">Gris d'orage «<", ">très clair » dit<", ">&quot;argenté&quot;<",
-                             ">Anticonstitutionne<", ">llement<"}) {
-        EXPECT_TRUE(svg.contains(line)) << line;
-    }
-    for (const char* text : {"Nuit */ &quot;claire&quot;", ">A &amp; &lt;b&gt;<", "Crème brûlée",
-                             "#F7E1B5", "R: 247 V: 225 B: 181", "Liberation Sans"}) {
+    for (const char* text :
+         {">Gris d'orage «<", ">très clair » dit<", ">&quot;argenté&quot;<", ">Anticonstitutionne<",
+          ">llement<", "Nuit */ &quot;claire&quot;", ">A &amp; &lt;b&gt;<", "Crème brûlée",
+          "#F7E1B5", "R: 247 V: 225 B: 181", "Liberation Sans"}) {
         EXPECT_TRUE(svg.contains(text)) << text;
     }
     const QImage png = QImage::fromData(EncodePalette(palette, PaletteFormat::Png), "png");

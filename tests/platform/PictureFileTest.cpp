@@ -24,11 +24,10 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 QByteArray encoded(const char* format) {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(200, 40, 90));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return bytes;
+    return buffer.data();
 }
 
 // One pixel on a screen of the given size (Qt writes no GIF): a colour table, a comment,
