@@ -97,12 +97,6 @@ protected:
         EXPECT_EQ(enabled, child<QGroupBox>("Frame5")->isEnabled());
         return enabled;
     }
-    Palette expected(HarmonyType type, int n, Palette start, double f = 0) {
-        test::ScriptedRandom random;
-        CalculerHarmonie(start, type, n, f, random);
-        return start;
-    }
-
     const QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
@@ -139,8 +133,10 @@ TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
         for (int t = 0; t <= 8; ++t) {
             chooseType(static_cast<HarmonyType>(t));
             // Computed from the colours shown: the slots above n stay as they are.
-            EXPECT_EQ(module.harmony(), expected(static_cast<HarmonyType>(t), n, module.harmony()))
-                << "type " << t << " n " << n;
+            Palette want = module.harmony();
+            test::ScriptedRandom random;
+            CalculerHarmonie(want, static_cast<HarmonyType>(t), n, 0, random);
+            EXPECT_EQ(module.harmony(), want) << "type " << t << " n " << n;
         }
     }
 }
@@ -219,38 +215,25 @@ TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
 }
 
 TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
-    const struct {
-        QString path;
-        bool drop;
-        std::vector<Colour> shown;
-    } cases[] = {
-        {file("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n"),
-         false,
-         {RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255)}},
-        {file("sept.css", ":root { --a: #010203; --b: #040506; --c: #070809; --d: #0A0B0C;"
-                          " --e: #0D0E0F; --f: #101112; }"),
-         true,
-         {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        if (c.drop) {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(c.path)});
-            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
-            static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
-        } else {
-            platform.openAnswer = c.path;
-            action("importer")->trigger();
-        }
+    auto expectShown = [&](const std::vector<Colour>& colours) {
         const Palette shown = module.harmony();
         EXPECT_EQ(std::vector<Colour>(shown.begin(), shown.begin() + form->nombreCouleurs()),
-                  c.shown);
-        EXPECT_EQ(painted("Picture1"), ToQColor(c.shown[0]));
+                  colours);
+        EXPECT_EQ(painted("Picture1"), ToQColor(colours[0]));
         EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
-    }
-    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
+    };
     EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    importFile("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n");
+    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
+    expectShown({RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255)});
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file("sept.css", ":root { --a: #010203; --b: #040506; "
+                                                       "--c: #070809; --d: #0A0B0C; --e: #0D0E0F; "
+                                                       "--f: #101112; }"))});
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+    static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
+    expectShown({RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)});
 
     const Palette before = module.harmony();
     importFile("faux.gpl", "pas une palette");
@@ -482,18 +465,17 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     QWidget* total = child("total");
     auto* hsb = child<QScrollBar>("hsb");
     auto* vsb = child<QScrollBar>("vsb");
+    auto bars = [&] {
+        return std::vector<bool>{hsb->isVisible(), vsb->isVisible(), child("pctCoin")->isVisible()};
+    };
     form->resize(1000, 1000);
     ASSERT_TRUE(test::waitFor([&] { return form->width() == 1000; }));
-    EXPECT_FALSE(hsb->isVisible());
-    EXPECT_FALSE(vsb->isVisible());
-    EXPECT_FALSE(child("pctCoin")->isVisible());
+    EXPECT_EQ(bars(), std::vector<bool>(3, false));
     EXPECT_EQ(total->pos(), QPoint(8, 8));
 
     form->resize(300, 300);
     ASSERT_TRUE(test::waitFor([&] { return form->width() == 300; }));
-    EXPECT_TRUE(hsb->isVisible());
-    EXPECT_TRUE(vsb->isVisible());
-    EXPECT_TRUE(child("pctCoin")->isVisible());
+    EXPECT_EQ(bars(), std::vector<bool>(3, true));
     // At the far end of both bars the whole content has been in view.
     hsb->setValue(hsb->maximum());
     vsb->setValue(vsb->maximum());
@@ -626,20 +608,19 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
 }
 
 TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
-    auto* s = slider("Slider3");
     auto* undo = action("annuler");
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    platform.clock = platform.clock.addMSecs(900);
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    auto press = [&](int afterMs, QAbstractSlider::SliderAction step) {
+        platform.clock = platform.clock.addMSecs(afterMs);
+        slider("Slider3")->triggerAction(step);
+    };
+    press(0, QAbstractSlider::SliderSingleStepAdd);
+    press(900, QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->history().stack()->count(), 1);
-    platform.clock = platform.clock.addSecs(2);
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    press(2000, QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->history().stack()->count(), 2);
-
     for (int i = 0; i < 120; ++i) {
-        platform.clock = platform.clock.addSecs(2);
-        s->triggerAction(i % 2 ? QAbstractSlider::SliderSingleStepAdd
-                               : QAbstractSlider::SliderSingleStepSub);
+        press(2000,
+              i % 2 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
     }
     int undone = 0;
     while (undo->isEnabled()) {
