@@ -12,15 +12,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSlider>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace oria {
 namespace {
@@ -30,11 +31,12 @@ const Palette kHarmony{RGB(10, 10, 10), RGB(250, 240, 230), RGB(200, 0, 0), RGB(
                        RGB(0, 0, 160)};
 constexpr Colour kGrey = RGB(128, 128, 128);
 
+// The composer opened from the harmony window; helpers read what the user sees.
 class CompoTest : public ::testing::Test {
 protected:
-    void open(int n) {
+    void open(int n, const Palette& harmony = kHarmony) {
         test::application();
-        module.setHarmony(kHarmony);
+        module.setHarmony(harmony);
         module.NbCouleursCompo = n;
         compo = std::make_unique<Compo>(module, platform, windows);
         compo->show();
@@ -47,14 +49,34 @@ protected:
     void click(const QString& name) {
         QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
     }
-    bool ticked(const char* name) { return child<QCheckBox>(name)->isChecked(); }
     bool enabled(const char* name) { return child(name)->isEnabled(); }
+    bool shown(const char* name) { return child(name)->isVisibleTo(compo.get()); }
+    QString text(const char* name) { return child<QLabel>(name)->text(); }
+    QString undoText() { return child<QAction>("annuler")->text(); }
     Colour zone(Zone z) { return compo->zoneColours()[Index(z)]; }
+    const PageView::Page& page() { return child<PageView>("Picture3")->page(); }
+    void hover(const char* source, QPoint at) { QTest::mouseMove(child(source), at); }
     void pick(const char* source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseMove(child(source), at);
+        hover(source, at);
         QTest::mousePress(child(source), b, {}, at);
     }
+    void choose(const char* combo, const char* item) {
+        auto* box = child<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(item));
+        emit box->activated(box->currentIndex());
+    }
+    static PageDocument document(const char* name, Colour fond) {
+        PageDocument page;
+        page.name = PageNameBytes(name);
+        page.fond = fond;
+        return page;
+    }
+    QString save(const char* file, const PageDocument& page) {
+        EXPECT_EQ(WritePageDocument(dir.filePath(file), page), std::nullopt);
+        return dir.filePath(file);
+    }
 
+    const QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
@@ -64,44 +86,44 @@ protected:
 TEST_F(CompoTest, OpensWithTheHarmonyOnThePage) {
     const struct {
         int n;
+        QString disabled, cleared, locked;
         ZoneColours zones; // fond, cercle, boite, titre, texte
-        std::vector<const char*> disabled, cleared, locked;
     } cases[] = {
         {2,
-         {kHarmony[1], kGrey, kGrey, kHarmony[0], kHarmony[0]},
-         {"shape3", "shape4", "Option4", "Option5"},
-         {"Check10", "Check11", "Check4", "Check6", "Check1", "Check7"},
-         {}},
+         "shape3 shape4 Option4 Option5",
+         "Check10 Check11 Check4 Check6 Check1 Check7",
+         "",
+         {kHarmony[1], kGrey, kGrey, kHarmony[0], kHarmony[0]}},
         {3,
-         {kHarmony[1], kGrey, kHarmony[2], kHarmony[0], kHarmony[0]},
-         {"shape3", "Option4"},
-         {"Check10", "Check11", "Check4", "Check6"},
-         {}},
+         "shape3 Option4",
+         "Check10 Check11 Check4 Check6",
+         "",
+         {kHarmony[1], kGrey, kHarmony[2], kHarmony[0], kHarmony[0]}},
         {5,
-         {kHarmony[1], kHarmony[2], kHarmony[4], kHarmony[3], kHarmony[0]},
-         {},
-         {},
-         {"Check1", "Check2", "Check3", "Check4", "Check5", "Check9"}},
+         "",
+         "",
+         "Check1 Check2 Check3 Check4 Check5 Check9",
+         {kHarmony[1], kHarmony[2], kHarmony[4], kHarmony[3], kHarmony[0]}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.n);
         open(c.n);
         EXPECT_EQ(compo->zoneColours(), c.zones);
-        EXPECT_EQ(child<QLabel>("Label11")->text(), QStringLiteral("%1 couleurs").arg(c.n));
-        EXPECT_EQ(child<QLabel>("html1")->text(), HexQString(kHarmony[1]));
-        for (const char* name : c.disabled) {
-            EXPECT_FALSE(enabled(name)) << name;
+        EXPECT_EQ(text("Label11"), QStringLiteral("%1 couleurs").arg(c.n));
+        EXPECT_EQ(text("html1"), HexQString(kHarmony[1]));
+        for (const QString& name : c.disabled.split(' ', Qt::SkipEmptyParts)) {
+            EXPECT_FALSE(child(name)->isEnabled()) << name.toStdString();
         }
-        for (const char* name : c.cleared) {
-            EXPECT_FALSE(ticked(name)) << name;
+        for (const QString& name : c.cleared.split(' ', Qt::SkipEmptyParts)) {
+            EXPECT_FALSE(child<QCheckBox>(name)->isChecked()) << name.toStdString();
         }
-        for (const char* name : c.locked) {
-            EXPECT_TRUE(ticked(name) && !enabled(name)) << name;
+        for (const QString& name : c.locked.split(' ', Qt::SkipEmptyParts)) {
+            EXPECT_TRUE(child<QCheckBox>(name)->isChecked() && !child(name)->isEnabled())
+                << name.toStdString();
         }
-        const PageView::Page& page = child<PageView>("Picture3")->page();
-        EXPECT_EQ(page.cercle, c.n == 5);
-        EXPECT_EQ(page.carre, c.n >= 3);
-        EXPECT_EQ(page.logo, "Cromalune");
+        EXPECT_EQ(page().cercle, c.n == 5);
+        EXPECT_EQ(page().carre, c.n >= 3);
+        EXPECT_EQ(page().logo, "Cromalune");
         EXPECT_EQ(compo->selectedZone(), Zone::Fond);
         EXPECT_EQ(module.CouleurFond, kHarmony[1]);
         EXPECT_EQ(module.CouleurDecors1, c.zones[Index(Zone::Cercle)]);
@@ -110,39 +132,36 @@ TEST_F(CompoTest, OpensWithTheHarmonyOnThePage) {
 
 TEST_F(CompoTest, VisibleBoxesShowHideAndSelect) {
     open(2);
-    child<QCheckBox>("Check4")->click(); // the circle the harmony had no colour for
-    EXPECT_TRUE(child<PageView>("Picture3")->page().cercle);
+    click("Check4"); // the circle the harmony had no colour for
+    EXPECT_TRUE(page().cercle);
     EXPECT_EQ(zone(Zone::Cercle), kGrey);
     EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
     EXPECT_TRUE(enabled("shape3"));
-    child<QCheckBox>("Check2")->click();
-    EXPECT_EQ(child<PageView>("Picture3")->page().logo, "");
-    child<QCheckBox>("Check2")->click();
-    EXPECT_EQ(child<PageView>("Picture3")->page().logo, "Cromalune");
+    click("Check2");
+    EXPECT_EQ(page().logo, "");
+    click("Check2");
+    EXPECT_EQ(page().logo, "Cromalune");
     EXPECT_EQ(compo->selectedZone(), Zone::Titre);
 
     // Clearing the selected zone's box leaves none selected: a pick changes no zone.
-    child<QCheckBox>("Check2")->click();
+    click("Check2");
     EXPECT_EQ(compo->selectedZone(), std::nullopt);
     const ZoneColours before = compo->zoneColours();
-    child<QCheckBox>("Check12")->click(); // "auto"
+    click("Check12"); // "auto"
     pick("Picture1", QPoint(2, 2));
     EXPECT_EQ(compo->zoneColours(), before);
-    EXPECT_EQ(child<QLabel>("Label13")->text(), "#7F0000") << "the indicator still moves";
+    EXPECT_EQ(text("Label13"), "#7F0000") << "the indicator still moves";
     EXPECT_EQ(child<QSlider>("VScroll1")->value(), 127) << "and the shade grid's base";
-}
 
-// "Tous visibles" runs the boxes' rules boite, titre, texte, cercle: the circle ends selected.
-TEST_F(CompoTest, TousVisiblesRunsTheFourRulesInTheBoxesOrder) {
+    // "Tous visibles" runs the boxes' rules boite, titre, texte, cercle: the circle ends
+    // selected, whether ticked or read from a page.
     open(2);
-    child<QCheckBox>("Check11")->click();
+    click("Check11");
     EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
-
     open(3);
-    PageDocument page;
-    page.name = PageNameBytes("x");
-    page.boiteVisible = page.titreVisible = page.texteVisible = page.cercleVisible = false;
-    compo->OuvrirPage(page);
+    PageDocument hidden = document("x", 0);
+    hidden.boiteVisible = hidden.titreVisible = hidden.texteVisible = hidden.cercleVisible = false;
+    compo->OuvrirPage(hidden);
     EXPECT_EQ(compo->selectedZone(), Zone::Cercle);
     EXPECT_EQ(compo->visibleFlags(), (ZoneFlags{true, true, true, true, true}));
 }
@@ -150,19 +169,16 @@ TEST_F(CompoTest, TousVisiblesRunsTheFourRulesInTheBoxesOrder) {
 // The title and the body text are the page's own controls, found by name like the others.
 TEST_F(CompoTest, TitleAndTextAreNamedControlsOfThePage) {
     open(5);
-    auto* page = child<PageView>("Picture3");
-    auto* logo = page->findChild<PageText*>("logo");
-    auto* texte = page->findChild<PageText*>("texte");
+    auto* view = child<PageView>("Picture3");
+    auto* logo = view->findChild<PageText*>("logo");
+    auto* texte = view->findChild<PageText*>("texte");
     ASSERT_TRUE(logo && texte);
     auto titlePixels = [&] {
-        const QImage shown = page->grab().toImage().copy(logo->geometry());
-        int n = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                n += FromQColor(shown.pixelColor(x, y)) == logo->colour();
-            }
-        }
-        return n;
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage title = shown.copy(logo->geometry());
+        const auto* pixels = reinterpret_cast<const QRgb*>(title.constBits());
+        return std::count(pixels, pixels + title.width() * title.height(),
+                          ToQColor(logo->colour()).rgb());
     };
     EXPECT_EQ(logo->text(), "Cromalune");
     EXPECT_EQ(logo->colour(), kHarmony[3]);
@@ -170,9 +186,9 @@ TEST_F(CompoTest, TitleAndTextAreNamedControlsOfThePage) {
     EXPECT_FALSE(texte->text().isEmpty());
     EXPECT_GT(titlePixels(), 20) << "painted in the title's colour";
 
-    child<QCheckBox>("Check11")->click(); // unlock the boxes
-    child<QCheckBox>("Check2")->click();
-    child<QCheckBox>("Check3")->click();
+    click("Check11"); // unlock the boxes
+    click("Check2");
+    click("Check3");
     EXPECT_TRUE(logo->text().isEmpty());
     EXPECT_FALSE(logo->isHidden()) << "emptied, not hidden";
     EXPECT_TRUE(texte->isHidden());
@@ -181,15 +197,15 @@ TEST_F(CompoTest, TitleAndTextAreNamedControlsOfThePage) {
 
 TEST_F(CompoTest, PicksFromGridsIndicatorAndSwatches) {
     open(5);
-    child<QCheckBox>("Check12")->click(); // "auto"
-    pick("Picture1", QPoint(230, 2));     // palette grid, rouge 127: top right
+    click("Check12");                 // "auto"
+    pick("Picture1", QPoint(230, 2)); // palette grid, rouge 127: top right
     EXPECT_EQ(zone(Zone::Fond), RGB(127, 0, 255));
-    EXPECT_EQ(child<QLabel>("html1")->text(), "#7F00FF");
-    EXPECT_EQ(child<QLabel>("Label6")->text(), "0");
-    EXPECT_EQ(child<QLabel>("Label7")->text(), "255");
+    EXPECT_EQ(text("html1"), "#7F00FF");
+    EXPECT_EQ(text("Label6"), "0");
+    EXPECT_EQ(text("Label7"), "255");
     pick("Picture1", QPoint(2, 230)); // bottom left
     EXPECT_EQ(zone(Zone::Fond), RGB(127, 255, 0));
-    child<QRadioButton>("Option7")->click();
+    click("Option7");
     pick("Picture2", QPoint(2, 2)); // the shade grid of the picked colour: its base
     EXPECT_EQ(zone(Zone::Texte), RGB(127, 255, 0));
     EXPECT_EQ(child<QSlider>("VScroll2")->value(), 255) << "a shade pick does not move the base";
@@ -214,7 +230,7 @@ TEST_F(CompoTest, ToolsRecolourEveryZone) {
     platform.randomSource = test::ScriptedRandom(draws);
     click("Command1");
     EXPECT_EQ(zone(Zone::Cercle), RGB(25, 128, 128)) << "disabled zones too";
-    EXPECT_FALSE(child<PageView>("Picture3")->page().cercle);
+    EXPECT_FALSE(page().cercle);
 
     const struct {
         Colour before, after;
@@ -228,13 +244,12 @@ TEST_F(CompoTest, ToolsRecolourEveryZone) {
     click("Command7");
     EXPECT_EQ(zone(Zone::Texte), RGB(255, 255, 255));
     click("Command6");
-    EXPECT_EQ(child<QLabel>("html5")->text(), "#000000");
+    EXPECT_EQ(text("html5"), "#000000");
 }
 
 TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
     open(3);
-    child<QCheckBox>("Check3")->click(); // text hidden
-    const QTemporaryDir dir;
+    click("Check3"); // text hidden
     platform.saveAnswer = dir.filePath("Été");
     click("Command5");
     EXPECT_TRUE(platform.messages.empty());
@@ -247,7 +262,7 @@ TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
     click("Command9");
     EXPECT_EQ(compo->zoneColours(), saved);
     EXPECT_EQ(compo->visibleFlags(), visible);
-    EXPECT_FALSE(child<PageView>("Picture3")->page().texte);
+    EXPECT_FALSE(page().texte);
     EXPECT_TRUE(compo->windowTitle().startsWith("Roverevod 1.0 - Été   "));
 
     // A refused document says why and changes nothing.
@@ -267,9 +282,8 @@ TEST_F(CompoTest, PageSavedAndOpenedAgainIsTheSamePage) {
 
 TEST_F(CompoTest, ExportsTheZonesShownAsAPalette) {
     open(3); // the circle is not on the page
-    const QTemporaryDir dir;
     platform.saveAnswer = dir.filePath("page.css");
-    compo->findChild<QAction*>("exporter")->trigger();
+    child<QAction>("exporter")->trigger();
     QFile file(platform.saveAnswer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString css = QString::fromUtf8(file.readAll());
@@ -312,8 +326,8 @@ TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
     EXPECT_EQ(compo->zoneColours(), before);
     EXPECT_EQ(module.harmony(), kHarmony);
 
-    child<QCheckBox>("Check11")->click();
-    child<QCheckBox>("Check1")->click(); // the box hidden
+    click("Check11");
+    click("Check1"); // the box hidden
     click("Command11");
     EXPECT_EQ(windows.shownModal.back(), W::Charte);
     EXPECT_EQ(module.VisibleDecors2, 0);
@@ -321,83 +335,60 @@ TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
     EXPECT_EQ(module.CouleurDecors2, zone(Zone::Boite)) << "published all the same";
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
     open(5);
-    auto hover = [this](const char* source, QPoint at) { QTest::mouseMove(child(source), at); };
-    auto press = [this](const char* source, QPoint at) {
-        QTest::mousePress(child(source), Qt::LeftButton, {}, at);
-    };
-    const QTemporaryDir dir;
-    PageDocument document;
-    document.name = PageNameBytes("Automne");
-    document.fond = RGB(250, 240, 200);
-    document.texte = RGB(60, 30, 10);
-    document.titreVisible = document.tousVisibles = false;
-    const QString path = dir.filePath("automne.ori");
-    ASSERT_EQ(WritePageDocument(path, document), std::nullopt);
+    // Each step's answers are ready before: only its own action asks for them.
+    platform.colourAnswers.push_back(RGB(5, 150, 250));
+    platform.randomSource = test::ScriptedRandom({0.3, 0.7, 0.1, 0.9, 0.5});
+    PageDocument automne = document("Automne", RGB(250, 240, 200));
+    automne.texte = RGB(60, 30, 10);
+    automne.titreVisible = automne.tousVisibles = false;
+    platform.openAnswer = save("automne.ori", automne);
     windows.available = {W::Pro, W::Contraste};
     windows.modalAnswer = true;
     windows.whileModal = [this](W) {
-        module.setHarmony({RGB(11, 22, 33), RGB(44, 55, 66), RGB(77, 88, 99), RGB(1, 2, 3),
-                           RGB(4, 5, 6)});
+        module.setHarmony(
+            {RGB(11, 22, 33), RGB(44, 55, 66), RGB(77, 88, 99), RGB(1, 2, 3), RGB(4, 5, 6)});
     };
     auto seen = [this] {
-        test::Seen s{compo->centralWidget()->grab().toImage(), {}};
-        for (Colour c : compo->zoneColours()) {
-            s.extra.push_back(c);
-        }
-        for (Colour c : {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
-                         module.CouleurDecors1, module.CouleurDecors2}) {
-            s.extra.push_back(c);
-        }
+        const ZoneColours z = compo->zoneColours();
+        test::Seen s{compo->centralWidget()->grab().toImage(), {z.begin(), z.end()}};
+        s.extra.insert(s.extra.end(), {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
+                                       module.CouleurDecors1, module.CouleurDecors2});
         s.extra.push_back(qHash(compo->windowTitle()));
         return s;
     };
+    auto clicking = [this](const char* step, const char* name) {
+        return test::UndoRow{step, [this, name] { click(name); }};
+    };
+    // The pointer's read-out follows it before the press: a view, not part of the pick.
+    auto picking = [this](const char* step, const char* source, QPoint at,
+                          const char* first = nullptr) {
+        const auto press = [=, this] { QTest::mousePress(child(source), Qt::LeftButton, {}, at); };
+        return test::UndoRow{step, press, [=, this] {
+                                 if (first) {
+                                     click(first);
+                                 }
+                                 hover(source, at);
+                             }};
+    };
     const test::UndoRow rows[] = {
-        // The pointer's read-out follows it before the press: a view, not part of the pick.
-        {"Couleur fond", [&] { press("Picture1", QPoint(10, 12)); },
-         [&] { hover("Picture1", QPoint(10, 12)); }},
-        {"Couleur fond", [&] { press("Picture2", QPoint(40, 30)); },
-         [&] {
-             click("Check12");
-             hover("Picture2", QPoint(40, 30));
-         }},
-        {"Couleur fond", [&] { press("shape4", QPoint(5, 5)); }, [&] { hover("shape4", {5, 5}); }},
-        {"Couleur cercle", [&] { press("Picture4", QPoint(5, 5)); },
-         [&] {
-             click("Option4");
-             hover("Picture4", QPoint(5, 5));
-         }},
-        {"Choisir ...",
-         [&] {
-             platform.colourAnswers.push_back(RGB(5, 150, 250));
-             click("Command10");
-         }},
-        {"Web Safe", [&] { click("Command8"); }},
-        {"Blanc", [&] { click("Command7"); }},
-        {"Noir", [&] { click("Command6"); }},
-        {"Aléatoire",
-         [&] {
-             platform.randomSource = test::ScriptedRandom({0.3, 0.7, 0.1, 0.9, 0.5});
-             click("Command1");
-         }},
-        {"Tous visibles", [&] { click("Check11"); }},
-        {"Visible", [&] { click("Check2"); }},
-        {"Tous modifiables", [&] { click("Check10"); }},
-        {"Modif.", [&] { click("Check9"); }},
-        {"Razezev Aru 1.0", [&] { click("Command2"); }},
-        {"Vizozudu 1.0", [&] { click("Command4"); }},
-        {"Ouvrir",
-         [&] {
-             platform.openAnswer = path;
-             click("Command9");
-         }},
+        picking("Couleur fond", "Picture1", {10, 12}),
+        picking("Couleur fond", "Picture2", {40, 30}, "Check12"),
+        picking("Couleur fond", "shape4", {5, 5}),
+        picking("Couleur cercle", "Picture4", {5, 5}, "Option4"),
+        clicking("Choisir ...", "Command10"),
+        clicking("Web Safe", "Command8"),
+        clicking("Blanc", "Command7"),
+        clicking("Noir", "Command6"),
+        clicking("Aléatoire", "Command1"),
+        clicking("Tous visibles", "Check11"),
+        clicking("Visible", "Check2"),
+        clicking("Tous modifiables", "Check10"),
+        clicking("Modif.", "Check9"),
+        clicking("Razezev Aru 1.0", "Command2"),
+        clicking("Vizozudu 1.0", "Command4"),
+        clicking("Ouvrir", "Command9"),
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(compo.get(), seen, row, [this] {
@@ -408,45 +399,33 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
     }
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
     open(5);
-    const QTemporaryDir dir;
     QFile gpl(dir.filePath("marque.gpl"));
     ASSERT_TRUE(gpl.open(QIODevice::WriteOnly));
     gpl.write("GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
     gpl.close();
-    child<QCheckBox>("Check10")->click(); // unlock "Modif."
-    child<QCheckBox>("Check9")->click();  // fond not modifiable: the others skip it
+    click("Check10"); // unlock "Modif."
+    click("Check9");  // fond not modifiable: the others skip it
 
     platform.openAnswer = gpl.fileName();
     child<QAction>("importer")->trigger();
-    ZoneColours want = compo->zoneColours();
-    EXPECT_EQ(want[Index(Zone::Boite)], RGB(1, 2, 3)) << "by name, accents and case aside";
-    EXPECT_EQ(want[Index(Zone::Texte)], RGB(4, 5, 6)) << "then the modifiable zones in order";
-    EXPECT_EQ(want[Index(Zone::Titre)], RGB(7, 8, 9));
-    EXPECT_EQ(want[Index(Zone::Fond)], kHarmony[1]);
-    EXPECT_EQ(want[Index(Zone::Cercle)], kHarmony[2]) << "no colour left for it";
-    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Importer des couleurs");
+    EXPECT_EQ(zone(Zone::Boite), RGB(1, 2, 3)) << "by name, accents and case aside";
+    EXPECT_EQ(zone(Zone::Texte), RGB(4, 5, 6)) << "then the modifiable zones in order";
+    EXPECT_EQ(zone(Zone::Titre), RGB(7, 8, 9));
+    EXPECT_EQ(zone(Zone::Fond), kHarmony[1]);
+    EXPECT_EQ(zone(Zone::Cercle), kHarmony[2]) << "no colour left for it";
+    EXPECT_EQ(undoText(), "&Annuler : Importer des couleurs");
     EXPECT_EQ(child<QAction>("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
 
     // A page dropped on the window opens; the recent list offers it, newest first.
-    PageDocument page;
-    page.name = PageNameBytes("Hiver");
-    page.fond = RGB(230, 240, 250);
-    const QString path = dir.filePath("hiver.ori");
-    ASSERT_EQ(WritePageDocument(path, page), std::nullopt);
+    const QString path = save("hiver.ori", document("Hiver", RGB(230, 240, 250)));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
     QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, {});
     static_cast<QObject*>(compo.get())->event(&drop); // as the drag manager delivers it
     EXPECT_EQ(zone(Zone::Fond), RGB(230, 240, 250));
-    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Ouvrir");
+    EXPECT_EQ(undoText(), "&Annuler : Ouvrir");
     platform.saveAnswer = dir.filePath("copie");
     click("Command5");
     auto* recent = child<QMenu>("recentes");
@@ -463,18 +442,10 @@ TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
     EXPECT_EQ(recent->actions().size(), 1);
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST(TextPairs, TextsOnWhatLiesUnderThem) {
     const ZoneFlags all{true, true, true, true, true};
-    ZoneFlags noCircle = all;
-    noCircle[Index(Zone::Cercle)] = false;
-    ZoneFlags noText = all;
-    noText[Index(Zone::Texte)] = false;
+    ZoneFlags noCircle = all, noText = all;
+    noCircle[Index(Zone::Cercle)] = noText[Index(Zone::Texte)] = false;
     using P = TextPair;
     const struct {
         ZoneFlags visible;
@@ -482,7 +453,8 @@ TEST(TextPairs, TextsOnWhatLiesUnderThem) {
         std::vector<TextPair> pairs;
     } cases[] = {
         // The box lies left of both texts; the circle crosses both.
-        {all, true,
+        {all,
+         true,
          {P{Zone::Texte, Zone::Fond}, P{Zone::Texte, Zone::Cercle}, P{Zone::Titre, Zone::Fond},
           P{Zone::Titre, Zone::Cercle}}},
         {noCircle, true, {P{Zone::Texte, Zone::Fond}, P{Zone::Titre, Zone::Fond}}},
@@ -494,35 +466,29 @@ TEST(TextPairs, TextsOnWhatLiesUnderThem) {
 }
 
 TEST_F(CompoTest, LegibilityPanelFollowsThePageAndCorrectsAText) {
-    module.setHarmony({RGB(150, 150, 150), RGB(170, 170, 170), RGB(200, 0, 0), RGB(0, 90, 0),
-                       RGB(0, 0, 160)});
-    module.NbCouleursCompo = 2; // fond #AAAAAA, titre and texte #969696
-    test::application();
-    compo = std::make_unique<Compo>(module, platform, windows);
-    compo->show();
-    EXPECT_EQ(child<QLabel>("Paire1")->text(), "texte sur fond");
-    EXPECT_EQ(child<QLabel>("Paire2")->text(), "titre sur fond");
-    EXPECT_FALSE(child("Paire3")->isVisibleTo(compo.get())) << "no circle with two colours";
-    EXPECT_TRUE(child<QLabel>("Mesure1")->text().contains("AA&nbsp;✗"));
-    auto* corriger = child<QPushButton>("Corriger1");
-    ASSERT_TRUE(corriger->isVisibleTo(compo.get()) && corriger->isEnabled());
+    // fond #AAAAAA, titre and texte #969696
+    open(2,
+         {RGB(150, 150, 150), RGB(170, 170, 170), RGB(200, 0, 0), RGB(0, 90, 0), RGB(0, 0, 160)});
+    EXPECT_EQ(text("Paire1"), "texte sur fond");
+    EXPECT_EQ(text("Paire2"), "titre sur fond");
+    EXPECT_FALSE(shown("Paire3")) << "no circle with two colours";
+    EXPECT_TRUE(text("Mesure1").contains("AA&nbsp;✗"));
+    ASSERT_TRUE(shown("Corriger1") && enabled("Corriger1"));
 
     const Proposal p = ProposeText(RGB(150, 150, 150), RGB(170, 170, 170), ContrastTarget::Aa);
-    QTest::mouseClick(corriger, Qt::LeftButton);
+    QTest::mouseClick(child("Corriger1"), Qt::LeftButton);
     EXPECT_EQ(zone(Zone::Texte), p.colour);
-    EXPECT_TRUE(child<QLabel>("Mesure1")->text().contains("AA&nbsp;✓"));
-    EXPECT_FALSE(corriger->isVisibleTo(compo.get()));
-    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Corriger");
+    EXPECT_TRUE(text("Mesure1").contains("AA&nbsp;✓"));
+    EXPECT_FALSE(shown("Corriger1"));
+    EXPECT_EQ(undoText(), "&Annuler : Corriger");
     child<QAction>("annuler")->trigger();
     EXPECT_EQ(zone(Zone::Texte), RGB(150, 150, 150));
 
     // The circle shown brings its pairs; the target chosen is kept.
-    child<QCheckBox>("Check4")->click();
-    EXPECT_EQ(child<QLabel>("Paire2")->text(), "texte sur cercle");
-    auto* cible = child<QComboBox>("Cible");
-    cible->setCurrentIndex(cible->findText("Lc 60"));
-    emit cible->activated(cible->currentIndex());
-    EXPECT_TRUE(child<QLabel>("Mesure1")->text().startsWith("Lc "));
+    click("Check4");
+    EXPECT_EQ(text("Paire2"), "texte sur cercle");
+    choose("Cible", "Lc 60");
+    EXPECT_TRUE(text("Mesure1").startsWith("Lc "));
     EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc60");
 }
 

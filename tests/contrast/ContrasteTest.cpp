@@ -10,10 +10,10 @@
 #include "widgets/ColourReadout.h"
 #include "widgets/VisionChoice.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QComboBox>
 #include <QSlider>
 #include <QToolButton>
 #include <QUndoStack>
@@ -26,6 +26,7 @@ constexpr Colour kC1 = RGB(200, 30, 30);
 constexpr Colour kC2 = RGB(20, 20, 200);
 constexpr Colour kC3 = RGB(240, 240, 20);
 
+// The viewer as the harmony window opens it; helpers read what the user sees.
 class ContrasteTest : public ::testing::Test {
 protected:
     void open(int count) {
@@ -33,6 +34,7 @@ protected:
         module.setHarmony({kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)});
         module.NbCouleursContraste = count;
         windows.setHandBackListener([this] { ++handBacks; });
+        windows.setVisionChoice(&vision);
         window = std::make_unique<Contraste>(module, platform, windows);
         window->show();
     }
@@ -49,10 +51,15 @@ protected:
         return FromQColor(child(picture)->grab().toImage().pixelColor(x, y));
     }
     bool checked(const QString& name) { return child<QRadioButton>(name)->isChecked(); }
+    bool shown(const QString& name) { return child(name)->isVisibleTo(window.get()); }
+    Colour colour(int k) { return window->colours().colour[static_cast<std::size_t>(k)]; }
+    QSlider* slider(const QString& name) { return child<QSlider>(name); }
 
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
+    VisionChoice vision{
+        platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); }};
     int handBacks = 0;
     std::unique_ptr<Contraste> window;
 };
@@ -90,12 +97,12 @@ TEST_F(ContrasteTest, OpensWithTwoOrThreeColoursInEveryView) {
         EXPECT_EQ(at("Picture2", 14, 14), c.nearLine);
         EXPECT_EQ(at("Picture2", 29, 29), kC2);
         EXPECT_EQ(text("Ratio21"), "1,86:1");
-        EXPECT_EQ(child("Paire31")->isVisible(), c.thirdPairs);
-        EXPECT_EQ(child("Paire32")->isVisible(), c.thirdPairs);
+        EXPECT_EQ(shown("Paire31"), c.thirdPairs);
+        EXPECT_EQ(shown("Paire32"), c.thirdPairs);
     }
 }
 
-TEST_F(ContrasteTest, EditingOneColourAtATime) {
+TEST_F(ContrasteTest, EditingOneColourAtATimeByHandOrAtRandom) {
     open(3);
     click("Option5");
     EXPECT_EQ(text("Label3"), "20");
@@ -105,10 +112,10 @@ TEST_F(ContrasteTest, EditingOneColourAtATime) {
     EXPECT_EQ(text("Label3"), "200");
 
     click("Option3");
-    child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderToMaximum);
-    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
-    child<QSlider>("Slider3")->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(window->colours().colour[0], RGB(255, 128, 0));
+    slider("Slider1")->triggerAction(QAbstractSlider::SliderToMaximum);
+    slider("Slider2")->setSliderPosition(128); // as a user drag does
+    slider("Slider3")->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(colour(0), RGB(255, 128, 0));
     EXPECT_EQ(text("Label2"), "128");
     EXPECT_EQ(text("Label7"), "#FF8000");
     EXPECT_EQ(at("Picture3", 20, 40), RGB(255, 128, 0));
@@ -121,29 +128,28 @@ TEST_F(ContrasteTest, EditingOneColourAtATime) {
     EXPECT_EQ(platform.colourDialogStarts.back(), RGB(255, 128, 0));
     EXPECT_EQ(text("Label1"), "3") << "the numbers stay with the sliders";
     click("Command6");
-    EXPECT_EQ(window->colours().colour[0], RGB(0, 0, 0));
+    EXPECT_EQ(colour(0), RGB(0, 0, 0));
     EXPECT_EQ(text("Label7"), "#000000");
     click("Command5");
-    EXPECT_EQ(window->colours().colour[0], RGB(13, 13, 13));
-}
+    EXPECT_EQ(colour(0), RGB(13, 13, 13));
 
-TEST_F(ContrasteTest, RandomDrawsReseedAndTheSlidersShowTheLastColour) {
+    // Random draws reseed; the sliders show the last colour drawn.
     open(3);
     platform.randomSource =
         test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
     click("Command1");
     EXPECT_EQ(platform.randomSource.reseeds, 1);
-    EXPECT_EQ(window->colours().colour[0], RGB(0, 128, 255)) << "127.5 rounds to even";
+    EXPECT_EQ(colour(0), RGB(0, 128, 255)) << "127.5 rounds to even";
     click("Command2");
     EXPECT_EQ(platform.randomSource.reseeds, 2);
-    EXPECT_EQ(window->colours().colour[0], RGB(51, 102, 153));
-    EXPECT_EQ(window->colours().colour[1], RGB(26, 76, 230));
-    EXPECT_EQ(window->colours().colour[2], RGB(0, 128, 255));
+    EXPECT_EQ(colour(0), RGB(51, 102, 153));
+    EXPECT_EQ(colour(1), RGB(26, 76, 230));
+    EXPECT_EQ(colour(2), RGB(0, 128, 255));
     EXPECT_EQ(text("Label1"), "0") << "colour 3 is the last drawn";
 }
 
-TEST_F(ContrasteTest, ReadoutPopupAndClipboard) {
-    open(2);
+TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
+    open(2); // red text on blue ground
     QTest::mouseMove(child("Picture3"), QPoint(200, 40));
     EXPECT_EQ(text("Label8"), "#1414C8");
     EXPECT_EQ(child("Picture3")->toolTip(), "R:20 V:20 B:200");
@@ -155,37 +161,8 @@ TEST_F(ContrasteTest, ReadoutPopupAndClipboard) {
     menu->findChild<QAction*>("presspap")->trigger();
     menu->close();
     EXPECT_EQ(platform.clipboard, "#1414C8") << "the colour last pointed at, not the one clicked";
-}
 
-TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
-    for (const char* how : {"Command9", "Command4", "Esc"}) {
-        SCOPED_TRACE(how);
-        handBacks = 0;
-        open(2);
-        child<QSlider>("Slider2")->setSliderPosition(99);
-        const bool ok = std::string(how) == "Command9";
-        if (std::string(how) == "Esc") {
-            QTest::keyClick(window.get(), Qt::Key_Escape);
-        } else {
-            click(how);
-        }
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(module.RetourDialogue, ok ? 2 : 1);
-        EXPECT_EQ(module.Couleur1, ok ? RGB(200, 99, 30) : kC1);
-        EXPECT_EQ(module.Couleur2, kC2);
-        EXPECT_EQ(module.Couleur3, kC3);
-        EXPECT_EQ(module.Couleur4, RGB(1, 1, 1));
-        EXPECT_EQ(handBacks, ok ? 1 : 0);
-    }
-}
-
-TEST_F(ContrasteTest, UnderASimulatedVisionTheReadoutAddsTheMeasuresAsSeen) {
-    open(2);
-    VisionChoice vision(
-        platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); });
-    windows.setVisionChoice(&vision);
-    window = std::make_unique<Contraste>(module, platform, windows); // red text on blue ground
-    window->show();
+    // Under a simulated vision the read-out adds the measures as seen.
     EXPECT_FALSE(child("Simulation21")->isVisible());
     vision.setCurrent(static_cast<int>(Vision::Deuteranopie));
     EXPECT_TRUE(child("Simulation21")->isVisible());
@@ -202,25 +179,43 @@ TEST_F(ContrasteTest, UnderASimulatedVisionTheReadoutAddsTheMeasuresAsSeen) {
     EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
+TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
+    for (const char* how : {"Command9", "Command4", "Esc"}) {
+        SCOPED_TRACE(how);
+        handBacks = 0;
+        open(2);
+        slider("Slider2")->setSliderPosition(99);
+        const bool ok = std::string(how) == "Command9";
+        if (std::string(how) == "Esc") {
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        } else {
+            click(how);
+        }
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(module.RetourDialogue, ok ? 2 : 1);
+        EXPECT_EQ(module.Couleur1, ok ? RGB(200, 99, 30) : kC1);
+        EXPECT_EQ(module.Couleur2, kC2);
+        EXPECT_EQ(module.Couleur3, kC3);
+        EXPECT_EQ(module.Couleur4, RGB(1, 1, 1));
+        EXPECT_EQ(handBacks, ok ? 1 : 0);
+    }
+}
 
 TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
     open(2);
-    auto slider = [this](const char* name) { return child<QSlider>(name); };
+    // Each step's answers are ready before: only its own action asks for them.
+    platform.colourAnswers.push_back(RGB(9, 99, 199));
+    platform.randomSource = test::ScriptedRandom({0.1, 0.5, 0.8, 0.3});
     auto seen = [this] {
-        test::Seen s{window->grab().toImage(), {}};
-        for (Colour c : window->colours().colour) {
-            s.extra.push_back(c);
-        }
-        return s;
+        const auto& colours = window->colours().colour;
+        return test::Seen{window->grab().toImage(), {colours.begin(), colours.end()}};
+    };
+    auto clicking = [this](const char* step, const char* name) {
+        return test::UndoRow{step, [this, name] { click(name); }};
     };
     const test::UndoRow rows[] = {
         {"Réglages",
-         [&] {
+         [&] { // one drag, one step
              slider("Slider1")->setSliderDown(true);
              slider("Slider1")->setSliderPosition(90);
              slider("Slider1")->setSliderPosition(20);
@@ -231,26 +226,16 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
          }},
-        {"Choisir...",
-         [&] {
-             platform.colourAnswers.push_back(RGB(9, 99, 199));
-             click("Command3");
-         }},
-        {"Lum. plus", [&] { click("Command5"); }},
-        {"Sat. moins", [&] { click("Command8"); }},
-        {"3 couleurs", [&] { click("Option2"); }},
-        {"Aléatoire",
-         [&] {
-             platform.randomSource = test::ScriptedRandom({0.1, 0.5, 0.8, 0.3});
-             click("Command2");
-         }},
-        {"Aléatoire", [&] { click("Command1"); }},
-        {"2 couleurs", [&] { click("Option1"); }},
+        clicking("Choisir...", "Command3"),
+        clicking("Lum. plus", "Command5"),
+        clicking("Sat. moins", "Command8"),
+        clicking("3 couleurs", "Option2"),
+        clicking("Aléatoire", "Command2"),
+        // Colour 3 edited from now on: a view, not a step.
+        {"Aléatoire", [&] { click("Command1"); }, [&] { click("Option5"); }},
+        clicking("2 couleurs", "Option1"),
     };
     for (const test::UndoRow& row : rows) {
-        if (&row == &rows[7]) {
-            click("Option5"); // colour 3 edited from now on: a view, not a step
-        }
         test::CheckUndoRedo(window.get(), seen, row, [this] {
             return static_cast<long long>(platform.randomSource.drawn() +
                                           platform.colourDialogStarts.size());
@@ -259,33 +244,27 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
     EXPECT_EQ(window->history().stack()->count(), 9);
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST_F(ContrasteTest, ProposalsForAPairThatMissesTheTargetApplyInOneStep) {
     open(2);
     auto* textButton = child<QToolButton>("TextePropose21");
     auto* background = child<QToolButton>("FondPropose21");
     ASSERT_FALSE(MeetsTarget(ContrastTarget::Aa, kC2, kC1));
-    EXPECT_TRUE(textButton->isVisibleTo(window.get()) && background->isVisibleTo(window.get()));
+    EXPECT_TRUE(shown("TextePropose21") && shown("FondPropose21"));
     const Proposals p = ProposeColours(kC2, kC1, ContrastTarget::Aa);
-    EXPECT_TRUE(textButton->text().contains(HexQString(p.text.colour))) << textButton->text().toStdString();
+    EXPECT_TRUE(textButton->text().contains(HexQString(p.text.colour)));
     EXPECT_TRUE(background->text().startsWith("Fond proposé\n" + HexQString(p.background.colour)));
 
     QTest::mouseClick(textButton, Qt::LeftButton);
-    EXPECT_EQ(window->colours().colour[1], p.text.colour);
-    EXPECT_FALSE(textButton->isVisibleTo(window.get())) << "the pair meets AA now";
+    EXPECT_EQ(colour(1), p.text.colour);
+    EXPECT_FALSE(shown("TextePropose21")) << "the pair meets AA now";
     EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Texte proposé");
     child<QAction>("annuler")->trigger();
-    EXPECT_EQ(window->colours().colour[1], kC2);
+    EXPECT_EQ(colour(1), kC2);
 
     // The background's proposal goes to colour 1, which the sliders edit: they follow.
     QTest::mouseClick(background, Qt::LeftButton);
-    EXPECT_EQ(window->colours().colour[0], p.background.colour);
-    EXPECT_EQ(text(QStringLiteral("Label7")), HexQString(p.background.colour));
+    EXPECT_EQ(colour(0), p.background.colour);
+    EXPECT_EQ(text("Label7"), HexQString(p.background.colour));
 
     // The target is kept for the next time the viewer opens.
     auto* cible = child<QComboBox>("Cible");

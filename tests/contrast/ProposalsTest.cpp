@@ -12,7 +12,9 @@ namespace {
 using enum ContrastTarget;
 
 constexpr Colour kWhite = RGB(255, 255, 255), kGrey = RGB(119, 119, 119);
-constexpr Colour kBlue = RGB(0, 0, 255), kYellow = RGB(255, 255, 0);
+constexpr Colour kBlue = RGB(0, 0, 255), kYellow = RGB(255, 255, 0), kBlack = RGB(0, 0, 0);
+constexpr Colour kSlate = RGB(51, 102, 153), kSand = RGB(204, 153, 102);
+constexpr Colour kNavy = RGB(0, 18, 204), kNight = RGB(10, 10, 10);
 
 TEST(ContrastTargets, OneRowPerTargetInOrder) {
     for (const ContrastTargetRow& row : kContrastTargets) {
@@ -54,16 +56,8 @@ TEST(Proposals, KnownPairsForEveryTarget) {
         {kGrey, kGrey, Aaa, {kNone, kOriginal, 1}, {kNone, kOriginal, 1}},
         {kGrey, kGrey, Lc90, {kNone, kOriginal, 0}, {kNone, kOriginal, 0}},
         // Colours keep their hue and chroma as far as sRGB lets them.
-        {RGB(51, 102, 153),
-         RGB(204, 153, 102),
-         AaLarge,
-         {kNew, RGB(35, 86, 136), 3.02},
-         {kNew, RGB(226, 174, 122), 3.02}},
-        {RGB(51, 102, 153),
-         RGB(204, 153, 102),
-         Lc45,
-         {kNew, RGB(0, 57, 103), 45.1},
-         {kNew, RGB(237, 185, 133), 45.2}},
+        {kSlate, kSand, AaLarge, {kNew, RGB(35, 86, 136), 3.02}, {kNew, RGB(226, 174, 122), 3.02}},
+        {kSlate, kSand, Lc45, {kNew, RGB(0, 57, 103), 45.1}, {kNew, RGB(237, 185, 133), 45.2}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(HexText(c.text) + " sur " + HexText(c.background) + " " +
@@ -83,18 +77,9 @@ TEST(Proposals, KnownPairsForEveryTarget) {
 // A proposal meets its target judged on its own 8 bits, and no colour of the line nearer to
 // the original does: the line walked from the original to black and to white.
 TEST(Proposals, NothingNearerOnTheLineMeetsTheTarget) {
-    const Colour colours[] = {kGrey,
-                              kBlue,
-                              kYellow,
-                              RGB(0, 18, 204),
-                              RGB(51, 102, 153),
-                              RGB(204, 153, 102),
-                              RGB(10, 10, 10),
-                              RGB(250, 128, 114)};
-    const Colour pairs[][2] = {{colours[0], kWhite},     {colours[1], RGB(0, 0, 0)},
-                               {colours[2], kWhite},     {colours[3], colours[6]},
-                               {colours[4], colours[5]}, {colours[7], colours[0]},
-                               {colours[6], colours[3]}};
+    const Colour pairs[][2] = {{kGrey, kWhite}, {kBlue, kBlack}, {kYellow, kWhite},
+                               {kNavy, kNight}, {kSlate, kSand}, {RGB(250, 128, 114), kGrey},
+                               {kNight, kNavy}};
     constexpr int kSteps = 10000;
     int proposals = 0;
     for (const auto& pair : pairs) {
@@ -146,8 +131,8 @@ TEST(Proposals, SaturatedColoursAtTheEdgeOfTheGamut) {
         ContrastTarget target;
         Colour proposed;
     } cases[] = {
-        {kBlue, RGB(0, 0, 0), Aa, RGB(44, 104, 255)},
-        {kBlue, RGB(0, 0, 0), Lc75, RGB(178, 204, 255)},
+        {kBlue, kBlack, Aa, RGB(44, 104, 255)},
+        {kBlue, kBlack, Lc75, RGB(178, 204, 255)},
         {kYellow, kWhite, Aa, RGB(123, 122, 0)},
         {kYellow, kWhite, Lc90, RGB(77, 77, 0)},
     };
