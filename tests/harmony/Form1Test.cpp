@@ -97,6 +97,7 @@ protected:
         EXPECT_EQ(enabled, child<QGroupBox>("Frame5")->isEnabled());
         return enabled;
     }
+
     const QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
@@ -155,8 +156,8 @@ TEST_F(Form1Test, BaseColourShownWhereverItComesFrom) {
         {"dialog", [&] { chooseBase(RGB(0, 0, 255)); }, RGB(0, 0, 255), RGB(255, 255, 0)},
         // Cancelled: the dialog gives back the start colour.
         {"cancel", [&] { click("Command1"); }, RGB(0, 0, 255), RGB(255, 255, 0)},
-        {"one-colour palette", [&] { importFile("une.gpl", "GIMP Palette\n0 0 255 Bleu\n"); },
-         RGB(0, 0, 255), RGB(255, 255, 0)},
+        {"one-colour palette", [&] { importFile("une.gpl", "GIMP Palette\n0 128 0 Vert\n"); },
+         RGB(0, 128, 0), RGB(128, 0, 128)},
         {"hand back", [&] { handBack(handed); }, handed[0], handed[1]}, // shown, not recomputed
     };
     for (const auto& c : cases) {
