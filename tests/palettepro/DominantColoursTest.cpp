@@ -61,14 +61,6 @@ Picture noisyFamilies(int spread, int width = 600, int height = 500) {
     return p;
 }
 
-std::string hexTexts(const std::vector<Colour>& colours) {
-    std::string hex;
-    for (const Colour c : colours) {
-        hex += HexText(c) + ' ';
-    }
-    return hex;
-}
-
 TEST(DominantColours, FewDistinctColoursComeBackExactlyMostPresentFirst) {
     Picture halves(40, 20, kBlue);
     halves.rect(0, 0, 25, 20, kRed);
@@ -136,7 +128,11 @@ TEST(DominantColours, NoisyFamiliesGiveTheirCentresRepeatably) {
         const Picture p = noisyFamilies(c.spread);
         const std::vector<Colour> first = DominantColours(p.view(), c.count);
         EXPECT_EQ(DominantColours(p.view(), c.count), first);
-        EXPECT_EQ(hexTexts(first), c.hex);
+        std::string hex;
+        for (const Colour colour : first) {
+            hex += HexText(colour) + ' ';
+        }
+        EXPECT_EQ(hex, c.hex);
     }
 }
 

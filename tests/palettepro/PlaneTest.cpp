@@ -159,7 +159,7 @@ TEST(PlanePainter, StampedDotsMatchTheDotByDotPaintingWithCornersOnTop) {
             EXPECT_EQ(PlaneColourAt(fast, 0, 0), plane.background);
             EXPECT_EQ(PlaneColourAt(fast, 350, 10), -1);
             // Another level on the layout kept from the painting before, then a fresh one.
-            for (const int level : {0, 1, 37, 40, 99, 101, 163, 200}) {
+            for (const int level : {0, 1, 37, 40, 99, 100, 101, 163, 200}) {
                 const Plane other = GenererPlan(res.resolution, mode.mode, level);
                 const QImage kept = PaintPlane(other);
                 ForgetPlaneLayouts();

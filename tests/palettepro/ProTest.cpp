@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -422,13 +423,9 @@ TEST_F(ProTest, ExtractsTheDominantColoursOfAPicture) {
     EXPECT_TRUE(planeIs(Resolution::Basse, PlaneMode::Saturation, 100));
 
     QImage noise(800, 600, QImage::Format_RGB32);
-    std::uint32_t state = 7;
+    QRandomGenerator random(7);
     for (int y = 0; y < noise.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(noise.scanLine(y));
-        for (int x = 0; x < noise.width(); ++x) {
-            state = state * 1664525u + 1013904223u;
-            row[x] = 0xFF000000u | state >> 8;
-        }
+        random.fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
     }
     platform.openAnswer = saved("bruit.png", noise);
     const std::vector<Colour> whole = DominantColours(DecodePictureFile(platform.openAnswer), 5);
