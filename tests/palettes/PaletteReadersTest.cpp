@@ -195,8 +195,7 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
         {"a.gpl", "GIMP Palette\n1 2 300 Trop\n",
          "ligne 2 : « 1 2 300 Trop » n'est pas une couleur (trois nombres de 0 à 255 puis un nom)"},
         {"a.gpl", "Palette\n",
-         "ce n'est pas une palette GIMP (la première ligne n'est pas « GIMP "
-         "Palette »)"},
+         "ce n'est pas une palette GIMP (la première ligne n'est pas « GIMP Palette »)"},
         {"a.soc", "<ooo:color-table><draw:color draw:name=\"A\" draw:color=\"#00",
          "le fichier est tronqué (le XML s'arrête ligne 1)"},
         {"a.soc", "<color-table/>",
@@ -223,8 +222,7 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
          "portent une)"},
         {"a.png", QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"), "le fichier est tronqué"},
         {"a.svg", "<html/>",
-         "ce n'est pas une planche de couleurs SVG (l'élément racine est « "
-         "html »)"},
+         "ce n'est pas une planche de couleurs SVG (l'élément racine est « html »)"},
         {"a.doc", "texte",
          "ni son extension ni son contenu ne sont ceux d'une palette "
          "(extensions lues : .gpl, .ase, .xml, .soc, .css, .json, .svg, .png)"},
@@ -243,13 +241,12 @@ TEST(PaletteReaders, RefusesWhatIsNoPalette) {
 TEST(PaletteReaders, RefusesEveryCutOfABinaryFile) {
     test::application(); // fonts for the swatch sheet
     const NamedPalette palette{QStringLiteral("P"), {{QStringLiteral("A"), RGB(1, 2, 3)}}};
-    for (const PaletteFormat format : {PaletteFormat::Ase, PaletteFormat::Png}) {
+    for (const auto& [format, fileName] :
+         {std::pair{PaletteFormat::Ase, "a.ase"}, std::pair{PaletteFormat::Png, "a.png"}}) {
         const QByteArray whole = EncodePalette(palette, format);
-        const QString fileName =
-            format == PaletteFormat::Ase ? QStringLiteral("a.ase") : QStringLiteral("a.png");
         // Every cut near the ends, and in the picture's middle now and then.
         for (qsizetype n = 1; n < whole.size(); n += n < 64 || n > whole.size() - 64 ? 1 : 97) {
-            const PaletteReading read = ReadPalette(fileName, whole.left(n));
+            const PaletteReading read = ReadPalette(QString::fromUtf8(fileName), whole.left(n));
             ASSERT_FALSE(read) << n;
             EXPECT_TRUE(read.error.contains(QStringLiteral("tronqué"))) << n;
         }
@@ -259,10 +256,8 @@ TEST(PaletteReaders, RefusesEveryCutOfABinaryFile) {
 TEST(PaletteReaders, FileLargerThanTheLimitIsNotRead) {
     const QTemporaryDir dir;
     const QString big = dir.filePath(QStringLiteral("énorme.gpl"));
-    QFile file(big);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(file.resize(kMaxPaletteBytes + 1)); // sparse: nothing to write
-    file.close();
+    ASSERT_TRUE(QFile(big).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::resize(big, kMaxPaletteBytes + 1)); // sparse: nothing to write
     EXPECT_EQ(ReadPaletteFile(big).error,
               QStringLiteral("Impossible d'importer « énorme.gpl » : le fichier dépasse 10 Mo, "
                              "la taille limite d'une palette."));

@@ -159,9 +159,9 @@ TEST(PaletteWriters, SwatchSheetShowsEveryColour) {
 TEST(PaletteWriters, FailedWriteLeavesNoFile) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("absent/été.gpl"));
-    EXPECT_EQ(WritePalette(path, kSummer, PaletteFormat::Gpl),
-              QStringLiteral("Impossible d'écrire la palette « été.gpl » : le dossier n'existe "
-                             "pas."));
+    EXPECT_EQ(
+        WritePalette(path, kSummer, PaletteFormat::Gpl),
+        QStringLiteral("Impossible d'écrire la palette « été.gpl » : le dossier n'existe pas."));
     EXPECT_FALSE(QFile::exists(path));
     const QString written = dir.filePath(QStringLiteral("été.ase"));
     EXPECT_EQ(WritePalette(written, kSummer, PaletteFormat::Ase), std::nullopt);
