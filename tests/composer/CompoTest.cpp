@@ -383,9 +383,8 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(compo.get(), seen, row, [this] {
-            return static_cast<long long>(platform.randomSource.drawn() +
-                                          platform.colourDialogStarts.size() +
-                                          platform.fileFilters.size() + windows.shownModal.size());
+            return platform.randomSource.drawn() + platform.colourDialogStarts.size() +
+                   platform.fileFilters.size() + windows.shownModal.size();
         });
     }
 }

@@ -237,8 +237,7 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(window.get(), seen, row, [this] {
-            return static_cast<long long>(platform.randomSource.drawn() +
-                                          platform.colourDialogStarts.size());
+            return platform.randomSource.drawn() + platform.colourDialogStarts.size();
         });
     }
     EXPECT_EQ(window->history().stack()->count(), 9);
