@@ -1,12 +1,12 @@
 // Every file Oria writes, against the three ways a write fails: the disk is full, the folder
 // is read-only, the name is a folder's. Each gives a French message naming the cause (status 2
 // on the command line) and leaves the file that was there as it was.
+#include "support/WriteFaults.h"
 #include "charter/CharterExport.h"
 #include "composer/PageDocument.h"
 #include "palettes/PaletteWriters.h"
 #include "platform/QtPlatform.h"
 #include "support/RunCommand.h"
-#include "support/WriteFaults.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -21,9 +21,7 @@ namespace {
 // The settings' door, with its message kept instead of shown.
 struct SettingsPlatform : QtPlatform {
     QString shown;
-    void showMessage(QWidget*, const QString&, const QString& text, Icon) override {
-        shown = text;
-    }
+    void showMessage(QWidget*, const QString&, const QString& text, Icon) override { shown = text; }
 };
 
 struct Writer {
@@ -32,10 +30,6 @@ struct Writer {
     // Writes into `path`; the message it gives, empty on success.
     std::function<QString(const QString& path)> write;
 };
-
-QString message(const std::optional<QString>& failure) {
-    return failure.value_or(QString());
-}
 
 // The command line's message, which comes only with status 2.
 QString command(std::vector<std::string> args) {
@@ -49,18 +43,22 @@ std::vector<Writer> writers(const QString& templatePath) {
     const NamedPalette palette{"Essai", {{"Bleu", 0xD6C11C}, {"Noir", 0}}};
     std::vector<Writer> all = {
         {"page", "page.ori",
-         [](const QString& path) { return message(WritePageDocument(path, PageDocument{})); }},
+         [](const QString& path) {
+             return WritePageDocument(path, PageDocument{}).value_or(QString());
+         }},
         {"charter", "charte.html",
          [templatePath](const QString& path) {
              const auto failure = ExportCharter(templatePath, path, {});
              return failure ? ExportFailureMessage(*failure) : QString();
          }},
         {"oria plan", "plan.svg",
-         [](const QString& path) { return command({"plan", "--sortie", path.toStdString()}); }},
+         [](const QString& path) {
+             return command({"plan", "--sortie", path.toStdString()});
+         }},
         {"oria exporter", "p.gpl",
          [](const QString& path) {
-             return command({"exporter", "--format", "gpl", "--sortie", path.toStdString(),
-                             "#123456"});
+             return command(
+                 {"exporter", "--format", "gpl", "--sortie", path.toStdString(), "#123456"});
          }},
         {"oria charte", "c.html",
          [templatePath](const QString& path) {
@@ -79,15 +77,10 @@ std::vector<Writer> writers(const QString& templatePath) {
     };
     for (const PaletteFormatRow& row : kPaletteFormats) {
         all.push_back({row.key, "palette", [palette, row](const QString& path) {
-                           return message(WritePalette(path, palette, row.format));
+                           return WritePalette(path, palette, row.format).value_or(QString());
                        }});
     }
     return all;
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
 }
 
 TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
@@ -111,6 +104,7 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
         const char* name;
         const char* cause;
         std::function<QString(const Writer&, const QString& path)> run;
+        bool folder = false; // the path is a folder's, not a previous file's
     } faults[] = {
         {"full disk", "l'écriture a échoué",
          [](const Writer& w, const QString& path) {
@@ -118,14 +112,14 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
          }},
         {"read-only folder", "droits insuffisants",
          [](const Writer& w, const QString& path) {
-             return test::withReadOnlyFolder(QFileInfo(path).path(),
-                                             [&] { return w.write(path); });
+             return test::withReadOnlyFolder(QFileInfo(path).path(), [&] { return w.write(path); });
          }},
         {"a folder", "c'est un dossier",
          [](const Writer& w, const QString& path) {
              QDir().mkpath(path);
              return w.write(path);
-         }},
+         },
+         true},
     };
     int folder = 0;
     for (const Writer& writer : writers(templatePath)) {
@@ -133,25 +127,25 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
             SCOPED_TRACE(std::string(writer.name) + ", " + fault.name);
             const QString here = dir.filePath(QString::number(++folder));
             ASSERT_TRUE(QDir().mkpath(here));
-            QFile::setPermissions(here, QFile::permissions(here) | QFile::ReadOther |
-                                            QFile::ExeOther);
+            QFile::setPermissions(here,
+                                  QFile::permissions(here) | QFile::ReadOther | QFile::ExeOther);
             const QString path = here + '/' + writer.file;
-            if (std::string(fault.name) != "a folder") {
-                QFile previous(path);
+            QFile previous(path);
+            if (!fault.folder) {
                 ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
                 previous.write("avant");
                 previous.setPermissions(previous.permissions() | QFile::ReadOther);
+                previous.close();
             }
             const QString said = fault.run(writer, path);
             EXPECT_TRUE(said.contains(QString::fromUtf8(fault.cause))) << said.toStdString();
             EXPECT_TRUE(said.contains(writer.file)) << said.toStdString();
-            if (std::string(fault.name) == "a folder") {
-                EXPECT_TRUE(QDir(path).isEmpty());
-            } else {
-                EXPECT_EQ(contentsOf(path), "avant");
-            }
+            EXPECT_TRUE(fault.folder
+                            ? QDir(path).isEmpty()
+                            : previous.open(QIODevice::ReadOnly) && previous.readAll() == "avant");
             EXPECT_EQ(QDir(here).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                      QStringList{writer.file}) << "nothing left behind";
+                      QStringList{writer.file})
+                << "nothing left behind";
         }
     }
     QSettings::setPath(format, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
