@@ -1,8 +1,8 @@
 // Every control of every window can be found and used without seeing the screen: it has a
 // French name of its own within its window, a colour it shows is said in its description, and
 // Tab reaches every control.
-#include "support/AllWindows.h"
 #include "widgets/Accessibility.h"
+#include "support/AllWindows.h"
 #include "widgets/ColourPicture.h"
 
 #include <QAbstractButton>
@@ -37,42 +37,37 @@ QString NameOf(QWidget* w) {
     return face ? face->text(QAccessible::Name) : QString();
 }
 
+// An option of a group that is not the chosen one: the group is one Tab stop.
+bool OtherOption(QWidget* w) {
+    auto* option = qobject_cast<QAbstractButton*>(w);
+    return option && option->autoExclusive() && !option->isChecked();
+}
+
 class Windows : public ::testing::Test, protected test::AllWindows {};
 
-TEST_F(Windows, EveryControlHasAFrenchNameOfItsOwn) {
+// Tab goes through every control, frame by frame in reading order, and leaves multi-line fields.
+TEST_F(Windows, EveryControlHasAFrenchNameOfItsOwnAndTabReachesItInReadingOrder) {
     for (const auto& [title, open] : all) {
         SCOPED_TRACE(title);
         QWidget* window = open();
         ASSERT_NE(window, nullptr);
-        window->show();
-        std::map<QString, QString> seen; // name -> control
+        ASSERT_TRUE(activate(window));
+        std::map<QString, std::string> seen; // name -> control
+        std::set<QWidget*> stops;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (!IsControl(w) || !w->isVisibleTo(window)) {
                 continue;
             }
             const QString name = NameOf(w);
-            EXPECT_FALSE(name.trimmed().isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+            const std::string control = w->objectName().toStdString();
+            EXPECT_FALSE(name.trimmed().isEmpty())
+                << w->metaObject()->className() << " " << control;
             if (!name.isEmpty()) {
-                const auto [at, fresh] = seen.emplace(name, w->objectName());
-                EXPECT_TRUE(fresh) << "« " << name.toStdString() << " » : " << w->objectName().toStdString() << " et " << at->second.toStdString();
+                const auto [at, fresh] = seen.emplace(name, control);
+                EXPECT_TRUE(fresh)
+                    << "« " << name.toStdString() << " » : " << control << " et " << at->second;
             }
-        }
-    }
-}
-
-// Tab goes through every control, frame by frame in reading order, a group of options being
-// one stop, and leaves multi-line fields.
-TEST_F(Windows, TabReachesEveryControlInReadingOrder) {
-    for (const auto& [title, open] : all) {
-        SCOPED_TRACE(title);
-        QWidget* window = open();
-        ASSERT_TRUE(activate(window));
-        std::set<QWidget*> stops;
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            auto* option = qobject_cast<QAbstractButton*>(w);
-            const bool otherOption = option && option->autoExclusive() && !option->isChecked();
-            if (IsControl(w) && w->isVisibleTo(window) && w->isEnabled() &&
-                (w->focusPolicy() & Qt::TabFocus) && !otherOption) {
+            if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !OtherOption(w)) {
                 stops.insert(w);
             }
         }
@@ -92,15 +87,13 @@ TEST_F(Windows, TabReachesEveryControlInReadingOrder) {
                     << previous->objectName().toStdString() << " puis "
                     << focus->objectName().toStdString();
             }
+            EXPECT_FALSE(OtherOption(focus)) << focus->objectName().toStdString();
             reached.insert(focus);
             previous = focus;
             QTest::keyClick(focus, Qt::Key_Tab);
         }
         for (QWidget* w : stops) {
             EXPECT_TRUE(reached.count(w)) << "Tab n'atteint pas " << NameOf(w).toStdString();
-            EXPECT_FALSE(reached.count(w) && qobject_cast<QAbstractButton*>(w) &&
-                         qobject_cast<QAbstractButton*>(w)->autoExclusive() &&
-                         !qobject_cast<QAbstractButton*>(w)->isChecked());
         }
     }
 }
@@ -108,18 +101,16 @@ TEST_F(Windows, TabReachesEveryControlInReadingOrder) {
 // A swatch says its colour, and says the new one when it changes.
 TEST(Accessibility, ASwatchDescribesTheColourItShows) {
     test::application();
-    ColourPicture swatch;
-    swatch.setObjectName("essai");
     QWidget window;
-    swatch.setParent(&window);
+    auto* swatch = new ColourPicture(&window);
+    swatch->setObjectName("essai");
     NameControls(&window, {{"essai", "Essai"}});
-    swatch.setBackgroundColour(RGB(0x1C, 0xC1, 0xD6));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&swatch)->text(QAccessible::Description),
+    swatch->setBackgroundColour(RGB(0x1C, 0xC1, 0xD6));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(swatch)->text(QAccessible::Description),
               "#1CC1D6 (R 28, V 193, B 214)");
-    swatch.setBackgroundColour(RGB(0, 0, 0));
-    EXPECT_EQ(swatch.accessibleDescription(), "#000000 (R 0, V 0, B 0)");
-    EXPECT_EQ(NameOf(&swatch), "Essai");
-    swatch.setParent(nullptr);
+    swatch->setBackgroundColour(RGB(0, 0, 0));
+    EXPECT_EQ(swatch->accessibleDescription(), "#000000 (R 0, V 0, B 0)");
+    EXPECT_EQ(NameOf(swatch), "Essai");
 }
 
 } // namespace
