@@ -33,9 +33,9 @@ inline QString OneLine(QString text) {
     return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
+// Red, green, blue, as the read-outs show them (a Colour holds red in its low byte).
 inline QString ColourHex(Colour c) {
-    return c < 0 ? QStringLiteral("aucune")
-                 : QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    return c < 0 ? QStringLiteral("aucune") : QString::fromStdString(HexText(c & 0xFFFFFF));
 }
 
 // One control as the user sees it; empty for a control that shows nothing of its own.
