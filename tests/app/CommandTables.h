@@ -70,7 +70,9 @@ inline void expectCalls(const std::vector<Call>& rows) {
         EXPECT_TRUE(r.err.starts_with(row.text.starts_with("oria : ") ? row.text : "oria : "))
             << r.err;
         EXPECT_NE(r.err.find(row.text), std::string::npos) << r.err;
-        EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "nothing written";
+        EXPECT_TRUE(
+            QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << "nothing written";
     }
 }
 

@@ -236,7 +236,7 @@ TEST_F(TipTest, MissingEmptyAndOneLineFiles) {
         EXPECT_EQ(tip->Astuces().isEmpty(), shown.isEmpty() || shown == kNotFound);
         EXPECT_EQ(tip->AstuceCourante(), shown == kNotFound ? 0 : 1);
         tip->show();
-        for (int click = 0; click < 3; ++click) {
+        for (int click = 0; click < 4; ++click) {
             EXPECT_EQ(tipText()->text(), shown);
             next();
         }
