@@ -1,5 +1,6 @@
 #include "harmony/Adjustments.h"
 #include "support/ScriptedRandom.h"
+#include "support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -10,54 +11,49 @@ constexpr Colour A = RGB(10, 0, 0), B = RGB(20, 0, 0), C = RGB(30, 0, 0), D = RG
                  E = RGB(50, 0, 0);
 const Palette kFive{A, B, C, D, E};
 
-// Steps of 5 stop at 99 and 1: beyond, the value or saturation goes to 100 or 0. The base
-// colour never changes but for web safe; the four others do, whatever is shown.
+// Steps of 5 stop at 99 and 1: beyond, the value or saturation goes to 100 or 0 (239 is V 93.7:
+// +5 stays; 240 is 94.1: 100). Grey stays grey; black stays black. The base colour never changes
+// but for web safe; the four others do, whatever is shown. Web safe rounds each component to a
+// multiple of 51, halves down (25 -> 0, 26 -> 51).
 TEST(Adjustments, StepsChangeTheColoursInPlace) {
-    const Colour red = RGB(255, 0, 0), brick = RGB(200, 100, 50), grey = RGB(128, 128, 128),
-                 pink = RGB(100, 50, 50), pinkUp = RGB(113, 56, 56);
     const struct {
+        const char* name;
         void (*adjust)(Palette&);
-        Palette in, out;
-    } cases[] = {
-        // 239 is V 93.7: +5 gives 98.7 and stays; 240 (94.1) gives 99.1 -> 100.
-        {&HarmonieLumPlus,
-         {0, RGB(239, 0, 0), RGB(240, 0, 0), RGB(0, 0, 255), RGB(3, 3, 3)},
-         {0, HsvToColour({0, 100, 239 * 100 / 255.0 + 5}), red, RGB(0, 0, 255),
-          HsvToColour({0, 0, 3 * 100 / 255.0 + 5})}},
-        {&HarmonieLumPlus, {pink, pink, pink, pink, pink}, {pink, pinkUp, pinkUp, pinkUp, pinkUp}},
-        // 1.18 - 5 and 5.88 - 5 = 0.88 are below 1.
-        {&HarmonieLumMoins,
-         {0, RGB(3, 3, 3), RGB(15, 0, 0), 0, red},
-         {0, 0, 0, 0, HsvToColour({0, 100, 95})}},
-        // Grey stays grey; 5.5 (not exactly, after rounding) minus 5 is below 1: grey. S 75 -> 70.
-        {&HarmonieSatMoins,
-         {RGB(1, 2, 3), grey, HsvToColour({200, 5.5, 100}), red, brick},
-         {RGB(1, 2, 3), grey, RGB(255, 255, 255), HsvToColour({0, 95, 100}), RGB(200, 107, 60)}},
-        // 94.5 + 5 = 99.5 is above 99; black stays black; S 75 -> 80.
-        {&HarmonieSatPlus,
-         {0, red, brick, RGB(255, 14, 14), 0},
-         {0, red, RGB(200, 93, 40), red, 0}},
-        {&HarmonieWebSafe,
-         {RGB(25, 26, 229), RGB(230, 0, 255), RGB(127, 128, 1), 0, RGB(51, 102, 153)},
-         {RGB(0, 51, 204), RGB(255, 0, 255), RGB(102, 153, 0), 0, RGB(51, 102, 153)}},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        Palette p = cases[i].in;
-        cases[i].adjust(p);
-        EXPECT_EQ(p, cases[i].out) << "row " << i;
-    }
-}
-
-TEST(WebSafe, ComponentBoundaries) {
-    const int cases[][2] = {{0, 0},     {25, 0},    {26, 51},   {51, 51},   {76, 51},
-                            {77, 102},  {102, 102}, {127, 102}, {128, 153}, {178, 153},
-                            {179, 204}, {204, 204}, {229, 204}, {230, 255}, {255, 255}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(WebSafeComponent(c[0]), c[1]) << c[0];
+    } adjustments[] = {{"Lum. plus", &HarmonieLumPlus},
+                       {"Lum. moins", &HarmonieLumMoins},
+                       {"Sat. plus", &HarmonieSatPlus},
+                       {"Sat. moins", &HarmonieSatMoins},
+                       {"Web safe", &HarmonieWebSafe}};
+    const Colour colours[] = {0,
+                              RGB(3, 3, 3),
+                              RGB(15, 0, 0),
+                              RGB(239, 0, 0),
+                              RGB(240, 0, 0),
+                              RGB(255, 0, 0),
+                              RGB(255, 14, 14),
+                              RGB(0, 0, 255),
+                              RGB(100, 50, 50),
+                              RGB(200, 100, 50),
+                              RGB(128, 128, 128),
+                              RGB(1, 2, 3),
+                              HsvToColour({200, 5.5, 100}),
+                              RGB(25, 26, 229),
+                              RGB(230, 0, 255),
+                              RGB(127, 128, 1),
+                              RGB(51, 102, 153)};
+    QString text;
+    for (const auto& a : adjustments) {
+        for (const Colour c : colours) {
+            Palette p{c, c, c, c, c};
+            a.adjust(p);
+            EXPECT_EQ(p, (Palette{a.adjust == &HarmonieWebSafe ? p[1] : c, p[1], p[1], p[1], p[1]}));
+            text += QStringLiteral("%1 %2 -> %3\n").arg(a.name, test::ColourHex(c), test::ColourHex(p[1]));
+        }
     }
     for (int x = 0; x <= 255; ++x) {
-        EXPECT_EQ(WebSafeComponent(x) % 51, 0) << x;
+        text += QStringLiteral("%1%2").arg(WebSafeComponent(x), 4).arg(x % 16 == 15 ? "\n" : "");
     }
+    test::ExpectGolden("harmony/adjustments", text);
 }
 
 TEST(Cycler, LastShownColourComesFirst) {

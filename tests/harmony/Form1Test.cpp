@@ -4,6 +4,7 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
@@ -39,6 +40,8 @@ protected:
         platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0});
         windows.available = std::move(available);
         form.reset();
+        module = Module1{};
+        platform.colourDialogStarts.clear();
         form = std::make_unique<Form1>(module, platform, windows);
         form->show();
     }
@@ -54,19 +57,20 @@ protected:
     ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
     QString text(const QString& name) { return child<QLabel>(name)->text(); }
     QString status() { return text("StatusBar1_Panel1"); }
-    QStringList texts(const QStringList& names) {
-        QStringList shown;
-        for (const QString& name : names) {
-            shown << text(name);
-        }
-        return shown;
-    }
-    Rgb sliders() {
-        return {slider("Slider1")->value(), slider("Slider2")->value(), slider("Slider3")->value()};
-    }
     // The colour painted at the middle of the top of a square.
     QColor painted(const QString& name) {
         return picture(name)->grab().toImage().pixelColor(picture(name)->width() / 2, 4);
+    }
+    // Every control, and the colours painted at the top of the squares shown.
+    void expectShown(const char* golden) {
+        QString shown = test::DescribeWindow(form.get());
+        for (const char* name : {"carre1", "carre2", "carre3", "carre4", "carre5", "carre6",
+                                 "carre7", "Picture1"}) {
+            if (picture(name)->isVisible()) {
+                shown += QStringLiteral("painted %1 %2\n").arg(name, painted(name).name().toUpper());
+            }
+        }
+        test::ExpectGolden(QStringLiteral("harmony/") + golden, shown);
     }
     void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void chooseType(HarmonyType type) {
@@ -91,12 +95,6 @@ protected:
         module.setHarmony(colours);
         windows.notifyHandBack();
     }
-    bool fineTuningEnabled() {
-        const bool enabled = slider("Slider4")->isEnabled();
-        EXPECT_EQ(enabled, button("Command6")->isEnabled());
-        EXPECT_EQ(enabled, child<QGroupBox>("Frame5")->isEnabled());
-        return enabled;
-    }
 
     const QTemporaryDir dir;
     Module1 module;
@@ -106,6 +104,103 @@ protected:
     std::unique_ptr<Form1> form;
 };
 
+// What the user sees after each action, from a fresh window: the base colour wherever it comes
+// from, the count and contrast options, the fine tuning, the adjustments and what unlocks it.
+TEST_F(Form1Test, WindowAfterEachAction) {
+    using H = HarmonyType;
+    const auto steps = [this](H type, std::vector<const char*> names, bool answer = true) {
+        return [this, type, names, answer] {
+            chooseType(type);
+            platform.yesNoAnswer = answer;
+            for (const char* name : names) { // a button, or else a menu's action
+                if (auto* b = form->findChild<QAbstractButton*>(name)) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                } else {
+                    action(name)->trigger();
+                }
+            }
+        };
+    };
+    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
+    const struct {
+        const char* golden;
+        std::function<void()> act;
+    } rows[] = {
+        {"start-up", [] {}},
+        {"classique-neutre", steps(H::ClassiqueNeutre, {})},
+        {"slider-drag", [&] {
+             chooseType(H::ClassiqueNeutre);
+             slider("Slider2")->setSliderPosition(128);
+         }},
+        {"colour-dialog", [&] { // then cancelled: the dialog gives back the start colour
+             chooseType(H::ClassiqueNeutre);
+             chooseBase(RGB(0, 0, 255));
+             click("Command1");
+             EXPECT_EQ(platform.colourDialogStarts, (std::vector<Colour>{kRed, RGB(0, 0, 255)}));
+         }},
+        {"one-colour-palette", [&] {
+             chooseType(H::ClassiqueNeutre);
+             importFile("une.gpl", "GIMP Palette\n0 128 0 Vert\n");
+         }},
+        {"hand-back", [&] { // shown, not recomputed
+             chooseType(H::ClassiqueNeutre);
+             handBack(handed);
+             EXPECT_EQ(module.harmony(), handed);
+         }},
+        {"fine-tuning", [&] {
+             chooseType(H::ClassiqueNeutre);
+             slider("Slider4")->setSliderPosition(25);
+             EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
+         }},
+        {"fine-tuning-zero", [&] {
+             chooseType(H::ClassiqueNeutre);
+             slider("Slider4")->setSliderPosition(25);
+             click("Command6");
+             EXPECT_EQ(module.ReglageFin, 0);
+         }},
+        {"five-colours", steps(H::Special, {"contrast3", "cinq"})},
+        {"four-colours", steps(H::Special, {"contrast3", "quatre"})},
+        {"three-colours", steps(H::Special, {"contrast3", "trois"})},
+        {"two-colours-contraste-3", steps(H::Special, {"trois", "deux", "contrast3"})},
+        {"lum-plus", steps(H::Moderne, {"cinq", "Command12"})},
+        {"lum-moins", steps(H::Moderne, {"cinq", "Command11"})},
+        {"sat-plus", steps(H::Moderne, {"cinq", "Command8"})},
+        {"sat-moins", steps(H::Moderne, {"cinq", "Command9"})},
+        {"web-safe", steps(H::Moderne, {"cinq", "Command7"})},
+        {"web-safe-menu", steps(H::Moderne, {"cinq", "websafe"})},
+        // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked; the
+        // button unlocks it, and so does a count.
+        {"random-after-adjustment", [&] {
+             steps(H::Moderne, {"Command12"})();
+             platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
+             action("menualeatoire")->trigger();
+         }},
+        {"random-unlocks", [&] {
+             steps(H::Moderne, {"Command12"})();
+             platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
+             click("Command4");
+         }},
+        {"count-unlocks", steps(H::Moderne, {"websafe", "trois"})},
+        {"recalculer-declined", steps(H::Moderne, {"trois", "Command12", "Command5"}, false)},
+        {"recalculated", steps(H::Moderne, {"trois", "Command12", "Recalculer"})},
+        // The cycler moves the sliders without recomputing.
+        {"cycled", steps(H::Moderne, {"cinq", "Command13"})},
+        {"sorted", steps(H::Moderne, {"cinq", "Command13", "Command15"})}, // light to dark
+        {"shuffled", steps(H::Moderne, {"cinq", "Command14"})},
+        {"no-other-window", [&] { open({}); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.golden);
+        open({W::Pro, W::Contraste, W::Compo});
+        row.act();
+        expectShown(row.golden);
+    }
+    button("Command3")->click();
+    EXPECT_TRUE(windows.shown.empty()) << "the viewer was not built";
+    auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
+    EXPECT_FALSE(model->item(10)->isEnabled()) << "nor the picker";
+}
+
 TEST_F(Form1Test, LoadsWithSplashRandomBaseAndNoHarmonyYet) {
     EXPECT_EQ(windows.splashes, std::vector<bool>{true});
     EXPECT_GE(platform.randomSource.reseeds, 1);
@@ -113,18 +208,6 @@ TEST_F(Form1Test, LoadsWithSplashRandomBaseAndNoHarmonyYet) {
     EXPECT_EQ(module.NbCouleursContraste, 2);
     EXPECT_EQ(module.RetourDialogue, 1);
     EXPECT_FALSE(module.AproposMenu);
-    EXPECT_EQ(sliders(), (Rgb{255, 0, 0}));
-    EXPECT_EQ(
-        texts({"Label3", "Label4", "Label1", "Label10", "StatusBar1_Panel1", "StatusBar1_Panel2",
-               "StatusBar1_Panel3"}),
-        (QStringList{"255", "0", "#FF0000", "0", "Oria 2000 - Cromalune", "06/12/2026", "09:30"}));
-    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), -1);
-    for (const char* name : {"deux", "contrast1", "sans"}) {
-        EXPECT_TRUE(button(name)->isChecked()) << name;
-    }
-    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
-    EXPECT_EQ(painted("carre2"), QColor(0, 0, 0));
-    EXPECT_FALSE(picture("carre3")->isVisible());
 }
 
 TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
@@ -140,69 +223,36 @@ TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
             EXPECT_EQ(module.harmony(), want) << "type " << t << " n " << n;
         }
     }
-}
-
-// Whatever brings a base colour, its sliders, numbers, text and square follow it.
-TEST_F(Form1Test, BaseColourShownWhereverItComesFrom) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
-    const struct {
-        const char* how;
-        std::function<void()> act;
-        Colour base, second;
-    } cases[] = {
-        {"drag", [&] { slider("Slider2")->setSliderPosition(128); }, RGB(255, 128, 0),
-         RGB(0, 127, 255)},
-        {"dialog", [&] { chooseBase(RGB(0, 0, 255)); }, RGB(0, 0, 255), RGB(255, 255, 0)},
-        // Cancelled: the dialog gives back the start colour.
-        {"cancel", [&] { click("Command1"); }, RGB(0, 0, 255), RGB(255, 255, 0)},
-        {"one-colour palette", [&] { importFile("une.gpl", "GIMP Palette\n0 128 0 Vert\n"); },
-         RGB(0, 128, 0), RGB(128, 0, 128)},
-        {"hand back", [&] { handBack(handed); }, handed[0], handed[1]}, // shown, not recomputed
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
-        c.act();
-        const Rgb rgb = SplitColour(c.base);
-        EXPECT_EQ(module.Couleur1, c.base);
-        EXPECT_EQ(module.Couleur2, c.second);
-        EXPECT_EQ(sliders(), rgb);
-        EXPECT_EQ(
-            texts({"Label3", "Label4", "Label5", "Label1"}),
-            (QStringList{QString::number(rgb.Rouge), QString::number(rgb.Vert),
-                         QString::number(rgb.Bleu), QString::fromStdString(HexText(c.base))}));
-        EXPECT_EQ(painted("carre1"), ToQColor(c.base));
-        EXPECT_EQ(painted("carre2"), ToQColor(c.second));
-    }
-    EXPECT_EQ(platform.colourDialogStarts, (std::vector<Colour>{RGB(255, 128, 0), RGB(0, 0, 255)}));
-    EXPECT_EQ(module.harmony(), handed);
+    const Palette before = module.harmony();
+    chooseType(HarmonyType::Manuel);
+    EXPECT_EQ(windows.shown, std::vector<W>{W::Pro}) << "the geometric picker";
+    EXPECT_EQ(module.harmony(), before);
     form.reset();
     windows.notifyHandBack(); // the window is gone: nobody listens any more
 }
 
-TEST_F(Form1Test, FineTuningWidensTheOffsetsAndManualOpensTheGeometricPicker) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    slider("Slider4")->setSliderPosition(25);
-    EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
-    EXPECT_EQ(text("Label10"), "25");
-    EXPECT_EQ(module.Couleur2, HsvToColour({182.5, 100, 100}));
-    click("Command6");
-    EXPECT_EQ(module.ReglageFin, 0);
-    EXPECT_EQ(slider("Slider4")->value(), 0);
-    EXPECT_EQ(text("Label10"), "0");
-    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
-
-    const Palette before = module.harmony();
-    chooseType(HarmonyType::Manuel);
-    EXPECT_EQ(windows.shown, std::vector<W>{W::Pro});
-    EXPECT_EQ(module.harmony(), before);
+// Colours 2..n are computed afresh; the hidden slots keep the adjustment.
+TEST_F(Form1Test, RecalculerAsksFirst) {
+    chooseType(HarmonyType::Moderne);
+    click("Command12");
+    const Palette adjusted = module.harmony();
+    platform.yesNoAnswer = false;
+    click("Command5");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].title, "Oria 2000 - Re-calculer");
+    EXPECT_EQ(platform.questions[0].text,
+              "Le re-calcul des harmonies va annuler toutes les modifications. Continuer ? ");
+    EXPECT_EQ(platform.questions[0].icon, Platform::Icon::Warning);
+    platform.yesNoAnswer = true;
+    action("Recalculer")->trigger();
+    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_TRUE(std::equal(adjusted.begin() + 2, adjusted.end(), module.harmony().begin() + 2));
 }
 
 TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
     chooseType(HarmonyType::ClassiqueNeutre);
     platform.saveAnswer = dir.filePath("harmonie");
     platform.saveFilterAnswer = "Palette GIMP, Inkscape, Krita (*.gpl)";
-    EXPECT_EQ(action("exporter")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     action("exporter")->trigger();
     QFile file(dir.filePath("harmonie.gpl"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the chosen filter's extension is added";
@@ -216,76 +266,30 @@ TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
 }
 
 TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
-    auto expectShown = [&](const std::vector<Colour>& colours) {
-        const Palette shown = module.harmony();
-        EXPECT_EQ(std::vector<Colour>(shown.begin(), shown.begin() + form->nombreCouleurs()),
-                  colours);
-        EXPECT_EQ(painted("Picture1"), ToQColor(colours[0]));
-        EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
-    };
-    EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
     importFile("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n");
     EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
-    expectShown({RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255)});
-
+    expectShown("imported");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file("sept.css", ":root { --a: #010203; --b: #040506; "
                                                        "--c: #070809; --d: #0A0B0C; --e: #0D0E0F; "
                                                        "--f: #101112; }"))});
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
     static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
-    expectShown({RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)});
-
-    const Palette before = module.harmony();
+    expectShown("dropped"); // the first five
     importFile("faux.gpl", "pas une palette");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
-    EXPECT_EQ(module.harmony(), before);
+    expectShown("dropped");
 }
 
-TEST_F(Form1Test, CountButtonsGovernDisplayModesAndTheContrastViewer) {
-    const struct {
-        const char* count;
-        bool mode2, mode3, viewer;
-        int contraste;
-    } cases[] = {
-        {"cinq", false, false, false, 2},
-        {"quatre", true, false, false, 2},
-        {"trois", true, false, true, 3},
-        {"deux", true, true, true, 2},
-    };
-    click("contrast3");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.count);
-        click(c.count);
-        EXPECT_EQ(
-            (std::vector<bool>{button("contrast2")->isEnabled(), button("contrast3")->isEnabled(),
-                               button("Command3")->isEnabled(), action("contrast")->isEnabled(),
-                               action("Recalculer")->isEnabled()}),
-            (std::vector<bool>{c.mode2, c.mode3, c.viewer, c.viewer, c.viewer}));
-        EXPECT_EQ(module.NbCouleursContraste, c.contraste);
-        EXPECT_TRUE(button("contrast1")->isChecked());
-    }
-    // Five colours in "contraste 1": quadrants C5, C2 / C3, C4 with the base in the middle.
-    chooseType(HarmonyType::Special);
-    click("cinq");
-    for (const char* name : {"carre1", "carre2", "carre3", "carre6", "carre7"}) {
-        EXPECT_TRUE(picture(name)->isVisible()) << name;
-    }
-    EXPECT_FALSE(picture("carre4")->isVisible());
-    EXPECT_EQ(painted("carre3"), ToQColor(module.Couleur1));
-    EXPECT_EQ(picture("carre1")->backgroundColour(), module.Couleur5);
-    EXPECT_EQ(picture("carre6")->backgroundColour(), module.Couleur2);
-
-    click("deux");
-    click("contrast3");
-    EXPECT_EQ(picture("carre5")->backgroundColour(), module.Couleur2);
-    EXPECT_TRUE(picture("carre4")->isVisible());
-}
-
+// The viewer gets the count of the option shown, whatever the composer left.
 TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
-    click("trois");
-    module.NbCouleursContraste = 2; // as the composer may leave it
+    click("contrast3");
+    for (const auto& [count, contraste] : {std::pair{"cinq", 2}, {"quatre", 2}, {"trois", 3}}) {
+        click(count);
+        EXPECT_EQ(module.NbCouleursContraste, contraste) << count;
+    }
+    module.NbCouleursContraste = 2;
     click("Command3");
     EXPECT_EQ(module.NbCouleursContraste, 3);
     click("deux");
@@ -296,96 +300,6 @@ TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
     EXPECT_EQ(module.NbCouleursCompo, 4);
     click("Command10");
     EXPECT_EQ(windows.shown, (std::vector<W>{W::Contraste, W::Contraste, W::Compo, W::Pro}));
-}
-
-TEST_F(Form1Test, WindowsNotBuiltKeepTheirCommandsDisabled) {
-    open({});
-    for (const char* name : {"Command10", "Command3", "Command2"}) {
-        EXPECT_FALSE(button(name)->isEnabled()) << name;
-    }
-    for (const char* name : {"palette", "contrast", "composeur"}) {
-        EXPECT_FALSE(action(name)->isEnabled()) << name;
-    }
-    auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
-    EXPECT_FALSE(model->item(10)->isEnabled());
-    button("Command3")->click();
-    EXPECT_TRUE(windows.shown.empty());
-}
-
-TEST_F(Form1Test, AdjustmentsChangeColoursInPlaceAndLockTheFineTuning) {
-    chooseType(HarmonyType::Moderne);
-    const struct {
-        const char* command;
-        void (*adjust)(Palette&);
-    } cases[] = {
-        {"Command12", &HarmonieLumPlus}, {"Command11", &HarmonieLumMoins},
-        {"Command8", &HarmonieSatPlus},  {"Command9", &HarmonieSatMoins},
-        {"Command7", &HarmonieWebSafe},
-    };
-    for (const auto& c : cases) {
-        click("Command4"); // re-enables the fine tuning
-        ASSERT_TRUE(fineTuningEnabled());
-        Palette want = module.harmony();
-        c.adjust(want);
-        click(c.command);
-        EXPECT_EQ(module.harmony(), want) << c.command;
-        EXPECT_FALSE(fineTuningEnabled()) << c.command;
-    }
-    // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked.
-    action("menualeatoire")->trigger();
-    EXPECT_FALSE(fineTuningEnabled());
-    click("Command4");
-    EXPECT_TRUE(fineTuningEnabled());
-    action("websafe")->trigger();
-    EXPECT_FALSE(fineTuningEnabled());
-    click("trois");
-    EXPECT_TRUE(fineTuningEnabled());
-}
-
-TEST_F(Form1Test, CyclerMovesTheSlidersWithoutRecomputing) {
-    chooseType(HarmonyType::Moderne);
-    click("cinq");
-    const Palette before = module.harmony();
-    click("Command13");
-    EXPECT_EQ(module.harmony(), (Palette{before[4], before[0], before[1], before[2], before[3]}));
-    EXPECT_EQ(sliders(), SplitColour(module.Couleur1));
-    EXPECT_EQ(text("Label1"), QString::fromStdString(HexText(before[4])));
-    for (int i = 0; i < 4; ++i) {
-        click("Command13");
-    }
-    EXPECT_EQ(module.harmony(), before);
-
-    click("Command15"); // light to dark
-    Palette sorted = before;
-    HarmonieClasser(sorted, 5);
-    EXPECT_EQ(module.harmony(), sorted);
-    click("Command14");
-    EXPECT_NE(module.harmony(), sorted);
-}
-
-TEST_F(Form1Test, RecalculerAsksFirst) {
-    chooseType(HarmonyType::Moderne);
-    const Palette computed = module.harmony();
-    click("Command12");
-    const Palette adjusted = module.harmony();
-
-    platform.yesNoAnswer = false;
-    click("Command5");
-    ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].title, "Oria 2000 - Re-calculer");
-    EXPECT_EQ(platform.questions[0].text,
-              "Le re-calcul des harmonies va annuler toutes les modifications. Continuer ? ");
-    EXPECT_EQ(platform.questions[0].icon, Platform::Icon::Warning);
-    EXPECT_EQ(module.harmony(), adjusted);
-    EXPECT_FALSE(fineTuningEnabled());
-
-    platform.yesNoAnswer = true;
-    action("Recalculer")->trigger();
-    EXPECT_EQ(platform.questions.size(), 2u);
-    // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
-    EXPECT_EQ(module.harmony(),
-              (Palette{computed[0], computed[1], adjusted[2], adjusted[3], adjusted[4]}));
-    EXPECT_TRUE(fineTuningEnabled());
 }
 
 TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
@@ -488,29 +402,7 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     EXPECT_EQ(total->x(), 8);
 }
 
-TEST_F(Form1Test, MenusAboutTipsAndClosing) {
-    const struct {
-        const char* name;
-        const char* text;
-        QKeySequence key;
-    } items[] = {
-        {"quiter", "&Quiter", {}},
-        {"palette", "&Palette avancée", Qt::Key_F5},
-        {"contrast", "C&ontrast 2/3 couleurs", Qt::Key_F6},
-        {"websafe", "Couleurs &web safe", Qt::Key_F7},
-        {"menualeatoire", "&Aléatoire", Qt::Key_F8},
-        {"Recalculer", "&Re-calculer", Qt::Key_F12},
-        {"composeur", "&Roverevod", Qt::Key_F9},
-        {"aideharmony", "&Aide de Oria 2000", Qt::Key_F1},
-        {"astuces", "A&stuces d'Oria 2000", Qt::Key_F2},
-        {"apropos", "A &propos d'Oria 2000", {}},
-        {"pressepapier", "Copier dans presse-papier", {}},
-    };
-    for (const auto& item : items) {
-        EXPECT_EQ(action(item.name)->text(), QString::fromUtf8(item.text)) << item.name;
-        EXPECT_EQ(action(item.name)->shortcut(), item.key) << item.name;
-    }
-
+TEST_F(Form1Test, AboutTipsAndClosing) {
     action("apropos")->trigger();
     EXPECT_TRUE(module.AproposMenu);
     EXPECT_EQ(windows.splashes, (std::vector<bool>{true, false}));
