@@ -56,28 +56,28 @@ TEST(CommandLineHarmonie, TypeByNameOrIndexOneLinePerBaseColour) {
 TEST(CommandLineAjuster, PrintsTheFiveSlots) {
     const std::string five = " #010000 #020000 #030000 #040000 #050000";
     const std::string black = " #000000 #000000 #000000 #000000";
+    auto op = [](const char* words) { return "ajuster --operation " + std::string(words); };
     test::expectCalls({
-        {"ajuster --operation cycler --nombre 3" + five, 0,
-         "#030000 #010000 #020000 #040000 #050000\n"},
-        {"ajuster --operation websafe --nombre 2 #191A1B E5E6FF 000000 FFFFFF 336699", 0,
+        {op("cycler --nombre 3") + five, 0, "#030000 #010000 #020000 #040000 #050000\n"},
+        {op("websafe --nombre 2 #191A1B E5E6FF 000000 FFFFFF 336699"), 0,
          "#003333 #CCFFFF #000000 #FFFFFF #336699\n"},
-        {"ajuster --operation melanger --nombre 5" + five,
-         0,
-         "#050000 #040000 #030000 #020000 #010000\n",
-         {},
-         {0.75}},
-        {"ajuster --operation classer --nombre 3 #0A0A0A #808080 #FFFFFF #000000 #000000", 0,
+        {op("classer --nombre 3 #0A0A0A #808080 #FFFFFF #000000 #000000"), 0,
          "#FFFFFF #808080 #0A0A0A #000000 #000000\n"},
-        {"ajuster --operation lum+ --nombre 2 #000000 #F00000 #EF0000 #000000 #FF0000", 0,
+        {op("lum+ --nombre 2 #000000 #F00000 #EF0000 #000000 #FF0000"), 0,
          "#000000 #FF0000 #FC0000 #0D0D0D #FF0000\n"},
-        {"ajuster --operation sat- --nombre 5 #FF0000 #FF0000 #808080 #000000 #FFFFFF", 0,
+        {op("sat- --nombre 5 #FF0000 #FF0000 #808080 #000000 #FFFFFF"), 0,
          "#FF0000 #FF0D0D #808080 #000000 #FFFFFF\n"},
-        {"ajuster --operation lum+ --nombre 2" + black, 2,
-         "ajuster attend exactement cinq couleurs"},
-        {"ajuster --operation lum+ --nombre 2" + black + " #000000 #000000", 2, "cinq couleurs"},
-        {"ajuster --operation plus --nombre 2 #000000" + black, 2, "opération invalide « plus »"},
-        {"ajuster --operation cycler --nombre 7 #000000" + black, 2, "« 7 »"},
+        {op("lum+ --nombre 2") + black, 2, "ajuster attend exactement cinq couleurs"},
+        {op("lum+ --nombre 2") + black + " #000000 #000000", 2, "cinq couleurs"},
+        {op("plus --nombre 2 #000000") + black, 2, "opération invalide « plus »"},
+        {op("cycler --nombre 7 #000000") + black, 2, "« 7 »"},
     });
+    // The shuffle takes its order from the random draws.
+    test::expectCalls({{op("melanger --nombre 5") + five,
+                        0,
+                        "#050000 #040000 #030000 #020000 #010000\n",
+                        {},
+                        {0.75}}});
 }
 
 TEST(CommandLineContraste, OneLineForScripts) {

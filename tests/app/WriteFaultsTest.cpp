@@ -2,11 +2,11 @@
 // is read-only, the name is a folder's. Each gives a French message naming the cause (status 2
 // on the command line) and leaves the file that was there as it was.
 #include "support/WriteFaults.h"
+#include "CommandTables.h"
 #include "charter/CharterExport.h"
 #include "composer/PageDocument.h"
 #include "palettes/PaletteWriters.h"
 #include "platform/QtPlatform.h"
-#include "support/RunCommand.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -32,8 +32,8 @@ struct Writer {
 };
 
 // The command line's message, which comes only with status 2.
-QString command(std::vector<std::string> args) {
-    const test::CommandResult r = test::runCommand(args);
+QString command(const QString& line) {
+    const test::CommandResult r = test::runCommand(test::words(line.toStdString()));
     EXPECT_EQ(r.status, r.err.empty() ? 0 : 2);
     EXPECT_EQ(r.out, "");
     return QString::fromStdString(r.err);
@@ -51,19 +51,14 @@ std::vector<Writer> writers(const QString& templatePath) {
              const auto failure = ExportCharter(templatePath, path, {});
              return failure ? ExportFailureMessage(*failure) : QString();
          }},
-        {"oria plan", "plan.svg",
-         [](const QString& path) {
-             return command({"plan", "--sortie", path.toStdString()});
-         }},
+        {"oria plan", "plan.svg", [](const QString& p) { return command("plan --sortie " + p); }},
         {"oria exporter", "p.gpl",
-         [](const QString& path) {
-             return command(
-                 {"exporter", "--format", "gpl", "--sortie", path.toStdString(), "#123456"});
+         [](const QString& p) {
+             return command("exporter --format gpl --sortie " + p + " #123456");
          }},
         {"oria charte", "c.html",
-         [templatePath](const QString& path) {
-             return command({"charte", "--modele", templatePath.toStdString(), "--sortie",
-                             path.toStdString(), "--fond", "#FFFFFF"});
+         [templatePath](const QString& p) {
+             return command("charte --fond #FFFFFF --modele " + templatePath + " --sortie " + p);
          }},
         {"settings", "oria.conf",
          [](const QString& path) {
@@ -92,33 +87,21 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
     // Searchable by the ordinary user the read-only case writes as.
     QFile::setPermissions(dir.path(),
                           QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
-    const QString templatePath = dir.filePath("modele.html");
-    {
-        QFile model(templatePath);
-        ASSERT_TRUE(model.open(QIODevice::WriteOnly));
-        model.write(QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20));
-        model.setPermissions(model.permissions() | QFile::ReadOther);
-    }
-    const QSettings::Format format = QSettings::NativeFormat;
+    const QString templatePath = QString::fromStdString(test::writeFile(
+        dir, "modele.html", QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20)));
+    QFile::setPermissions(templatePath, QFile::permissions(templatePath) | QFile::ReadOther);
+    using Write = std::function<QString()>;
     const struct {
         const char* name;
         const char* cause;
-        std::function<QString(const Writer&, const QString& path)> run;
+        std::function<QString(const Write&, const QString& folder)> run;
         bool folder = false; // the path is a folder's, not a previous file's
     } faults[] = {
         {"full disk", "l'écriture a échoué",
-         [](const Writer& w, const QString& path) {
-             return test::withSmallDisk(8, [&] { return w.write(path); });
-         }},
+         [](const Write& write, const QString&) { return test::withSmallDisk(8, write); }},
         {"read-only folder", "droits insuffisants",
-         [](const Writer& w, const QString& path) {
-             return test::withReadOnlyFolder(QFileInfo(path).path(), [&] { return w.write(path); });
-         }},
-        {"a folder", "c'est un dossier",
-         [](const Writer& w, const QString& path) {
-             QDir().mkpath(path);
-             return w.write(path);
-         },
+         [](const Write& write, const QString& f) { return test::withReadOnlyFolder(f, write); }},
+        {"a folder", "c'est un dossier", [](const Write& write, const QString&) { return write(); },
          true},
     };
     int folder = 0;
@@ -131,13 +114,15 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
                                   QFile::permissions(here) | QFile::ReadOther | QFile::ExeOther);
             const QString path = here + '/' + writer.file;
             QFile previous(path);
-            if (!fault.folder) {
+            if (fault.folder) {
+                ASSERT_TRUE(QDir().mkpath(path));
+            } else {
                 ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
                 previous.write("avant");
                 previous.setPermissions(previous.permissions() | QFile::ReadOther);
                 previous.close();
             }
-            const QString said = fault.run(writer, path);
+            const QString said = fault.run([&] { return writer.write(path); }, here);
             EXPECT_TRUE(said.contains(QString::fromUtf8(fault.cause))) << said.toStdString();
             EXPECT_TRUE(said.contains(writer.file)) << said.toStdString();
             EXPECT_TRUE(fault.folder
@@ -148,7 +133,8 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
                 << "nothing left behind";
         }
     }
-    QSettings::setPath(format, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       qEnvironmentVariable("XDG_CONFIG_HOME"));
 }
 
 } // namespace
