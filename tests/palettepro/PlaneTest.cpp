@@ -1,52 +1,57 @@
 #include "palettepro/ColourPlane.h"
 #include "palettepro/PlanePainter.h"
+#include "support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace oria {
 namespace {
 
-constexpr Colour kWhite = RGB(255, 255, 255);
-constexpr Colour kBlack = RGB(0, 0, 0);
-constexpr Colour kGrey = RGB(128, 128, 128);
+QString shown(const PlaneDot& d) {
+    return QStringLiteral(" (%1, %2) %3px %4")
+        .arg(QString::number(d.x, 'f', 4), QString::number(d.y, 'f', 4), QString::number(d.width),
+             test::ColourHex(d.colour));
+}
 
-TEST(ColourPlane, RingsDotsAndWidthsPerResolutionAndMode) {
-    const struct {
-        Resolution resolution;
-        PlaneMode mode;
-        std::size_t rings, dotsPerRing;
-        double firstDotY; // twips below the centre
-        Colour firstDot, background;
-        int maxWidth;
-    } cases[] = {
-        {Resolution::Haute, PlaneMode::Saturation, 101, 128, 2300, RGB(255, 0, 0), kGrey, 15},
-        {Resolution::Moyenne, PlaneMode::Saturation, 101, 64, 2300, RGB(255, 0, 0), kGrey, 27},
-        {Resolution::Basse, PlaneMode::Saturation, 101, 12, 2000, RGB(255, 0, 0), kGrey, 75},
-        {Resolution::Basse, PlaneMode::Luminosite, 101, 12, 2000, RGB(255, 0, 0), kGrey, 75},
-        {Resolution::Basse, PlaneMode::Les2, 102, 12, 2500, kBlack, kBlack, 77},
-        {Resolution::Haute, PlaneMode::Les2, 102, 128, 2500, kBlack, kBlack, 17},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << static_cast<int>(c.resolution) << "/" << static_cast<int>(c.mode));
-        const Plane p = GenererPlan(c.resolution, c.mode, 100);
-        ASSERT_EQ(p.rings.size(), c.rings);
-        int maxWidth = 0;
-        for (const PlaneRing& ring : p.rings) {
-            EXPECT_EQ(ring.size(), c.dotsPerRing);
-            maxWidth = std::max(maxWidth, ring.front().width);
+QString caption(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Per resolution, mode and level: the rings and their dots, the widest first dot, the
+// background; the outer ring's first dot (below the centre, 5 pixels wide), those a quarter,
+// a third and half a turn on, and its last; ring 50's first; the innermost ring's first,
+// eighth and last. The centre is clamped, not wrapped, above 100; level 0 gives greys; the hue
+// turns from red below through 90 degrees on the right to cyan above.
+TEST(ColourPlane, RingsDotsAndColoursPerResolutionModeAndLevel) {
+    QString text;
+    for (const ResolutionRow& res : kResolutions) {
+        for (const PlaneModeRow& mode : kPlaneModes) {
+            for (const int level : {0, 40, 100, 200}) {
+                const Plane p = GenererPlan(res.resolution, mode.mode, level);
+                const auto [fewest, most] = std::ranges::minmax(
+                    p.rings | std::views::transform([](const PlaneRing& r) { return r.size(); }));
+                const int widest = std::ranges::max(
+                    p.rings | std::views::transform([](auto& r) { return r.front().width; }));
+                const PlaneRing &outer = p.rings.front(), &inner = p.rings.back();
+                const std::size_t n = outer.size();
+                text += QStringLiteral("%1 %2 %3: %4 rings of %5 to %6 dots, widest %7px, %8\n")
+                            .arg(caption(res.caption), caption(mode.caption),
+                                 QString::number(level), QString::number(p.rings.size()),
+                                 QString::number(fewest), QString::number(most),
+                                 QString::number(widest), test::ColourHex(p.background));
+                text += QStringLiteral("  outer:") + shown(outer[0]) + shown(outer[n / 4]) +
+                        shown(outer[n / 3]) + shown(outer[n / 2]) + shown(outer.back()) +
+                        QStringLiteral("\n  ring 50:") + shown(p.rings[50][0]) +
+                        QStringLiteral("\n  inner:") + shown(inner[0]) + shown(inner[7]) +
+                        shown(inner.back()) + u'\n';
+            }
         }
-        const PlaneDot& first = p.rings.front().front();
-        EXPECT_DOUBLE_EQ(first.x, 2625);
-        EXPECT_DOUBLE_EQ(first.y, 2625 + c.firstDotY);
-        EXPECT_EQ(first.colour, c.firstDot);
-        EXPECT_EQ(first.width, 5) << "the first ring is drawn 5 pixels wide";
-        EXPECT_EQ(maxWidth, c.maxWidth);
-        EXPECT_EQ(p.background, c.background);
     }
+    test::ExpectGolden("palettepro/plane", text);
 }
 
 // The generation as written down: the angle accumulated ring by ring, a sine, a cosine and
@@ -104,41 +109,6 @@ TEST(ColourPlane, EveryDotWhereAndAsTheStraightforwardGenerationPutsIt) {
                 }
             }
         }
-    }
-}
-
-// A few dots pinned down, every other one following from the generation above: the centre
-// at each level (clamped, not wrapped, above 100), greys at level 0, and the hue turning
-// from red below through 90 degrees on the right to cyan above.
-TEST(ColourPlane, CentreLevelsAndHues) {
-    const struct {
-        Resolution resolution;
-        PlaneMode mode;
-        int level, ring, dot; // -1: the last one
-        double x, y;
-        Colour colour;
-    } cases[] = {
-        {Resolution::Moyenne, PlaneMode::Saturation, 100, -1, 0, 2625, 2625, kWhite},
-        {Resolution::Moyenne, PlaneMode::Saturation, 40, -1, -1, 2625, 2625, RGB(102, 102, 102)},
-        {Resolution::Moyenne, PlaneMode::Saturation, 200, -1, 7, 2625, 2625, kWhite},
-        {Resolution::Moyenne, PlaneMode::Luminosite, 100, -1, 0, 2625, 2625, kBlack},
-        {Resolution::Moyenne, PlaneMode::Les2, 100, -1, 0, 2625, 2600, kWhite},
-        {Resolution::Basse, PlaneMode::Saturation, 0, 0, 4, 4357.0511, 1625.0005, kBlack},
-        {Resolution::Basse, PlaneMode::Luminosite, 0, 0, -1, 1624.9986, 4357.05, kWhite},
-        {Resolution::Basse, PlaneMode::Luminosite, 0, 50, 0, 2625, 3625, kGrey},
-        {Resolution::Basse, PlaneMode::Luminosite, 0, -1, 0, 2625, 2625, kBlack},
-        {Resolution::Basse, PlaneMode::Saturation, 100, 0, 3, 4625, 2625, RGB(128, 255, 0)},
-        {Resolution::Basse, PlaneMode::Saturation, 100, 0, 6, 2625.0009, 625, RGB(0, 255, 255)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.mode) << " " << c.level << " "
-                                        << c.ring << " " << c.dot);
-        const Plane p = GenererPlan(c.resolution, c.mode, c.level);
-        const PlaneRing& ring = c.ring < 0 ? p.rings.back() : p.rings[std::size_t(c.ring)];
-        const PlaneDot& dot = c.dot < 0 ? ring.back() : ring[std::size_t(c.dot)];
-        EXPECT_NEAR(dot.x, c.x, 1e-3);
-        EXPECT_NEAR(dot.y, c.y, 1e-3);
-        EXPECT_EQ(dot.colour, c.colour);
     }
 }
 
