@@ -46,8 +46,10 @@ TEST(Adjustments, StepsChangeTheColoursInPlace) {
         for (const Colour c : colours) {
             Palette p{c, c, c, c, c};
             a.adjust(p);
-            EXPECT_EQ(p, (Palette{a.adjust == &HarmonieWebSafe ? p[1] : c, p[1], p[1], p[1], p[1]}));
-            text += QStringLiteral("%1 %2 -> %3\n").arg(a.name, test::ColourHex(c), test::ColourHex(p[1]));
+            EXPECT_EQ(p,
+                      (Palette{a.adjust == &HarmonieWebSafe ? p[1] : c, p[1], p[1], p[1], p[1]}));
+            text += QStringLiteral("%1 %2 -> %3\n")
+                        .arg(a.name, test::ColourHex(c), test::ColourHex(p[1]));
         }
     }
     for (int x = 0; x <= 255; ++x) {

@@ -17,8 +17,8 @@ using T = HarmonyType;
 // a near black (V0 = 1.18 halves below 1: black), then with the fine tuning on either side.
 // Moderne's C3 = 20 - (20 + F) from #FF5500: 0.5 is kept; -0.5 wraps to 359.5, then to -0.5.
 TEST(CalculerHarmonie, WorkedExamplesLeaveTheSlotsAboveNAlone) {
-    const Colour bases[] = {kRed, kBrick, RGB(255, 85, 0), RGB(128, 128, 128), RGB(204, 204, 204),
-                            RGB(3, 2, 1)};
+    const Colour bases[] = {
+        kRed, kBrick, RGB(255, 85, 0), RGB(128, 128, 128), RGB(204, 204, 204), RGB(3, 2, 1)};
     QString text;
     for (std::size_t t = 0; t < static_cast<std::size_t>(T::Aleatoire); ++t) {
         const QString name = QString::fromUtf8(kHarmonyTypes[t].name.data());
