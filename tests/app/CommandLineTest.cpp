@@ -81,25 +81,21 @@ TEST(CommandLineAjuster, PrintsTheFiveSlots) {
 }
 
 TEST(CommandLineContraste, OneLineForScripts) {
+    const std::string grey = "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n";
+    const std::string same = "wcag=1.00 aa=non aa-grand=non aaa=non aaa-grand=non apca=0.0\n";
     test::expectCalls({
         {"contraste #767676 #FFFFFF", 0,
          "wcag=4.54 aa=oui aa-grand=oui aaa=non aaa-grand=oui apca=71.6\n"},
-        {"contraste 777777 ffffff", 0,
-         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"},
+        {"contraste 777777 ffffff", 0, grey},
         {"contraste #ffffff 000000", 0,
          "wcag=21.00 aa=oui aa-grand=oui aaa=oui aaa-grand=oui apca=-107.9\n"},
         // With a target: the nearest colours that reach it, when the pair does not.
         {"contraste --cible aaa #777777 #FFFFFF", 0,
-         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"
-         "texte=#595959 wcag=7.00\nfond=impossible\n"},
+         grey + "texte=#595959 wcag=7.00\nfond=impossible\n"},
         {"contraste #777777 --cible=lc60 #777777", 0,
-         "wcag=1.00 aa=non aa-grand=non aaa=non aaa-grand=non apca=0.0\n"
-         "texte=#E6E6E6 apca=-60.4\nfond=#EDEDED apca=60.4\n"},
-        {"contraste --cible lc90 777777 777777", 0,
-         "wcag=1.00 aa=non aa-grand=non aaa=non aaa-grand=non apca=0.0\n"
-         "texte=impossible\nfond=impossible\n"},
-        {"contraste --cible aa-grand 777777 ffffff", 0,
-         "wcag=4.48 aa=non aa-grand=oui aaa=non aaa-grand=non apca=71.1\n"},
+         same + "texte=#E6E6E6 apca=-60.4\nfond=#EDEDED apca=60.4\n"},
+        {"contraste --cible lc90 777777 777777", 0, same + "texte=impossible\nfond=impossible\n"},
+        {"contraste --cible aa-grand 777777 ffffff", 0, grey},
         {"contraste #000000", 2, "TEXTE puis FOND (nombre reçu : 1)"},
         {"contraste #000000 #FFFFFF #FFFFFF", 2, "(nombre reçu : 3)"},
         {"contraste #00000 #FFFFFF", 2, "couleur invalide « #00000 »"},
