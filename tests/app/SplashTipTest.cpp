@@ -128,11 +128,11 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
         if (act == "Return") {
             QTest::keyClick(&splash, Qt::Key_Return);
-        } else if (act == "window") {
-            QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(240, 150));
         } else if (act != "nothing") {
-            QWidget* target = child<QWidget>(&splash, act.c_str());
-            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
+            QWidget* target = act == "window" ? &splash : child<QWidget>(&splash, act.c_str());
+            const QPoint spot =
+                act == "window" ? QPoint(240, 150) : QPoint(2, target->height() / 2);
+            QTest::mouseClick(target, Qt::LeftButton, {}, spot);
         }
         QTest::qWait(act == "nothing" ? 300 : 50);
         EXPECT_EQ(splash.isVisible(), !closes);

@@ -6,6 +6,7 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/RunCommand.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,11 +52,8 @@ TEST_F(StartUpTest, SplashWhileLoadingThenTheTipsWhenTheSettingAllows) {
 // `oria FICHIER`: a page goes to the composer, a palette into the harmony window.
 TEST_F(StartUpTest, WithTheDocumentTheDesktopOpened) {
     const QTemporaryDir dir;
-    const QString palette = dir.filePath("marque.gpl");
-    QFile gpl(palette);
-    ASSERT_TRUE(gpl.open(QIODevice::WriteOnly));
-    gpl.write("GIMP Palette\n10 20 30 A\n40 50 60 B\n70 80 90 C\n");
-    gpl.close();
+    const QString palette = QString::fromStdString(
+        test::writeFile(dir, "marque.gpl", "GIMP Palette\n10 20 30 A\n40 50 60 B\n70 80 90 C\n"));
     StartUp(module, platform, fake, dir.filePath("été.ORI"));
     EXPECT_EQ(fake.pages, QStringList{dir.filePath("été.ORI")});
     const auto form = StartUp(module, platform, fake, palette);
