@@ -13,12 +13,33 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     }
 }
 
-TEST(SplitColour, ReturnsLowMiddleAndHighByte) {
-    EXPECT_EQ(SplitColour(16744448), (Rgb{0, 128, 255}));
-    EXPECT_EQ(SplitColour(RGB(255, 128, 0)), (Rgb{255, 128, 0}));
-    EXPECT_EQ(SplitColour(RGB(1, 2, 3)), (Rgb{1, 2, 3}));
-    EXPECT_EQ(SplitColour(0xFFFFFF), (Rgb{255, 255, 255}));
-    EXPECT_EQ(RGB(0, 128, 0), 32768);
+// A colour holds red in its low byte; the hex text reads red, green, blue; the read-out is plain.
+TEST(SplitColour, BytesHexTextAndReadout) {
+    const struct {
+        Colour c;
+        Rgb rgb;
+        const char *hex, *readout;
+    } cases[] = {
+        {0, {0, 0, 0}, "#000000", "R:0 V:0 B:0"},
+        {255, {255, 0, 0}, "#FF0000", "R:255 V:0 B:0"},
+        {32768, {0, 128, 0}, "#008000", "R:0 V:128 B:0"},
+        {16744448, {0, 128, 255}, "#0080FF", "R:0 V:128 B:255"},
+        {16777215, {255, 255, 255}, "#FFFFFF", "R:255 V:255 B:255"},
+        {RGB(255, 128, 0), {255, 128, 0}, "#FF8000", "R:255 V:128 B:0"},
+        {RGB(1, 2, 3), {1, 2, 3}, "#010203", "R:1 V:2 B:3"},
+        {RGB(7, 65, 200), {7, 65, 200}, "#0741C8", "R:7 V:65 B:200"},
+        {RGB(0x12, 0x34, 0x56), {0x12, 0x34, 0x56}, "#123456", "R:18 V:52 B:86"},
+        {RGB(1, 0, 0), {1, 0, 0}, "#010000", "R:1 V:0 B:0"},
+        {RGB(0, 0, 1), {0, 0, 1}, "#000001", "R:0 V:0 B:1"},
+        {RGB(0xab, 0xcd, 0xef), {0xab, 0xcd, 0xef}, "#ABCDEF", "R:171 V:205 B:239"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitColour(c.c), c.rgb) << c.hex;
+        EXPECT_EQ(RGB(c.rgb.Rouge, c.rgb.Vert, c.rgb.Bleu), c.c) << c.hex;
+        EXPECT_EQ(HexText(c.c), c.hex);
+        EXPECT_EQ(ReadoutText(c.rgb), c.readout);
+    }
+    EXPECT_EQ(ReadoutText(255, 128, 0), "R:255 V:128 B:0");
 }
 
 // Both ways where the colour converts back exactly; to RGB only for sectors and rounding.
@@ -65,41 +86,15 @@ TEST(HsvToRgb, WorkedExamplesBothWaysSectorsAndClamping) {
     }
 }
 
-TEST(HexText, ReadsRedGreenBlue) {
-    const struct {
-        Colour c;
-        const char* text;
-    } cases[] = {
-        {0, "#000000"},
-        {255, "#FF0000"},
-        {16777215, "#FFFFFF"},
-        {RGB(255, 128, 0), "#FF8000"},
-        {RGB(0x12, 0x34, 0x56), "#123456"},
-        {RGB(1, 0, 0), "#010000"},
-        {RGB(0, 0, 1), "#000001"},
-        {RGB(0xab, 0xcd, 0xef), "#ABCDEF"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HexText(c.c), c.text);
-    }
-}
-
-TEST(ReadoutText, PlainDecimalWithoutPadding) {
-    EXPECT_EQ(ReadoutText(255, 128, 0), "R:255 V:128 B:0");
-    EXPECT_EQ(ReadoutText(SplitColour(RGB(7, 65, 200))), "R:7 V:65 B:200");
-}
-
 TEST(SortValues, AscendingAndStable) {
     const struct {
         std::vector<double> in, out;
-    } cases[] = {
-        {{3, 1, 2}, {1, 2, 3}},
-        {{5}, {5}},
-        {{}, {}},
-        {{4, 3, 2, 1, 0}, {0, 1, 2, 3, 4}},
-        {{2, 2, 1, 2}, {1, 2, 2, 2}},
-        {{0.5, -1, 99.5, 0.25}, {-1, 0.25, 0.5, 99.5}},
-    };
+    } cases[] = {{{3, 1, 2}, {1, 2, 3}},
+                 {{5}, {5}},
+                 {{}, {}},
+                 {{4, 3, 2, 1, 0}, {0, 1, 2, 3, 4}},
+                 {{2, 2, 1, 2}, {1, 2, 2, 2}},
+                 {{0.5, -1, 99.5, 0.25}, {-1, 0.25, 0.5, 99.5}}};
     for (auto c : cases) {
         SortValues(c.in);
         EXPECT_EQ(c.in, c.out);

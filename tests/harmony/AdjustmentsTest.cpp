@@ -58,39 +58,37 @@ TEST(Adjustments, StepsChangeTheColoursInPlace) {
     test::ExpectGolden("harmony/adjustments", text);
 }
 
-TEST(Cycler, LastShownColourComesFirst) {
-    const struct {
-        int n;
-        Palette out;
-    } cases[] = {
-        {2, {B, A, C, D, E}}, {3, {C, A, B, D, E}}, {4, {D, A, B, C, E}}, {5, {E, A, B, C, D}}};
-    for (const auto& c : cases) {
-        Palette p = kFive;
-        HarmonieCycler(p, c.n);
-        EXPECT_EQ(p, c.out) << c.n;
-        for (int i = 1; i < c.n; ++i) {
-            HarmonieCycler(p, c.n);
+// A..E in slots 1..5: the cycler brings the last colour shown first, and n clicks restore the
+// order; the shuffle is fixed for 2 and 3 colours and flips a coin, reseeded, for 4 and 5.
+TEST(Reorderings, CyclerAndShuffle) {
+    const auto letters = [](const Palette& p) {
+        QString s;
+        for (const Colour c : p) {
+            s += QStringLiteral(" ") + QLatin1Char(static_cast<char>('A' + c / 10 - 1));
         }
-        EXPECT_EQ(p, kFive) << "n clicks restore the order, n=" << c.n;
-    }
-}
-
-TEST(Melanger, FixedAndCoinFlipPermutations) {
-    const struct {
-        int n;
-        double draw;
-        Palette out;
-    } cases[] = {
-        {2, 0.9, {B, A, C, D, E}},  {3, 0.9, {B, C, A, D, E}}, {4, 0.5, {C, D, B, A, E}},
-        {4, 0.49, {D, C, A, B, E}}, {5, 0.5, {E, D, C, B, A}}, {5, 0.0, {C, E, D, A, B}},
+        return s;
     };
-    for (const auto& c : cases) {
-        test::ScriptedRandom random({c.draw});
+    QString text;
+    for (int n = 2; n <= 5; ++n) {
         Palette p = kFive;
-        HarmonieMelanger(p, c.n, random);
-        EXPECT_EQ(p, c.out) << c.n << " " << c.draw;
-        EXPECT_EQ(random.reseeds, c.n >= 4 ? 1 : 0);
+        HarmonieCycler(p, n);
+        text += QStringLiteral("Cycler n=%1:%2\n").arg(n).arg(letters(p));
+        for (int i = 1; i < n; ++i) {
+            HarmonieCycler(p, n);
+        }
+        EXPECT_EQ(p, kFive) << "n clicks restore the order, n=" << n;
+        for (const double draw : {0.0, 0.49, 0.5, 0.9}) {
+            test::ScriptedRandom random({draw});
+            p = kFive;
+            HarmonieMelanger(p, n, random);
+            text += QStringLiteral("Mélanger n=%1 draw %2:%3, reseeds %4\n")
+                        .arg(n)
+                        .arg(draw)
+                        .arg(letters(p))
+                        .arg(random.reseeds);
+        }
     }
+    test::ExpectGolden("harmony/reorderings", text);
 }
 
 TEST(Classer, LightestFirstAndStable) {

@@ -27,45 +27,39 @@ TEST(LayoutSquares, EveryCountAndMode) {
     test::ExpectGolden("harmony/layout-squares", text);
 }
 
-// Equal segments, or wider ones for darker colours (values of 90 % and more weigh 10).
+// Segment boundaries over the bar: equal, or wider for darker colours (a value of 90 % and
+// more weighs 10: black and white share 1100 as 1000 and 100), ending exactly at the width.
+// Then the ruler: ten short marks between ten long ones.
 TEST(BarBoundaries, SegmentsEndExactlyAtTheWidth) {
-    const Colour black = 0, white = RGB(255, 255, 255), blue = RGB(0, 0, 255);
-    const struct {
-        Palette colours;
-        int n;
-        bool darkness;
-        double width;
-        std::vector<double> x;
-    } cases[] = {
-        {kPalette, 3, false, 5895, {0, 5895.0 / 3, 2 * 5895.0 / 3, 5895}},
-        {kPalette, 2, false, 100, {0, 50, 100}},
-        {kPalette, 3, false, 100, {0, 100.0 / 3, 200.0 / 3, 100}},
-        {kPalette, 4, false, 100, {0, 25, 50, 75, 100}},
-        {kPalette, 5, false, 100, {0, 20, 40, 60, 80, 100}},
-        {{black, white, 0, 0, 0}, 2, true, 1100, {0, 1100.0 * 100 / 110, 1100}},
-        {{RGB(255, 0, 0), blue, 0, 0, 0}, 2, true, 600, {0, 300, 600}},
-        {{RGB(230, 230, 230), white, RGB(240, 0, 0), 0, 0}, 3, true, 300, {0, 100, 200, 300}},
-    };
-    for (const auto& c : cases) {
-        const auto x = BarBoundaries(c.colours, c.n, c.darkness, c.width);
-        ASSERT_EQ(x.size(), c.x.size()) << c.n << " " << c.width;
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            EXPECT_DOUBLE_EQ(x[i], c.x[i]) << c.n << " " << c.width << " #" << i;
+    const Colour white = RGB(255, 255, 255);
+    const Palette palettes[] = {kPalette,
+                                {0, white, 0, 0, 0},
+                                {RGB(255, 0, 0), RGB(0, 0, 255), 0, 0, 0},
+                                {RGB(230, 230, 230), white, RGB(240, 0, 0), RGB(128, 0, 0), 0}};
+    QString text;
+    for (const Palette& colours : palettes) {
+        for (const bool darkness : {false, true}) {
+            for (int n = 2; n <= 5; ++n) {
+                for (const double width : {100.0, 300.0, 600.0, 1100.0, 5895.0}) {
+                    const auto x = BarBoundaries(colours, n, darkness, width);
+                    EXPECT_EQ(x.back(), width) << "exactly";
+                    text += QStringLiteral("%1 n=%2%3:")
+                                .arg(colours[0])
+                                .arg(n)
+                                .arg(darkness ? " darkness" : "");
+                    for (const double b : x) {
+                        text += QLatin1Char(' ') + QString::number(b, 'g', 17);
+                    }
+                    text += QLatin1Char('\n');
+                }
+            }
         }
-        EXPECT_EQ(x.back(), c.width) << "exactly";
     }
+    for (const auto& mark : RulerMarks(2000)) {
+        text += QStringLiteral("mark %1 length %2\n").arg(mark.x).arg(mark.length);
+    }
+    test::ExpectGolden("harmony/bar-boundaries", text);
     EXPECT_DOUBLE_EQ(DarknessWeight(RGB(128, 0, 0)), 100 - 128 * 100 / 255.0);
-}
-
-TEST(RulerMarks, TenShortThenTenLong) {
-    const auto marks = RulerMarks(2000);
-    ASSERT_EQ(marks.size(), 20u);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_DOUBLE_EQ(marks[static_cast<std::size_t>(i)].x, 100.0 * (2 * i + 1));
-        EXPECT_EQ(marks[static_cast<std::size_t>(i)].length, 60);
-        EXPECT_DOUBLE_EQ(marks[static_cast<std::size_t>(10 + i)].x, 100.0 * (2 * i));
-        EXPECT_EQ(marks[static_cast<std::size_t>(10 + i)].length, 100);
-    }
 }
 
 } // namespace
