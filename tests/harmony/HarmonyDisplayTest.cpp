@@ -44,7 +44,7 @@ TEST(BarBoundaries, SegmentsEndExactlyAtTheWidth) {
                     const auto x = BarBoundaries(colours, n, darkness, width);
                     EXPECT_EQ(x.back(), width) << "exactly";
                     text += QStringLiteral("%1 n=%2%3:")
-                                .arg(colours[0])
+                                .arg(test::ColourHex(colours[0]))
                                 .arg(n)
                                 .arg(darkness ? " darkness" : "");
                     for (const double b : x) {
