@@ -12,9 +12,9 @@ constexpr Colour A = RGB(10, 0, 0), B = RGB(20, 0, 0), C = RGB(30, 0, 0), D = RG
 const Palette kFive{A, B, C, D, E};
 
 // Steps of 5 stop at 99 and 1: beyond, the value or saturation goes to 100 or 0 (239 is V 93.7:
-// +5 stays; 240 is 94.1: 100). Grey stays grey; black stays black. The base colour never changes
-// but for web safe; the four others do, whatever is shown. Web safe rounds each component to a
-// multiple of 51, halves down (25 -> 0, 26 -> 51).
+// +5 stays; 240 is 94.1: 100; #F1FAFF, S 5.5, loses all). Grey stays grey; black stays black.
+// The base colour never changes but for web safe; the four others do, whatever is shown. Web
+// safe rounds each component to a multiple of 51, halves down (25 -> 0, 26 -> 51).
 TEST(Adjustments, StepsChangeTheColoursInPlace) {
     const struct {
         const char* name;
@@ -24,26 +24,14 @@ TEST(Adjustments, StepsChangeTheColoursInPlace) {
                        {"Sat. plus", &HarmonieSatPlus},
                        {"Sat. moins", &HarmonieSatMoins},
                        {"Web safe", &HarmonieWebSafe}};
-    const Colour colours[] = {0,
-                              RGB(3, 3, 3),
-                              RGB(15, 0, 0),
-                              RGB(239, 0, 0),
-                              RGB(240, 0, 0),
-                              RGB(255, 0, 0),
-                              RGB(255, 14, 14),
-                              RGB(0, 0, 255),
-                              RGB(100, 50, 50),
-                              RGB(200, 100, 50),
-                              RGB(128, 128, 128),
-                              RGB(1, 2, 3),
-                              HsvToColour({200, 5.5, 100}),
-                              RGB(25, 26, 229),
-                              RGB(230, 0, 255),
-                              RGB(127, 128, 1),
-                              RGB(51, 102, 153)};
+    const Rgb colours[] = {
+        {0, 0, 0},       {3, 3, 3},     {15, 0, 0},    {239, 0, 0},    {240, 0, 0},     {255, 0, 0},
+        {255, 14, 14},   {0, 0, 255},   {100, 50, 50}, {200, 100, 50}, {128, 128, 128}, {1, 2, 3},
+        {241, 250, 255}, {25, 26, 229}, {230, 0, 255}, {127, 128, 1},  {51, 102, 153}};
     QString text;
     for (const auto& a : adjustments) {
-        for (const Colour c : colours) {
+        for (const Rgb rgb : colours) {
+            const Colour c = RGB(rgb.Rouge, rgb.Vert, rgb.Bleu);
             Palette p{c, c, c, c, c};
             a.adjust(p);
             EXPECT_EQ(p,
