@@ -36,6 +36,9 @@ class CompoTest : public ::testing::Test {
 protected:
     void open(int n, const Palette& harmony = kHarmony) {
         test::application();
+        module = Module1{};
+        windows.shownModal.clear();
+        given.clear();
         module.setHarmony(harmony);
         module.NbCouleursCompo = n;
         compo = std::make_unique<Compo>(module, platform, windows);
@@ -72,6 +75,10 @@ protected:
         s += QStringLiteral("visibles %1 %2 %3 %4\n")
                  .arg(module.VisibleTexte).arg(module.VisibleTitre).arg(module.VisibleDecors1)
                  .arg(module.VisibleDecors2);
+        for (const W w : windows.shownModal) {
+            s += QStringLiteral("fenêtre %1\n").arg(int(w));
+        }
+        s += given;
         test::ExpectGolden("composer/" + name, s);
     }
     static PageDocument document(const char* name, Colour fond) {
@@ -95,10 +102,11 @@ protected:
     test::FakePlatform platform;
     test::FakeWindows windows;
     std::unique_ptr<Compo> compo;
+    QString given; // what the last window opened was handed
 };
 
-// Each row from a window just opened: what the user does (a control's name clicks it,
-// "name@x,y" presses there), then what the window shows.
+// Each row from a window just opened: what the user does (a control's name clicks it or runs
+// its command, "name@x,y" presses there), then what the window shows.
 TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
     const struct {
         const char* golden;
@@ -129,6 +137,25 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         {"tools-web-safe-again", 2, "Command10 Command8 Command10 Command8"},
         {"tools-white-text", 2, "Command7"},
         {"tools-black-text", 2, "Command7 Command6"},
+        // The box is sent to the viewer as the third colour, which comes back to the circle.
+        {"exchange-contrast-back", 5, "Command4"},
+        {"exchange-pro-back", 5, "Command4 Command2"},
+        {"exchange-charter-published", 5, "Check11 Check1 Command11"}, // the box hidden
+        // Fond not modifiable: the colours go by name, accents and case aside, then to the
+        // modifiable zones in order; none left for the circle.
+        {"colours-imported", 5, "Check10 Check9 importer"},
+    };
+    platform.openAnswer = write("marque.gpl", "GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
+    windows.available = {W::Charte};
+    windows.modalAnswer = true;
+    windows.whileModal = [this](W w) {
+        if (w == W::Contraste) {
+            given += QStringLiteral("donné %1 couleurs, la troisième %2\n")
+                         .arg(module.NbCouleursContraste).arg(HexQString(module.Couleur3));
+            std::tie(module.Couleur1, module.Couleur2, module.Couleur3) = std::tuple(kA, kB, kC);
+        } else if (w == W::Pro) {
+            module.setHarmony({kD, kE, kF, kG, kH});
+        }
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.golden);
@@ -139,7 +166,9 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         open(row.n);
         for (const QString& step : QString(row.steps).split(' ', Qt::SkipEmptyParts)) {
             const QStringList at = step.split(QRegularExpression("[@,]"));
-            if (at.size() == 1) {
+            if (auto* action = compo->findChild<QAction*>(step)) {
+                action->trigger();
+            } else if (at.size() == 1) {
                 click(step);
             } else {
                 pick(qPrintable(at[0]), QPoint(at[1].toInt(), at[2].toInt()));
@@ -221,38 +250,15 @@ TEST_F(CompoTest, PageExportedSavedAndOpenedAgain) {
     EXPECT_EQ(compo->zoneColours(), saved);
 }
 
-TEST_F(CompoTest, ExchangesWithTheOtherWindows) {
-    windows.available = {W::Charte};
+// Cancelled: nothing changes, and the harmony lent to the viewer is given back.
+TEST_F(CompoTest, CancelledViewerChangesNothing) {
     open(5);
-    windows.modalAnswer = true;
-    windows.whileModal = [this](W w) {
-        if (w == W::Contraste) {
-            EXPECT_EQ(module.NbCouleursContraste, 3);
-            EXPECT_EQ(module.Couleur3, zone(Zone::Boite)) << "the box is sent as the third colour";
-            std::tie(module.Couleur1, module.Couleur2, module.Couleur3) = std::tuple(kA, kB, kC);
-        } else {
-            module.setHarmony({kD, kE, kF, kG, kH});
-        }
-    };
-    click("Command4");
-    snap("exchange-contrast-back"); // the third colour comes back to the circle
-    click("Command2");
-    snap("exchange-pro-back");
-    EXPECT_EQ(windows.shownModal, (std::vector<W>{W::Contraste, W::Pro}));
-
-    // Cancelled: nothing changes, and the harmony lent to the viewer is given back.
-    windows.modalAnswer = false;
-    module.setHarmony(kHarmony);
+    windows.whileModal = [this](W) { module.setHarmony({kA, kB, kC, kD, kE}); };
     const ZoneColours before = compo->zoneColours();
     click("Command4");
+    EXPECT_EQ(windows.shownModal, std::vector<W>{W::Contraste});
     EXPECT_EQ(compo->zoneColours(), before);
     EXPECT_EQ(module.harmony(), kHarmony);
-
-    click("Check11");
-    click("Check1"); // the box hidden, published all the same
-    click("Command11");
-    EXPECT_EQ(windows.shownModal.back(), W::Charte);
-    snap("exchange-charter-published");
 }
 
 TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
@@ -318,18 +324,9 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
     }
 }
 
-TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
-    open(5);
-    click("Check10"); // unlock "Modif."
-    click("Check9");  // fond not modifiable: the others skip it
-
-    // By name, accents and case aside; then the modifiable zones in order; none left for the
-    // circle.
-    platform.openAnswer = write("marque.gpl", "GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
-    child<QAction>("importer")->trigger();
-    snap("colours-imported");
-
+TEST_F(CompoTest, PagesComeInByDropAndRecentList) {
     // A page dropped on the window opens; the recent list offers it, newest first.
+    open(5);
     const QString path = save("hiver.ori", document("Hiver", RGB(230, 240, 250)));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
@@ -350,29 +347,6 @@ TEST_F(CompoTest, ColoursAndPagesComeInByMenuDropAndRecentList) {
     EXPECT_TRUE(platform.messages[0].text.contains("n'existe plus"));
     emit child<QMenu>("fichiers")->aboutToShow();
     EXPECT_EQ(recent->actions().size(), 1);
-}
-
-TEST(TextPairs, TextsOnWhatLiesUnderThem) {
-    const ZoneFlags all{true, true, true, true, true};
-    ZoneFlags noCircle = all, noText = all;
-    noCircle[Index(Zone::Cercle)] = noText[Index(Zone::Texte)] = false;
-    using P = TextPair;
-    const struct {
-        ZoneFlags visible;
-        bool title;
-        std::vector<TextPair> pairs;
-    } cases[] = {
-        // The box lies left of both texts; the circle crosses both.
-        {all,
-         true,
-         {P{Zone::Texte, Zone::Fond}, P{Zone::Texte, Zone::Cercle}, P{Zone::Titre, Zone::Fond},
-          P{Zone::Titre, Zone::Cercle}}},
-        {noCircle, true, {P{Zone::Texte, Zone::Fond}, P{Zone::Titre, Zone::Fond}}},
-        {noText, false, {}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TextPairs(c.visible, c.title), c.pairs);
-    }
 }
 
 TEST_F(CompoTest, LegibilityPanelFollowsThePageAndCorrectsAText) {
