@@ -39,6 +39,8 @@ protected:
         module = Module1{};
         platform.colourDialogStarts.clear();
         platform.questions.clear();
+        platform.messages.clear();
+        platform.fileFilters.clear();
         form = std::make_unique<Form1>(module, platform, windows);
         form->show();
     }
@@ -79,10 +81,18 @@ protected:
         for (const Colour c : platform.colourDialogStarts) {
             shown += QStringLiteral("colour dialog from %1\n").arg(test::ColourHex(c));
         }
-        for (const auto& q : platform.questions) {
-            shown += QStringLiteral("question \"%1\" \"%2\"%3\n")
-                         .arg(q.title, q.text, q.icon == Platform::Icon::Warning ? " warning" : "");
+        for (const QString& filter : platform.fileFilters) {
+            shown += QStringLiteral("file dialog \"%1\"\n").arg(filter);
         }
+        const char* icons[] = {"information", "warning", "critical"};
+        for (const auto& [kind, list] : {std::pair{"question", &platform.questions},
+                                         std::pair{"message", &platform.messages}}) {
+            for (const auto& q : *list) {
+                shown += QStringLiteral("%1 \"%2\" \"%3\" %4\n")
+                             .arg(kind, q.title, q.text, icons[static_cast<int>(q.icon)]);
+            }
+        }
+        shown.replace(dir.path(), QStringLiteral("<dossier>"));
         test::ExpectGolden(QStringLiteral("harmony/") + golden, shown);
     }
     void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -100,9 +110,11 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
         return f.fileName();
     }
-    void importFile(const QString& name, const QByteArray& content) {
-        platform.openAnswer = file(name, content);
-        action("importer")->trigger();
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        static_cast<QObject*>(form.get())->event(&event); // as the drag manager delivers it
     }
     void handBack(const Palette& colours) { // as another window does
         module.setHarmony(colours);
@@ -122,7 +134,18 @@ protected:
 // A step is a button or else a menu's action to click, or a slider and the value it is moved to.
 TEST_F(Form1Test, WindowAfterEachAction) {
     using H = HarmonyType;
+    const QByteArray une = "GIMP Palette\n0 128 0 Vert\n",
+                     trois = "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n",
+                     sept = ":root { --a: #010203; --b: #040506; --c: #070809; --d: #0A0B0C; "
+                            "--e: #0D0E0F; --f: #101112; }";
+    const auto opening = [&](const char* name, const QByteArray& content) {
+        return [&, name, content] { platform.openAnswer = file(name, content); };
+    };
+    const auto savingNowhere = [&] { platform.saveAnswer = dir.filePath("absent/harmonie.css"); };
     const auto otherRandom = [&] { platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9}); };
+    const auto blue = [&] { platform.colourAnswers = {RGB(0, 0, 255)}; };
+    const auto no = [&] { platform.yesNoAnswer = false; };
+    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
     const struct {
         const char* golden;
         std::optional<H> type;
@@ -133,20 +156,13 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         {"classique-neutre", H::ClassiqueNeutre, {}},
         {"slider-drag", H::ClassiqueNeutre, {"Slider2=128"}},
         // Then cancelled: the dialog gives back the start colour.
-        {"colour-dialog",
-         H::ClassiqueNeutre,
-         {"Command1", "Command1"},
-         [&] { platform.colourAnswers = {RGB(0, 0, 255)}; }},
-        {"one-colour-palette",
-         H::ClassiqueNeutre,
-         {"importer"},
-         [&] { platform.openAnswer = file("une.gpl", "GIMP Palette\n0 128 0 Vert\n"); }},
-        {"hand-back",
-         H::ClassiqueNeutre,
-         {}, // shown, not recomputed
-         [&] {
-             handBack({RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0});
-         }},
+        {"colour-dialog", H::ClassiqueNeutre, {"Command1", "Command1"}, blue},
+        {"one-colour-palette", H::ClassiqueNeutre, {"importer"}, opening("une.gpl", une)},
+        {"imported", {}, {"importer"}, opening("trois.gpl", trois)},
+        {"import-refused", {}, {"importer"}, opening("faux.gpl", "pas une palette")},
+        {"dropped", {}, {}, [&] { drop(file("sept.css", sept)); }}, // the first five
+        {"export-refused", {}, {"exporter"}, savingNowhere},
+        {"hand-back", H::ClassiqueNeutre, {}, [&] { handBack(handed); }}, // shown, not recomputed
         {"fine-tuning", H::ClassiqueNeutre, {"Slider4=25"}},
         {"fine-tuning-zero", H::ClassiqueNeutre, {"Slider4=25", "Command6"}},
         {"five-colours", H::Special, {"contrast3", "cinq"}},
@@ -165,10 +181,7 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         {"random-unlocks", H::Moderne, {"Command12", "Command4"}, otherRandom},
         {"count-unlocks", H::Moderne, {"websafe", "trois"}},
         // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
-        {"recalculer-declined",
-         H::Moderne,
-         {"trois", "Command12", "Command5"},
-         [&] { platform.yesNoAnswer = false; }},
+        {"recalculer-declined", H::Moderne, {"trois", "Command12", "Command5"}, no},
         {"recalculated", H::Moderne, {"trois", "Command12", "Recalculer"}},
         // The cycler moves the sliders without recomputing.
         {"cycled", H::Moderne, {"cinq", "Command13"}},
@@ -232,27 +245,6 @@ TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               "GIMP Palette\nName: Classique neutre\nColumns: 2\n#\n"
               "255   0   0\tCouleur 1\n  0 255 255\tCouleur 2\n");
-    platform.saveAnswer = dir.filePath("absent/harmonie.css");
-    action("exporter")->trigger();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("harmonie.css"));
-}
-
-TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
-    importFile("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n");
-    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
-    expectShown("imported");
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file("sept.css", ":root { --a: #010203; --b: #040506; "
-                                                       "--c: #070809; --d: #0A0B0C; --e: #0D0E0F; "
-                                                       "--f: #101112; }"))});
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
-    static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
-    expectShown("dropped");                          // the first five
-    importFile("faux.gpl", "pas une palette");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
-    expectShown("dropped");
 }
 
 // The viewer gets the count of the option shown, whatever the composer left.
