@@ -54,10 +54,24 @@ protected:
     }
     Colour zone(Zone z) { return compo->zoneColours()[Index(z)]; }
     const PageView::Page& page() { return child<PageView>("Picture3")->page(); }
-    void hover(const char* source, QPoint at) { QTest::mouseMove(child(source), at); }
-    void pick(const char* source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+    void hover(const QString& source, QPoint at) { QTest::mouseMove(child(source), at); }
+    void pick(const QString& source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         hover(source, at);
         QTest::mousePress(child(source), b, {}, at);
+    }
+    // What the user does, step by step: a control's name clicks it or runs its command,
+    // "name@x,y" presses there.
+    void run(const QString& steps) {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList at = step.split(QRegularExpression("[@,]"));
+            if (auto* action = compo->findChild<QAction*>(step)) {
+                action->trigger();
+            } else if (at.size() == 1) {
+                click(step);
+            } else {
+                pick(at[0], {at[1].toInt(), at[2].toInt()});
+            }
+        }
     }
     // The window against tests/golden/composer/<name>.txt, with what the page shows only in
     // its picture, the zone selected and what the window publishes for the charter.
@@ -65,16 +79,15 @@ protected:
         const PageView::Page& p = page();
         const std::optional<Zone> selected = compo->selectedZone();
         QString s = test::DescribeWindow(compo.get());
-        s += QStringLiteral("page cercle %1 carré %2 texte %3 logo \"%4\"\nzone choisie %5\n")
-                 .arg(int(p.cercle)).arg(int(p.carre)).arg(int(p.texte)).arg(p.logo)
-                 .arg(selected ? int(Index(*selected)) : -1);
+        s += QString::asprintf("page cercle %d carré %d texte %d logo \"%s\"\nzone choisie %d\n",
+                               p.cercle, p.carre, p.texte, qUtf8Printable(p.logo),
+                               selected ? int(Index(*selected)) : -1);
         for (const Colour c : {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
                                module.CouleurDecors1, module.CouleurDecors2}) {
             s += QStringLiteral("publié %1\n").arg(HexQString(c));
         }
-        s += QStringLiteral("visibles %1 %2 %3 %4\n")
-                 .arg(module.VisibleTexte).arg(module.VisibleTitre).arg(module.VisibleDecors1)
-                 .arg(module.VisibleDecors2);
+        s += QString::asprintf("visibles %d %d %d %d\n", module.VisibleTexte, module.VisibleTitre,
+                               module.VisibleDecors1, module.VisibleDecors2);
         for (const W w : windows.shownModal) {
             s += QStringLiteral("fenêtre %1\n").arg(int(w));
         }
@@ -126,7 +139,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         // "Tous visibles" runs the boxes' rules boite, titre, texte, cercle: the circle ends
         // selected.
         {"boxes-all-ticked", 2, "Check11"},
-        {"title-and-text-cleared", 5, "Check11 Check2 Check3"}, // the title emptied, not hidden
+        {"title-and-text-cleared", 5, "Check11 Check2 Check3"},   // the title emptied, not hidden
         {"picks-palette-top-right", 5, "Check12 Picture1@230,2"}, // rouge 127
         // The shade grid's base is the colour picked last; a shade pick does not move it.
         {"picks-shade-base", 5, "Check12 Picture1@2,230 Option7 Picture2@2,2"},
@@ -150,8 +163,9 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
     windows.modalAnswer = true;
     windows.whileModal = [this](W w) {
         if (w == W::Contraste) {
-            given += QStringLiteral("donné %1 couleurs, la troisième %2\n")
-                         .arg(module.NbCouleursContraste).arg(HexQString(module.Couleur3));
+            given += QString::asprintf("donné %d couleurs, la troisième %s\n",
+                                       module.NbCouleursContraste,
+                                       qUtf8Printable(HexQString(module.Couleur3)));
             std::tie(module.Couleur1, module.Couleur2, module.Couleur3) = std::tuple(kA, kB, kC);
         } else if (w == W::Pro) {
             module.setHarmony({kD, kE, kF, kG, kH});
@@ -164,16 +178,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         platform.randomSource = test::ScriptedRandom(draws);
         platform.colourAnswers = {RGB(25, 26, 230), RGB(229, 51, 0)};
         open(row.n);
-        for (const QString& step : QString(row.steps).split(' ', Qt::SkipEmptyParts)) {
-            const QStringList at = step.split(QRegularExpression("[@,]"));
-            if (auto* action = compo->findChild<QAction*>(step)) {
-                action->trigger();
-            } else if (at.size() == 1) {
-                click(step);
-            } else {
-                pick(qPrintable(at[0]), QPoint(at[1].toInt(), at[2].toInt()));
-            }
-        }
+        run(row.steps);
         snap(row.golden);
     }
     // The same from a page whose boxes are all cleared: the circle selected too.

@@ -57,13 +57,11 @@ TEST(Grids, RowsStepsAndEdgesPerResolution) {
         const auto palette = PaletteGrid(cells, PaletteAxis::Rouge, 0);
         const auto shade = ShadeGrid(cells, RGB(51, 102, 204));
         const GridCell& shadeRowEnd = shade[static_cast<std::size_t>(length - 1)];
-        text += QStringLiteral("%1 cellules (%2, %3): rangée %4, %5 %6 %7, dernière à %8 %9, "
-                               "bord %10\n")
-                    .arg(cells).arg(palette.size()).arg(shade.size()).arg(length)
-                    .arg(HexText(at(palette, 0, 1)).c_str(), HexText(at(palette, 1, 0)).c_str(),
-                         HexText(at(palette, 0, length - 1)).c_str())
-                    .arg(palette.back().x, 0, 'f', 2).arg(palette.back().y, 0, 'f', 2)
-                    .arg(kGridTwips - shadeRowEnd.x - shadeRowEnd.width, 0, 'f', 6);
+        text += QString::asprintf(
+            "%d cellules (%zu, %zu): rangée %d, %s %s %s, dernière à %.2f %.2f, bord %.6f\n", cells,
+            palette.size(), shade.size(), length, HexText(at(palette, 0, 1)).c_str(),
+            HexText(at(palette, 1, 0)).c_str(), HexText(at(palette, 0, length - 1)).c_str(),
+            palette.back().x, palette.back().y, kGridTwips - shadeRowEnd.x - shadeRowEnd.width);
     }
     test::ExpectGolden("composer/grids-per-resolution", text);
 }

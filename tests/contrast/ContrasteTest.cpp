@@ -67,8 +67,8 @@ protected:
             points.emplace_back("Picture3", 233 / bands * (2 * i + 1) / 2, 40);
         }
         for (const auto& [picture, x, y] : points) {
-            s += QStringLiteral("%1 (%2, %3) %4\n")
-                     .arg(picture).arg(x).arg(y).arg(HexQString(at(picture, x, y)));
+            s += QString::asprintf("%s (%d, %d) %s\n", picture, x, y,
+                                   qUtf8Printable(HexQString(at(picture, x, y))));
         }
         test::ExpectGolden("contrast/" + name, s);
     }
