@@ -31,6 +31,8 @@ protected:
         test::application();
         module.setHarmony({kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)});
         module.NbCouleursContraste = count;
+        module.RetourDialogue = handBacks = 0;
+        platform.colourDialogStarts.clear();
         windows.setHandBackListener([this] { ++handBacks; });
         windows.setVisionChoice(&vision);
         window = std::make_unique<Contraste>(module, platform, windows);
@@ -51,14 +53,47 @@ protected:
     bool checked(const QString& name) { return child<QRadioButton>(name)->isChecked(); }
     Colour colour(int k) { return window->colours().colour[static_cast<std::size_t>(k)]; }
     QSlider* slider(const QString& name) { return child<QSlider>(name); }
-    // The window against tests/golden/contrast/<name>.txt, with the colours edited, the answer
-    // for the harmony window and pixels of the views: the bands, the figure and the lines.
+    // What the user does, step by step: a control's name clicks it or runs its command, "Esc"
+    // closes the window, "slider=min|max|n" moves a slider (n: as a drag does), "combo=n"
+    // chooses an item.
+    void run(const QString& steps) {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+            auto* combo = window->findChild<QComboBox*>(name);
+            if (step == "Esc") {
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            } else if (auto* action = window->findChild<QAction*>(step)) {
+                action->trigger();
+            } else if (value == "max" || value == "min") {
+                slider(name)->triggerAction(value == "max" ? QAbstractSlider::SliderToMaximum
+                                                           : QAbstractSlider::SliderToMinimum);
+            } else if (combo) {
+                combo->setCurrentIndex(value.toInt());
+                emit combo->activated(value.toInt());
+            } else if (!value.isEmpty()) {
+                slider(name)->setSliderPosition(value.toInt());
+            } else {
+                click(step);
+            }
+        }
+    }
+    // The window against tests/golden/contrast/<name>.txt, with the colours edited, what the
+    // harmony window gets back, what was asked of the desktop and pixels of the views: the
+    // figure, the lines and the bands.
     void snap(const QString& name) {
         QString s = test::DescribeWindow(window.get());
         for (int k = 0; k < 3; ++k) {
             s += QStringLiteral("couleur %1 %2\n").arg(k + 1).arg(HexQString(colour(k)));
         }
-        s += QStringLiteral("retour %1\n").arg(module.RetourDialogue);
+        s += QString::asprintf("visible %d, retour %d, rendu %d fois, tirages réensemencés %d\n",
+                               window->isVisible(), module.RetourDialogue, handBacks,
+                               platform.randomSource.reseeds);
+        for (const Colour c : module.harmony()) {
+            s += QStringLiteral("harmonie %1\n").arg(HexQString(c));
+        }
+        for (const Colour c : platform.colourDialogStarts) {
+            s += QStringLiteral("sélecteur ouvert sur %1\n").arg(HexQString(c));
+        }
         const int bands = checked("Option2") ? 3 : 2;
         std::vector<std::tuple<const char*, int, int>> points{
             {"Picture1", 10, 10}, {"Picture1", 10, 200}, {"Picture1", 100, 100},
@@ -82,50 +117,52 @@ protected:
     std::unique_ptr<Contraste> window;
 };
 
-// The bands left to right; below the figure's upper band and on the lines view's second line,
-// the third colour when there is one.
-TEST_F(ContrasteTest, OpensWithTwoOrThreeColoursInEveryView) {
-    for (const int count : {2, 3}) {
-        SCOPED_TRACE(count);
-        open(count);
-        snap(QStringLiteral("opens-with-%1-colours").arg(count));
+// Each row from a window just opened with two or three colours: what the user does, then
+// what the window shows.
+TEST_F(ContrasteTest, WhatTheWindowShowsAfterEachScenario) {
+    const struct {
+        const char* golden;
+        int count;
+        const char* steps;
+    } rows[] = {
+        // The bands left to right; below the figure's upper band and on the lines view's
+        // second line, the third colour when there is one.
+        {"opens-with-2-colours", 2, ""},
+        {"opens-with-3-colours", 3, ""},
+        {"edit-colour-3", 3, "Option5"},
+        {"edit-back-to-two-colours", 3, "Option5 Option1"},         // the editing moves to colour 2
+        {"edit-sliders", 2, "Slider1=max Slider2=128 Slider3=min"}, // the views follow
+        // "Lum. moins" on a value of 3 gives black; the sliders follow, and their numbers.
+        {"edit-chosen", 2, "Command3"},
+        {"edit-darker", 2, "Command3 Command6"},
+        {"edit-lighter", 2, "Command3 Command6 Command5"},
+        // Random draws reseed; the sliders show the last colour drawn, colour 3 for all three.
+        // 127.5 rounds to even.
+        {"random-one", 3, "Command1"},
+        {"random-all", 3, "Command1 Command2"},
+        // OK hands the three colours back; "Annuler" and Esc do not.
+        {"closed-by-ok", 2, "Slider2=99 Command9"},
+        {"closed-by-annuler", 2, "Slider2=99 Command4"},
+        {"closed-by-esc", 2, "Slider2=99 Esc"},
+        // A pair that misses the target: either proposal applies in one step, the background's
+        // to colour 1, which the sliders edit.
+        {"proposals-text-applied", 2, "TextePropose21"},
+        {"proposals-background-applied", 2, "TextePropose21 annuler FondPropose21"},
+        {"proposals-lc75", 2, "FondPropose21 Cible=6"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.golden);
+        platform.randomSource =
+            test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
+        platform.colourAnswers = {RGB(3, 1, 2)};
+        open(row.count);
+        run(row.steps);
+        snap(row.golden);
     }
-}
-
-TEST_F(ContrasteTest, EditingOneColourAtATimeByHandOrAtRandom) {
-    open(3);
-    click("Option5");
-    snap("edit-colour-3");
-    click("Option1"); // back to two colours: the editing moves to colour 2
-    snap("edit-back-to-two-colours");
-
-    click("Option3");
-    slider("Slider1")->triggerAction(QAbstractSlider::SliderToMaximum);
-    slider("Slider2")->setSliderPosition(128); // as a user drag does
-    slider("Slider3")->triggerAction(QAbstractSlider::SliderToMinimum);
-    snap("edit-sliders"); // the views and the read-out follow
-
-    // "Lum. moins" on a value of 3 gives black; the sliders follow, and their numbers.
-    platform.colourAnswers = {RGB(3, 1, 2)};
-    click("Command3");
-    EXPECT_EQ(platform.colourDialogStarts.back(), RGB(255, 128, 0));
-    snap("edit-chosen");
-    click("Command6");
-    snap("edit-darker");
-    click("Command5");
-    EXPECT_EQ(colour(0), RGB(13, 13, 13));
-
-    // Random draws reseed; the sliders show the last colour drawn, colour 3. 127.5 rounds to
-    // even.
-    open(3);
-    platform.randomSource =
-        test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
-    click("Command1");
-    EXPECT_EQ(platform.randomSource.reseeds, 1);
-    snap("random-one");
-    click("Command2");
-    EXPECT_EQ(platform.randomSource.reseeds, 2);
-    snap("random-all");
+    // The target is kept for the next time the viewer opens.
+    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc75");
+    open(2);
+    EXPECT_EQ(child<QComboBox>("Cible")->currentText(), "Lc 75");
 }
 
 TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
@@ -148,26 +185,6 @@ TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
     snap("vision-deuteranopia");
     QTest::mouseMove(child("Picture3"), QPoint(20, 40));
     EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
-}
-
-TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
-    for (const char* how : {"Command9", "Command4", "Esc"}) {
-        SCOPED_TRACE(how);
-        handBacks = 0;
-        open(2);
-        slider("Slider2")->setSliderPosition(99);
-        const bool ok = std::string(how) == "Command9";
-        if (std::string(how) == "Esc") {
-            QTest::keyClick(window.get(), Qt::Key_Escape);
-        } else {
-            click(how);
-        }
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(module.RetourDialogue, ok ? 2 : 1);
-        EXPECT_EQ(module.harmony(),
-                  (Palette{ok ? RGB(200, 99, 30) : kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)}));
-        EXPECT_EQ(handBacks, ok ? 1 : 0);
-    }
 }
 
 TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
@@ -210,28 +227,6 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
         });
     }
     EXPECT_EQ(window->history().stack()->count(), 9);
-}
-
-TEST_F(ContrasteTest, ProposalsForAPairThatMissesTheTargetApplyInOneStep) {
-    open(2);
-    snap("proposals-aa");
-    click("TextePropose21");
-    snap("proposals-text-applied"); // the pair meets AA now
-    child<QAction>("annuler")->trigger();
-    EXPECT_EQ(colour(1), kC2);
-
-    // The background's proposal goes to colour 1, which the sliders edit: they follow.
-    click("FondPropose21");
-    snap("proposals-background-applied");
-
-    // The target is kept for the next time the viewer opens.
-    auto* cible = child<QComboBox>("Cible");
-    cible->setCurrentIndex(cible->findText("Lc 75"));
-    emit cible->activated(cible->currentIndex());
-    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc75");
-    snap("proposals-lc75");
-    open(2);
-    EXPECT_EQ(child<QComboBox>("Cible")->currentText(), "Lc 75");
 }
 
 } // namespace
