@@ -59,12 +59,15 @@ protected:
         QTest::mousePress(child(source), b, {}, at);
     }
     // What the user does, step by step: a control's name clicks it or runs its command,
-    // "name@x,y" presses there.
+    // "name@x,y" presses there, "combo=n" chooses an item.
     void run(const QString& steps) {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            const QStringList at = step.split(QRegularExpression("[@,]"));
+            const QStringList at = step.split(QRegularExpression("[@,=]"));
             if (auto* action = compo->findChild<QAction*>(step)) {
                 action->trigger();
+            } else if (at.size() == 2) {
+                child<QComboBox>(at[0])->setCurrentIndex(at[1].toInt());
+                emit child<QComboBox>(at[0])->activated(at[1].toInt());
             } else if (at.size() == 1) {
                 click(step);
             } else {
@@ -135,10 +138,21 @@ protected:
 // Each row from a window just opened: what the user does (a control's name clicks it or runs
 // its command, "name@x,y" presses there), then what the window shows.
 TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
+    // A page whose boxes are all cleared: the circle ends selected, as by "Tous visibles".
+    PageDocument hidden = document("x", 0);
+    hidden.boiteVisible = hidden.titreVisible = hidden.texteVisible = hidden.cercleVisible = false;
+    open(3);
+    compo->OuvrirPage(hidden);
+    snap("boxes-page-with-all-hidden");
+
+    // fond #AAAAAA, titre and texte #969696
+    const Palette greys{RGB(150, 150, 150), RGB(170, 170, 170), RGB(200, 0, 0), RGB(0, 90, 0),
+                        RGB(0, 0, 160)};
     const struct {
         const char* golden;
         int n;
         const char* steps;
+        Palette harmony = kHarmony;
     } rows[] = {
         // Zones without a harmony colour are grey; their boxes cleared and locked.
         {"opens-with-2-colours", 2, ""},
@@ -171,6 +185,12 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         // Fond not modifiable: the colours go by name, accents and case aside, then to the
         // modifiable zones in order; none left for the circle.
         {"colours-imported", 5, "Check10 Check9 importer"},
+        // The legibility panel follows the page (no circle with two colours), corrects a text
+        // in one step; the circle shown brings its pairs. The target chosen is kept.
+        {"legibility-grey-on-grey", 2, "", greys},
+        {"legibility-text-corrected", 2, "Corriger1", greys},
+        {"legibility-correction-undone", 2, "Corriger1 annuler", greys},
+        {"legibility-circle-lc60", 2, "Check4 Cible=5", greys},
     };
     platform.openAnswer = write("marque.gpl", "GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
     windows.available = {W::Charte};
@@ -191,16 +211,11 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         draws[3] = 0.1;
         platform.randomSource = test::ScriptedRandom(draws);
         platform.colourAnswers = {RGB(25, 26, 230), RGB(229, 51, 0)};
-        open(row.n);
+        open(row.n, row.harmony);
         run(row.steps);
         snap(row.golden);
     }
-    // The same from a page whose boxes are all cleared: the circle selected too.
-    PageDocument hidden = document("x", 0);
-    hidden.boiteVisible = hidden.titreVisible = hidden.texteVisible = hidden.cercleVisible = false;
-    open(3);
-    compo->OuvrirPage(hidden);
-    snap("boxes-page-with-all-hidden");
+    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc60");
 }
 
 TEST_F(CompoTest, SwatchesCopyToTheClipboardGridsDoNot) {
@@ -285,15 +300,13 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
         return test::UndoRow{step, [this, name] { click(name); }};
     };
     // The pointer's read-out follows it before the press: a view, not part of the pick.
-    auto picking = [this](const char* step, const char* source, QPoint at,
-                          const char* first = nullptr) {
-        const auto press = [=, this] { QTest::mousePress(child(source), Qt::LeftButton, {}, at); };
-        return test::UndoRow{step, press, [=, this] {
-                                 if (first) {
-                                     click(first);
-                                 }
-                                 hover(source, at);
-                             }};
+    auto picking = [this](const char* step, const char* source, QPoint at, const char* views = "") {
+        return test::UndoRow{
+            step, [=, this] { QTest::mousePress(child(source), Qt::LeftButton, {}, at); },
+            [=, this] {
+                run(views);
+                hover(source, at);
+            }};
     };
     const test::UndoRow rows[] = {
         picking("Couleur fond", "Picture1", {10, 12}),
@@ -344,26 +357,6 @@ TEST_F(CompoTest, PagesComeInByDropAndRecentList) {
     EXPECT_TRUE(platform.messages[0].text.contains("n'existe plus"));
     emit child<QMenu>("fichiers")->aboutToShow();
     EXPECT_EQ(recent->actions().size(), 1);
-}
-
-TEST_F(CompoTest, LegibilityPanelFollowsThePageAndCorrectsAText) {
-    // fond #AAAAAA, titre and texte #969696: no circle with two colours
-    open(2,
-         {RGB(150, 150, 150), RGB(170, 170, 170), RGB(200, 0, 0), RGB(0, 90, 0), RGB(0, 0, 160)});
-    snap("legibility-grey-on-grey");
-
-    QTest::mouseClick(child("Corriger1"), Qt::LeftButton);
-    snap("legibility-text-corrected");
-    child<QAction>("annuler")->trigger();
-    EXPECT_EQ(zone(Zone::Texte), RGB(150, 150, 150));
-
-    // The circle shown brings its pairs; the target chosen is kept.
-    click("Check4");
-    auto* box = child<QComboBox>("Cible");
-    box->setCurrentIndex(box->findText("Lc 60"));
-    emit box->activated(box->currentIndex());
-    snap("legibility-circle-lc60");
-    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc60");
 }
 
 } // namespace
