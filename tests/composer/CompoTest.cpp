@@ -51,8 +51,6 @@ protected:
     void click(const QString& name) {
         QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
     }
-    Colour zone(Zone z) { return compo->zoneColours()[Index(z)]; }
-    const PageView::Page& page() { return child<PageView>("Picture3")->page(); }
     void hover(const QString& source, QPoint at) { QTest::mouseMove(child(source), at); }
     void pick(const QString& source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         hover(source, at);
@@ -79,25 +77,24 @@ protected:
     // its picture (the title's and text's colours, whether the title is painted in its own),
     // the zone selected and what the window hands to the others.
     void snap(const QString& name) {
-        const PageView::Page& p = page();
+        auto* view = child<PageView>("Picture3");
+        const PageView::Page& p = view->page();
         const std::optional<Zone> selected = compo->selectedZone();
-        const auto* logo = child<PageView>("Picture3")->findChild<PageText*>("logo");
-        const auto* texte = child<PageView>("Picture3")->findChild<PageText*>("texte");
-        const QImage title = child("Picture3")->grab().toImage().copy(logo->geometry());
+        const auto* logo = view->findChild<PageText*>("logo");
+        const auto* texte = view->findChild<PageText*>("texte");
+        const QImage title = view->grab().toImage().copy(logo->geometry());
         int titlePixels = 0;
         for (int i = 0; i < title.width() * title.height(); ++i) {
             titlePixels +=
                 title.pixel(i % title.width(), i / title.width()) == ToQColor(logo->colour()).rgb();
         }
+        const char* painted = titlePixels > 20 ? "oui" : titlePixels > 0 ? "à peine" : "non";
         QString s = test::DescribeWindow(compo.get());
         s += QString::asprintf("page cercle %d carré %d texte %d logo \"%s\"\nzone choisie %d\n",
                                p.cercle, p.carre, p.texte, qUtf8Printable(p.logo),
                                selected ? int(Index(*selected)) : -1);
         s += QString::asprintf("titre en %s peint %s, texte en %s\n",
-                               HexText(logo->colour()).c_str(),
-                               titlePixels > 20   ? "oui"
-                               : titlePixels == 0 ? "non"
-                                                  : "à peine",
+                               HexText(logo->colour()).c_str(), painted,
                                HexText(texte->colour()).c_str());
         for (const Colour c : {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
                                module.CouleurDecors1, module.CouleurDecors2}) {
