@@ -1,11 +1,15 @@
 #pragma once
 
-// What every call of the command line promises, checked over a table of calls.
+// The command line's calls and what they give, kept as golden texts in tests/golden/app/.
 #include "support/RunCommand.h"
+#include "support/Snapshot.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <map>
 
 namespace oria::test {
 
@@ -32,48 +36,101 @@ inline std::vector<std::string> words(const std::string& line) {
     return args;
 }
 
-// An argument starting with "@" names a path in `dir`.
-inline std::vector<std::string> in(const QTemporaryDir& dir, const std::string& line) {
-    std::vector<std::string> args = words(line);
-    for (std::string& arg : args) {
-        if (arg.starts_with('@')) {
-            arg.replace(0, 1, QFile::encodeName(dir.path()).toStdString());
+// File bytes as a golden text shows them: carriage returns, backslashes and every byte past
+// ASCII escaped, each line after "| ".
+inline QString shownBytes(const QByteArray& bytes) {
+    QString text = QStringLiteral("| ");
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            text += QStringLiteral("\n| ");
+        } else if (c == '\r' || c == '\\') {
+            text += c == '\r' ? QStringLiteral("\\r") : QStringLiteral("\\\\");
+        } else {
+            text += byte < 0x80 ? QString(QLatin1Char(c))
+                                : QStringLiteral("\\x") + QString::number(byte, 16).toUpper();
         }
     }
-    return args;
+    return bytes.endsWith('\n') ? text.chopped(2) : text + QStringLiteral("\n(no line break)\n");
 }
 
-// A call and what it must give. Status 0: exactly `text` on stdout, nothing on stderr.
-// Status 2: nothing on stdout, and on stderr a message that starts with "oria : " and holds
-// `text` (starts with it, when `text` is a whole message); nothing is written into "@".
-struct Call {
-    std::string line;
-    int status;
-    std::string text;
-    std::string input = {};
-    std::vector<double> draws = {0.0};
-};
+// What `folder` holds: each entry's bytes, or "folder" for a folder.
+inline std::map<QString, QByteArray> contents(const QString& folder) {
+    std::map<QString, QByteArray> entries;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        QFile file(entry.filePath());
+        entries[entry.fileName()] =
+            entry.isDir() || !file.open(QIODevice::ReadOnly) ? "folder" : file.readAll();
+    }
+    return entries;
+}
 
-inline void expectCalls(const std::vector<Call>& rows) {
-    for (const Call& row : rows) {
-        const QTemporaryDir dir;
-        const std::vector<std::string> args = in(dir, row.line);
-        SCOPED_TRACE(row.line);
-        const CommandResult r = runCommand(args, row.draws, row.input);
-        EXPECT_EQ(r.status, row.status) << r.err;
-        if (row.status == 0) {
-            EXPECT_EQ(r.out, row.text);
-            EXPECT_EQ(r.err, "");
+// Runs, in turn, the calls listed in tests/golden/app/<name>.txt and compares what they give
+// with it. A call is "$ WORDS" (an argument starting with "@" names a path in `folder`), then,
+// if it reads standard input or draws random numbers, "< INPUT" ("\n", "\r" escaped) and
+// "random R...". What it gave follows: stdout, each line of stderr after "stderr: ", its status,
+// then every file it wrote in `folder`. A refused call changes nothing in `folder`.
+inline void expectGoldenCalls(const QString& name, const QString& folder) {
+    QFile golden(QStringLiteral(ORIA_GOLDEN_DIR "/app/") + name + QStringLiteral(".txt"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << name.toStdString();
+    const QStringList lines = QString::fromUtf8(golden.readAll()).split(QLatin1Char('\n'));
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QLatin1String("$ "))) {
             continue;
         }
-        EXPECT_EQ(r.out, "");
-        EXPECT_TRUE(r.err.starts_with(row.text.starts_with("oria : ") ? row.text : "oria : "))
-            << r.err;
-        EXPECT_NE(r.err.find(row.text), std::string::npos) << r.err;
-        EXPECT_TRUE(
-            QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            << "nothing written";
+        std::vector<std::string> args = words(lines[i].mid(2).toStdString());
+        for (std::string& arg : args) {
+            if (arg.starts_with('@')) {
+                arg.replace(0, 1, QFile::encodeName(folder).toStdString());
+            }
+        }
+        text += lines[i] + QLatin1Char('\n');
+        QString input;
+        std::vector<double> draws{0.0};
+        for (; i + 1 < lines.size() && lines[i + 1].contains(QRegularExpression("^(< |random )"));
+             ++i) {
+            const QString& line = lines[i + 1];
+            if (line.startsWith(QLatin1String("< "))) {
+                input = line.mid(2).replace("\\n", "\n").replace("\\r", "\r");
+            } else {
+                draws.clear();
+                for (const QString& draw : line.mid(7).split(QLatin1Char(' '))) {
+                    draws.push_back(draw.toDouble());
+                }
+            }
+            text += line + QLatin1Char('\n');
+        }
+        SCOPED_TRACE(lines[i].toStdString());
+        const auto before = contents(folder);
+        const CommandResult r = runCommand(args, draws, input.toStdString());
+        const QString out = QString::fromStdString(r.out).replace(folder, QStringLiteral("@"));
+        QString err = QString::fromStdString(r.err).replace(folder, QStringLiteral("@"));
+        text += out + (out.isEmpty() || out.endsWith('\n') ? "" : "\n(no line break)\n");
+        if (!err.isEmpty()) {
+            err = err.endsWith('\n') ? err.chopped(1) : err + QStringLiteral("\n(no line break)");
+            text += QStringLiteral("stderr: ") + err.replace("\n", "\nstderr: ") + '\n';
+        }
+        text += QStringLiteral("status %1\n").arg(r.status);
+        const auto after = contents(folder);
+        for (const auto& [file, bytes] : after) {
+            if (!before.contains(file) || before.at(file) != bytes) {
+                text += QStringLiteral("wrote ") + file + QStringLiteral(":\n") + shownBytes(bytes);
+            }
+        }
+        if (r.status != 0) {
+            EXPECT_TRUE(before == after) << "a refused call writes nothing";
+        }
+        text += QLatin1Char('\n');
     }
+    EXPECT_FALSE(text.isEmpty()) << "no call in " << name.toStdString();
+    ExpectGolden(QStringLiteral("app/") + name, text);
+}
+
+inline void expectGoldenCalls(const QString& name) {
+    const QTemporaryDir folder;
+    expectGoldenCalls(name, folder.path());
 }
 
 // The real program, as a user or a script runs it, with no display at all.

@@ -19,22 +19,9 @@ TEST(ExporterCommand, DrawsTheSheetWithoutADisplay) {
     EXPECT_EQ(sheet.pixel(sheet.width() / 2, sheet.height() / 2), qRgb(0xC0, 0x39, 0x2B));
 }
 
-TEST(ExporterCommand, BadCallsWriteNothing) {
-    test::expectCalls({
-        {"exporter --sortie @/p.css #000000", 2, "« --format » est obligatoire"},
-        {"exporter --format css #000000", 2, "« --sortie » est obligatoire"},
-        {"exporter --format pdf --sortie @/p.css #000000", 2,
-         "format invalide « pdf » : attendu gpl, ase, scribus, soc, css, json, svg ou png."},
-        {"exporter --format css --sortie '' #000000", 2, "« --sortie » attend un nom de fichier"},
-        {"exporter --format css --sortie @/p.css --nom Été", 2, "aucune couleur donnée"},
-        {"exporter --format css --sortie @/p.css #000000 Bleu=#12345", 2,
-         "couleur invalide « #12345 »"},
-        {"exporter --format css --sortie @/p.css Bleu=", 2, "couleur manquante dans « Bleu= »"},
-        {"exporter --format css --sortie @/p.css #000000 --titre x", 2,
-         "option inconnue « --titre »"},
-        {"exporter --format css --sortie @/absent/palette.css #000000", 2,
-         "oria : impossible d'écrire la palette « palette.css » : le dossier n'existe pas.\n"},
-    });
+// The palette file of exactly these bytes, or why none is written.
+TEST(ExporterCommand, WritesThePaletteOrSaysWhyNot) {
+    test::expectGoldenCalls("exporter");
 }
 
 } // namespace
