@@ -7,7 +7,6 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <map>
 
 namespace oria {
 namespace {
@@ -33,65 +32,26 @@ TEST(CommandLine, HelpListsTheCommandsInFrenchAndAMissingCommandIsRefused) {
     test::expectGoldenCalls("usage");
 }
 
-TEST(CommandLine, PlanRefusesBadCallsAndWritesNothing) {
-    test::expectGoldenCalls("plan");
-}
-
-// The document's SVG elements in order, as "name value...", with the values that place and
-// colour them; empty if the document is not well-formed.
-std::vector<QString> readSvg(const QString& path) {
-    const std::map<QString, QStringList> shown = {
-        {"svg", {"width", "height", "viewBox"}},
-        {"rect", {"x", "y", "width", "height", "fill"}},
-        {"circle", {"cx", "cy", "r", "fill"}},
-    };
-    std::vector<QString> elements;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement &&
-            xml.namespaceUri() == QLatin1String("http://www.w3.org/2000/svg")) {
-            QString text = xml.name().toString();
-            for (const QString& attribute : shown.at(text)) {
-                text += ' ' + xml.attributes().value(attribute).toString();
-            }
-            elements.push_back(text);
+// A plane in SVG: the golden file shows each one's first lines and last (the last ring of les2
+// lies 25 twips past the centre); between them come dots only, in a well-formed document.
+TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCornersOrTheCallIsRefused) {
+    const QTemporaryDir dir;
+    test::expectGoldenCalls("plan", dir.path());
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        ASSERT_GT(lines.size(), 15);
+        EXPECT_TRUE(std::all_of(lines.begin() + 4, lines.end() - 11, [](const QByteArray& line) {
+            return line.startsWith("<circle ") && line.endsWith("/>");
+        }));
+        file.seek(0);
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            xml.readNext();
         }
-    }
-    return xml.hasError() ? std::vector<QString>{} : elements;
-}
-
-// Each row: the number of dots, the background, the first dot and the last one.
-TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCorners) {
-    const std::pair<const char*, QString> cases[] = {
-        {"plan.SVG", "1212 #808080 175 308.333 2.5 #FF0000 .. 175 175 2 #FFFFFF"},
-        {"plan.svg --resolution haute --niveau +100",
-         "12928 #808080 175 328.333 2.5 #FF0000 .. 175 175 1.5 #FFFFFF"},
-        {"plan.svg --resolution moyenne --mode luminosite",
-         "6464 #808080 175 328.333 2.5 #FF0000 .. 175 175 1.5 #000000"},
-        {"plan.svg --mode luminosite --niveau 0",
-         "1212 #808080 175 308.333 2.5 #FFFFFF .. 175 175 2 #000000"},
-        // The last ring of les2 lies 25 twips past the centre.
-        {"plan.svg --mode=les2 --niveau 7",
-         "1224 #000000 175 341.667 2.5 #000000 .. 175.833 173.557 3 #FFFFFF"},
-    };
-    for (const auto& [options, dots] : cases) {
-        const QTemporaryDir dir;
-        const std::string line = "plan --sortie " + dir.path().toStdString() + '/' + options;
-        ASSERT_EQ(test::runCommand(test::words(line)).status, 0);
-        const std::vector<QString> e = readSvg(QString::fromStdString(test::words(line)[2]));
-        ASSERT_GT(e.size(), 2u + 8u);
-        EXPECT_EQ(e[0], "svg 350 350 0 0 350 350");
-        EXPECT_TRUE(e[1].startsWith("rect 0 0 350 350 #")) << e[1].toStdString();
-        const auto corners = e.end() - 8;
-        EXPECT_TRUE(
-            std::all_of(e.begin() + 2, corners, [](auto& s) { return s.startsWith("circle "); }));
-        EXPECT_TRUE(std::all_of(corners, e.end(), [](auto& s) { return s.startsWith("rect "); }));
-        EXPECT_EQ(*corners, "rect 8 8 25.2 25 #000000");
-        EXPECT_EQ(QString::number(e.size() - 10) + e[1].mid(16) + e[2].mid(6) + " .." +
-                      corners[-1].mid(6),
-                  dots);
+        EXPECT_FALSE(xml.hasError());
     }
 }
 

@@ -37,8 +37,15 @@ inline std::vector<std::string> words(const std::string& line) {
 }
 
 // File bytes as a golden text shows them: carriage returns, backslashes and every byte past
-// ASCII escaped, each line after "| ".
+// ASCII escaped, each line after "| ". A long file (a plane's thousands of dots) shows its
+// number of lines, its first four and its last ten.
 inline QString shownBytes(const QByteArray& bytes) {
+    if (bytes.size() > 20000 && bytes.endsWith('\n')) {
+        const QList<QByteArray> lines = bytes.split('\n');
+        return QStringLiteral("(%1 lines)\n").arg(lines.size() - 1) +
+               shownBytes(lines.mid(0, 4).join('\n') + '\n') + QStringLiteral("| ...\n") +
+               shownBytes(lines.mid(lines.size() - 11).join('\n'));
+    }
     QString text = QStringLiteral("| ");
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
