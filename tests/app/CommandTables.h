@@ -75,8 +75,8 @@ inline std::map<QString, QByteArray> contents(const QString& folder) {
 
 // Runs, in turn, the calls listed in tests/golden/app/<name>.txt and compares what they give
 // with it. A call is "$ WORDS" (an argument starting with "@" names a path in `folder`), then,
-// if it reads standard input or draws random numbers, "< INPUT" ("\n", "\r" escaped) and
-// "random R...". What it gave follows: stdout, each line of stderr after "stderr: ", its status,
+// if it reads standard input or draws a random number, "< INPUT" ("\n", "\r" escaped) and
+// "random R". What it gave follows: stdout, each line of stderr after "stderr: ", its status,
 // then every file it wrote in `folder`. A refused call changes nothing in `folder`.
 inline void expectGoldenCalls(const QString& name, const QString& folder) {
     QFile golden(QStringLiteral(ORIA_GOLDEN_DIR "/app/") + name + QStringLiteral(".txt"));
@@ -87,31 +87,23 @@ inline void expectGoldenCalls(const QString& name, const QString& folder) {
         if (!lines[i].startsWith(QLatin1String("$ "))) {
             continue;
         }
-        std::vector<std::string> args = words(lines[i].mid(2).toStdString());
-        for (std::string& arg : args) {
-            if (arg.starts_with('@')) {
-                arg.replace(0, 1, QFile::encodeName(folder).toStdString());
-            }
-        }
+        const std::string call = QString(lines[i].mid(2)).replace(" @", ' ' + folder).toStdString();
         text += lines[i] + QLatin1Char('\n');
         QString input;
         std::vector<double> draws{0.0};
         for (; i + 1 < lines.size() && lines[i + 1].contains(QRegularExpression("^(< |random )"));
              ++i) {
             const QString& line = lines[i + 1];
+            text += line + QLatin1Char('\n');
             if (line.startsWith(QLatin1String("< "))) {
                 input = line.mid(2).replace("\\n", "\n").replace("\\r", "\r");
             } else {
-                draws.clear();
-                for (const QString& draw : line.mid(7).split(QLatin1Char(' '))) {
-                    draws.push_back(draw.toDouble());
-                }
+                draws = {line.mid(7).toDouble()};
             }
-            text += line + QLatin1Char('\n');
         }
         SCOPED_TRACE(lines[i].toStdString());
         const auto before = contents(folder);
-        const CommandResult r = runCommand(args, draws, input.toStdString());
+        const CommandResult r = runCommand(words(call), draws, input.toStdString());
         const QString out = QString::fromStdString(r.out).replace(folder, QStringLiteral("@"));
         QString err = QString::fromStdString(r.err).replace(folder, QStringLiteral("@"));
         text += out + (out.isEmpty() || out.endsWith('\n') ? "" : "\n(no line break)\n");
