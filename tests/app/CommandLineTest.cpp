@@ -14,40 +14,22 @@
 namespace oria {
 namespace {
 
-// Each golden file lists its calls, each followed by what it prints, its status and the files
-// it writes.
-TEST(CommandLine, HarmonieTakesTheTypeByNameOrIndexAndPrintsOneLinePerBaseColour) {
-    test::expectGoldenCalls("harmonie");
+// A command's calls in its golden file, each followed by what it prints, its status and the
+// files it writes: harmonie takes the type by name or index and prints one line per base
+// colour, ajuster the five slots, contraste one line for scripts and the nearest colours that
+// reach a target, vision the simulated colours, grille one line per row of cells in drawing
+// order, exporter the palette file of exactly these bytes; colours may come from standard
+// input; "usage" holds the help in French, and calls with no command or an unknown one.
+class CommandCalls : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CommandCalls, PrintTheirResultsOrWhyTheCallIsRefused) {
+    test::expectGoldenCalls(QString::fromStdString(GetParam()));
 }
 
-TEST(CommandLine, AjusterPrintsTheFiveSlots) {
-    test::expectGoldenCalls("ajuster");
-}
-
-TEST(CommandLine, ContrastePrintsOneLineForScriptsAndTheNearestColoursReachingATarget) {
-    test::expectGoldenCalls("contraste");
-}
-
-TEST(CommandLine, ColoursFromStandardInput) {
-    test::expectGoldenCalls("standard-input");
-}
-
-TEST(CommandLine, HelpListsTheCommandsInFrenchAndAMissingCommandIsRefused) {
-    test::expectGoldenCalls("usage");
-}
-
-TEST(CommandLine, VisionPrintsOneLineOfSimulatedColoursOrAUsageError) {
-    test::expectGoldenCalls("vision");
-}
-
-TEST(CommandLine, GrillePrintsOneLinePerRowOfCellsInDrawingOrder) {
-    test::expectGoldenCalls("grille");
-}
-
-// The palette file of exactly these bytes, or why none is written.
-TEST(CommandLine, ExporterWritesThePaletteOrSaysWhyNot) {
-    test::expectGoldenCalls("exporter");
-}
+INSTANTIATE_TEST_SUITE_P(CommandLine, CommandCalls,
+                         ::testing::Values("harmonie", "ajuster", "contraste", "vision", "grille",
+                                           "exporter", "stdin", "usage"),
+                         [](const auto& call) { return call.param; });
 
 // What it writes (Windows-1252, CR LF) from a template of the user's or a standard one, or why
 // it writes nothing.
