@@ -84,7 +84,7 @@ inline void expectGoldenCalls(const QString& name, const QString& folder) {
     const QStringList lines = QString::fromUtf8(golden.readAll()).split(QLatin1Char('\n'));
     QString text;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(QLatin1String("$ "))) {
+        if (!lines[i].startsWith(QLatin1Char('$'))) { // "$" alone: no words at all
             continue;
         }
         const std::string call = QString(lines[i].mid(2)).replace(" @", ' ' + folder).toStdString();
