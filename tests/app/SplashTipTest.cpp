@@ -2,9 +2,9 @@
 #include "app/frmTip.h"
 #include "support/FakePlatform.h"
 #include "support/QtTestSupport.h"
+#include "support/Snapshot.h"
 #include "widgets/Resources.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,12 +15,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -63,8 +60,6 @@ protected:
 
 TEST_F(SplashTest, AtStartUpShowsTheVersionAndClosesItselfAfterTwoSeconds) {
     frmSplash splash(module, platform);
-    EXPECT_EQ(child<QLabel>(&splash, "lblVersion")->text(), "Version 1.0.0");
-    EXPECT_EQ(child<QLabel>(&splash, "lblPlatform")->text(), "Windows 95/98/NT4.0/2000");
     EXPECT_EQ(splash.size(), QSize(480, 300));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     ASSERT_EQ(splash.Timer1()->objectName(), "Timer1");
@@ -82,114 +77,82 @@ TEST_F(SplashTest, AtStartUpShowsTheVersionAndClosesItselfAfterTwoSeconds) {
     EXPECT_TRUE(platform.openedDocuments.isEmpty());
 }
 
-TEST_F(SplashTest, NoticeAndLicenceBelongToTheAboutBoxOnly) {
+// The version, and the notice and "Licence" in the about box only; every text fits, unclipped.
+TEST_F(SplashTest, NoticeAndLicenceInTheAboutBoxOnlyAndTextsFit) {
     for (const bool about : {false, true}) {
         SCOPED_TRACE(about);
         module.AproposMenu = about;
         frmSplash splash(module, platform);
         splash.show();
-        auto* notice = child<QLabel>(&splash, "Label2");
+        test::ExpectWindowGolden(about ? "app/about-box" : "app/splash", &splash);
         auto* licence = child<QPushButton>(&splash, "Command1");
-        ASSERT_TRUE(notice && licence);
-        EXPECT_EQ(notice->isVisible(), about);
-        EXPECT_EQ(licence->isVisible(), about);
-        EXPECT_EQ(notice->text(), StringTable(104));
-        EXPECT_FALSE(StringTable(104).isEmpty());
-        EXPECT_EQ(licence->text(), "Licence");
-    }
-}
-
-TEST_F(SplashTest, TextsFitInsideTheWindowUnclipped) {
-    module.AproposMenu = true;
-    frmSplash splash(module, platform);
-    splash.show();
-    const auto labels = splash.findChildren<QLabel*>();
-    EXPECT_EQ(labels.size(), 5);
-    for (QLabel* label : labels) {
-        SCOPED_TRACE(label->objectName().toStdString());
-        EXPECT_FALSE(label->text().isEmpty());
-        EXPECT_TRUE(splash.rect().contains(label->geometry()));
-        const int needed =
-            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-        EXPECT_LE(needed, label->height());
-        if (!label->wordWrap()) {
-            EXPECT_LE(label->sizeHint().width(), label->width());
+        EXPECT_TRUE(splash.rect().contains(licence->geometry()));
+        EXPECT_LE(licence->sizeHint().width(), licence->width());
+        const auto labels = splash.findChildren<QLabel*>();
+        EXPECT_EQ(labels.size(), 5);
+        for (QLabel* label : labels) {
+            SCOPED_TRACE(label->objectName().toStdString());
+            EXPECT_TRUE(splash.rect().contains(label->geometry()));
+            const QSize hint = label->sizeHint();
+            if (label->wordWrap()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            } else {
+                EXPECT_LE(hint.height(), label->height());
+                EXPECT_LE(hint.width(), label->width());
+            }
         }
     }
-    auto* licence = child<QPushButton>(&splash, "Command1");
-    EXPECT_TRUE(splash.rect().contains(licence->geometry()));
-    EXPECT_LE(licence->sizeHint().width(), licence->width());
 }
 
-// The about box: the caller stops the timer; only the user closes the box.
-class AboutBoxTest : public SplashTest {
-protected:
-    void SetUp() override {
-        module.AproposMenu = true;
-        platform.folder = QStringLiteral("/opt/oria");
-        splash = std::make_unique<frmSplash>(module, platform);
-        splash->Timer1()->stop();
-        splash->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(splash.get()));
+// The about box, its timer stopped by the caller, stays open until the user presses a key or
+// clicks anywhere but on "Licence", which opens the licence file.
+TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
+    module.AproposMenu = true;
+    platform.folder = QStringLiteral("/opt/oria");
+    const std::pair<std::string, bool> acts[] = {
+        {"nothing", false},    {"Return", true}, {"window", true}, {"lblVersion", true},
+        {"lblPlatform", true}, {"Label1", true}, {"Label2", true}, {"Command1", false},
+    };
+    for (const auto& [act, closes] : acts) {
+        SCOPED_TRACE(act);
+        platform.openedDocuments.clear();
+        frmSplash splash(module, platform);
+        splash.Timer1()->stop();
+        splash.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        if (act == "Return") {
+            QTest::keyClick(&splash, Qt::Key_Return);
+        } else if (act != "nothing") {
+            QWidget* target = act == "window" ? &splash : child<QWidget>(&splash, act.c_str());
+            const QPoint spot =
+                act == "window" ? QPoint(240, 150) : QPoint(2, target->height() / 2);
+            QTest::mouseClick(target, Qt::LeftButton, {}, spot);
+        }
+        QTest::qWait(act == "nothing" ? 300 : 50);
+        EXPECT_EQ(splash.isVisible(), !closes);
+        EXPECT_EQ(splash.result(), closes ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(platform.openedDocuments,
+                  act == "Command1" ? QStringList{"/opt/oria/license.txt"} : QStringList{});
     }
-    std::unique_ptr<frmSplash> splash;
-};
-
-TEST_F(AboutBoxTest, StaysOpenUntilTheUserActs) {
-    QTest::qWait(300);
-    EXPECT_TRUE(splash->isVisible());
-    EXPECT_FALSE(splash->Timer1()->isActive());
-}
-
-TEST_F(AboutBoxTest, KeyPressCloses) {
-    QTest::keyClick(splash.get(), Qt::Key_Return);
-    EXPECT_FALSE(splash->isVisible());
-    EXPECT_EQ(splash->result(), QDialog::Accepted);
-    EXPECT_TRUE(platform.openedDocuments.isEmpty());
-}
-
-TEST_F(AboutBoxTest, ClickOnTheWindowOrOnALabelCloses) {
-    const char* const targets[] = {nullptr, "lblVersion", "lblPlatform", "Label1", "Label2"};
-    for (const char* target : targets) {
-        SCOPED_TRACE(target ? target : "window");
-        splash->show();
-        ASSERT_TRUE(splash->isVisible());
-        QWidget* widget = target ? child<QWidget>(splash.get(), target) : splash.get();
-        ASSERT_NE(widget, nullptr);
-        const QPoint spot = target ? QPoint(2, widget->height() / 2) : QPoint(240, 150);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, spot);
-        EXPECT_FALSE(splash->isVisible());
-    }
-}
-
-TEST_F(AboutBoxTest, LicenceOpensTheLicenceFileAndStaysOpen) {
-    QTest::mouseClick(child<QPushButton>(splash.get(), "Command1"), Qt::LeftButton);
-    EXPECT_EQ(platform.openedDocuments, QStringList{"/opt/oria/license.txt"});
-    QTest::qWait(50);
-    EXPECT_TRUE(splash->isVisible());
 }
 
 // ---- frmTip ----
 
-const QString kNotFound = QStringLiteral("Le fichier ASTUCES.TXT n'a pas été trouvé? \r\n\r\n");
-
 class TipTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        platform.folder = folder.path();
-    }
+    TipTest() { platform.folder = folder.path(); }
     void writeTips(const QByteArray& bytes, const QString& name = QStringLiteral("ASTUCES.TXT")) {
-        QFile file(folder.filePath(name));
+        QFile file(QDir(platform.folder).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
     // A window as the program opens it: on the heap, destroyed when unloaded.
-    QPointer<frmTip> open() {
+    void open() {
+        delete tip;
         tip = new frmTip(module, platform);
-        return tip;
     }
     QLabel* tipText() { return child<QLabel>(tip, "lblTipText"); }
+    void next() { QTest::mouseClick(child<QPushButton>(tip, "cmdNextTip"), Qt::LeftButton); }
     void TearDown() override { delete tip; }
 
     QTemporaryDir folder;
@@ -198,158 +161,131 @@ protected:
     QPointer<frmTip> tip;
 };
 
-TEST_F(TipTest, WithoutTheSettingShowsATipDecodedFromTheFile) {
+TEST_F(TipTest, WithoutTheSettingShowsATipAndEveryClickOnTheBoxIsSaved) {
     writeTips("Premi\xe8re astuce\r\n\xab Deuxi\xe8me \xbb \x80 \x93"
               "c\x9cur\x94\r\nTroisi\xe8me\r\n");
     platform.randomSource = test::ScriptedRandom({0.5});
     open();
     ASSERT_FALSE(tip->wasUnloadedOnLoad());
-    EXPECT_EQ(tip->windowTitle(), "Astuce du jour");
-    EXPECT_TRUE(child<QCheckBox>(tip, "chkLoadTipsAtStartup")->isChecked());
     EXPECT_EQ(platform.randomSource.reseeds, 1);
     EXPECT_EQ(tip->AstuceCourante(), 2);
-    EXPECT_EQ(tipText()->text(), QStringLiteral("« Deuxième » € “cœur”"));
     EXPECT_TRUE(platform.settings.isEmpty()); // loading reads, never writes
     tip->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(tip));
+    test::ExpectWindowGolden("app/tip-second-of-three", tip); // the tip in Windows-1252
+    auto* box = child<QCheckBox>(tip, "chkLoadTipsAtStartup");
+    for (const char* saved : {"0", "1"}) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        EXPECT_EQ(platform.settings.value("Show Tips at Startup"), saved);
+    }
 }
 
+// Each row: the stored setting, then whether the window unloaded as it loaded, the tips it
+// read, the random source's reseeds and the box. An unloaded window has done nothing else.
 TEST_F(TipTest, SettingDecidesWhetherTheWindowUnloadsAtOnce) {
     writeTips("Une astuce\r\n");
-    const struct {
-        const char* value;
-        bool unloaded;
-    } rows[] = {{"0", true},   {"1", false},  {"", true},    {"non", true},
-                {" 2", false}, {"-1", false}, {"0x1", true}, {"00", true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.value);
-        platform.settings["Show Tips at Startup"] = row.value;
+    QString rows;
+    for (const char* value : {"0", "1", "", "non", " 2", "-1", "0x1", "00"}) {
+        platform.settings["Show Tips at Startup"] = value;
         platform.randomSource.reseeds = 0;
-        QPointer<frmTip> window = open();
-        EXPECT_EQ(window->wasUnloadedOnLoad(), row.unloaded);
-        EXPECT_FALSE(window->isVisible());
-        // An unloaded window has done nothing else.
-        EXPECT_EQ(window->Astuces().isEmpty(), row.unloaded);
-        EXPECT_EQ(platform.randomSource.reseeds, row.unloaded ? 0 : 1);
-        EXPECT_EQ(child<QCheckBox>(window, "chkLoadTipsAtStartup")->isChecked(), !row.unloaded);
-        EXPECT_EQ(platform.settings.value("Show Tips at Startup"), row.value);
-        delete window;
+        open();
+        EXPECT_FALSE(tip->isVisible());
+        EXPECT_EQ(platform.settings.value("Show Tips at Startup"), value);
+        const bool ticked = child<QCheckBox>(tip, "chkLoadTipsAtStartup")->isChecked();
+        rows += QStringLiteral("\"%1\": %2, %3 tip(s), %4 reseed(s), box %5\n")
+                    .arg(QLatin1String(value),
+                         QLatin1String(tip->wasUnloadedOnLoad() ? "unloaded" : "loaded"))
+                    .arg(tip->Astuces().size())
+                    .arg(platform.randomSource.reseeds)
+                    .arg(QLatin1String(ticked ? "[x]" : "[ ]"));
     }
+    test::ExpectGolden("app/tip-setting", rows);
 }
 
-TEST_F(TipTest, EveryClickOnTheCheckBoxIsSaved) {
-    writeTips("Une astuce\r\n");
-    open();
-    tip->show();
-    auto* box = child<QCheckBox>(tip, "chkLoadTipsAtStartup");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), "&Afficher les astuces au démarrage");
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_EQ(platform.settings.value("Show Tips at Startup"), "0");
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_EQ(platform.settings.value("Show Tips at Startup"), "1");
-}
-
-TEST_F(TipTest, MissingFileGivesTheMessage) {
-    open();
-    EXPECT_FALSE(tip->wasUnloadedOnLoad());
-    EXPECT_EQ(tipText()->text(), kNotFound);
-    EXPECT_TRUE(tip->Astuces().isEmpty());
-    // "Astuce suivante" has nothing to show and leaves the message.
-    tip->show();
-    QTest::mouseClick(child<QPushButton>(tip, "cmdNextTip"), Qt::LeftButton);
-    EXPECT_EQ(tipText()->text(), kNotFound);
-}
-
-TEST_F(TipTest, UnreadableTipsCountAsMissing) {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("ASTUCES.TXT"));
-    open();
-    EXPECT_EQ(tipText()->text(), kNotFound);
+// No file (or a folder of that name) gives a message, an empty file nothing, a file of one
+// line that line; "Astuce suivante" leaves each as it is. Each row: the tips read and the
+// tip's number, then the text shown before each of four clicks.
+TEST_F(TipTest, MissingEmptyAndOneLineFiles) {
+    QString rows;
+    int row = 0;
+    for (const char* file : {"(aucun)", "/", "", "Seule astuce, sans fin de ligne"}) {
+        platform.folder = folder.filePath(QString::number(++row));
+        ASSERT_TRUE(QDir().mkpath(platform.folder));
+        if (row == 2) {
+            ASSERT_TRUE(QDir(platform.folder).mkdir("ASTUCES.TXT"));
+        } else if (row > 2) {
+            writeTips(file);
+        }
+        platform.randomSource = test::ScriptedRandom({0.0, 0.99, 0.5, 0.999999});
+        open();
+        EXPECT_FALSE(tip->wasUnloadedOnLoad());
+        tip->show();
+        rows += QStringLiteral("\"%1\": %2 tip(s), number %3\n")
+                    .arg(QLatin1String(file))
+                    .arg(tip->Astuces().size())
+                    .arg(tip->AstuceCourante());
+        for (int click = 0; click < 4; ++click) {
+            rows += "  \"" + test::OneLine(tipText()->text().replace('\r', "\\r")) + "\"\n";
+            next();
+        }
+    }
+    test::ExpectGolden("app/tip-missing-empty-one-line", rows);
     EXPECT_FALSE(tip->LoadTips(QString()));
     EXPECT_FALSE(tip->LoadTips(folder.filePath("absent.txt")));
-    EXPECT_TRUE(tip->Astuces().isEmpty());
 }
 
-TEST_F(TipTest, EmptyFileShowsNothing) {
-    writeTips("");
-    open();
-    EXPECT_TRUE(tip->Astuces().isEmpty());
-    EXPECT_EQ(tip->AstuceCourante(), 1);
-    EXPECT_EQ(tipText()->text(), QString());
-}
-
-TEST_F(TipTest, OneLineFileAlwaysShowsThatLine) {
-    writeTips("Seule astuce, sans fin de ligne");
-    platform.randomSource = test::ScriptedRandom({0.0, 0.99, 0.5, 0.999999});
-    open();
-    tip->show();
-    for (int click = 0; click < 4; ++click) {
-        EXPECT_EQ(tipText()->text(), "Seule astuce, sans fin de ligne");
-        QTest::mouseClick(child<QPushButton>(tip, "cmdNextTip"), Qt::LeftButton);
-    }
-}
-
+// 1.0, out of range from a faulty source, keeps to the last tip. Each row: the draw, then the
+// tip's number and text.
 TEST_F(TipTest, RandomNumberPicksTheTip) {
     writeTips("Un\r\n\r\nTrois\r\nQuatre\r\n");
-    const struct {
-        double r;
-        int number;
-        const char* text;
-    } rows[] = {
-        {0.0, 1, "Un"},      {0.2499, 1, "Un"},  {0.25, 2, ""},
-        {0.4, 2, ""},        {0.5, 3, "Trois"},  {0.75, 4, "Quatre"},
-        {0.99, 4, "Quatre"}, {1.0, 4, "Quatre"}, // out of range from a faulty source: kept on the
-                                                 // last tip
-    };
+    const std::vector<double> draws = {0.0, 0.2499, 0.25, 0.4, 0.5, 0.75, 0.99, 1.0};
     std::vector<double> script{0.5};
-    for (const auto& row : rows) {
-        script.push_back(row.r);
-    }
+    script.insert(script.end(), draws.begin(), draws.end());
     platform.randomSource = test::ScriptedRandom(script);
     open();
     ASSERT_EQ(tip->Astuces(), (QStringList{"Un", "", "Trois", "Quatre"}));
     tip->show();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.r);
-        QTest::mouseClick(child<QPushButton>(tip, "cmdNextTip"), Qt::LeftButton);
-        EXPECT_EQ(tip->AstuceCourante(), row.number);
-        EXPECT_EQ(tipText()->text(), row.text);
+    QString rows;
+    for (const double draw : draws) {
+        next();
+        rows += QStringLiteral("%1: %2 \"%3\"\n")
+                    .arg(draw)
+                    .arg(tip->AstuceCourante())
+                    .arg(tipText()->text());
     }
+    test::ExpectGolden("app/tip-random", rows);
 }
 
 TEST_F(TipTest, EveryKindOfLineEndSeparatesTips) {
-    const struct {
-        QByteArray bytes;
-        QStringList tips;
-    } rows[] = {
+    const std::pair<QByteArray, QStringList> rows[] = {
         {"a\r\nb", {"a", "b"}}, {"a\nb\n", {"a", "b"}},
         {"a\rb\r", {"a", "b"}}, {"a\n\r\nb\r\r\n", {"a", "", "b", ""}},
         {"\r\n", {""}},         {" a \t\r\n", {" a \t"}},
     };
     writeTips("");
     open();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.bytes.toStdString());
-        writeTips(row.bytes, "tips.txt");
+    for (const auto& [bytes, tips] : rows) {
+        SCOPED_TRACE(bytes.toStdString());
+        writeTips(bytes, "tips.txt");
         const qsizetype before = tip->Astuces().size();
         ASSERT_TRUE(tip->LoadTips(folder.filePath("tips.txt")));
         // Loading appends to the tips already there.
-        EXPECT_EQ(tip->Astuces().mid(before), row.tips);
+        EXPECT_EQ(tip->Astuces().mid(before), tips);
     }
 }
 
 TEST_F(TipTest, TheLongestTipFitsItsBox) {
-    const QDir sources = QFileInfo(QStringLiteral(__FILE__)).dir();
-    QFile shipped(sources.filePath(QStringLiteral("../../resources/ASTUCES.TXT")));
+    QFile shipped(
+        QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/ASTUCES.TXT"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     writeTips(shipped.readAll());
     open();
     tip->show();
-    QLabel* text = tipText();
     ASSERT_GT(tip->Astuces().size(), 1);
     for (const QString& line : tip->Astuces()) {
-        text->setText(line);
-        EXPECT_LE(text->heightForWidth(text->width()), text->height()) << line.toStdString();
+        tipText()->setText(line);
+        EXPECT_LE(tipText()->heightForWidth(tipText()->width()), tipText()->height())
+            << line.toStdString();
     }
 }
 

@@ -1,12 +1,13 @@
 // Every file Oria writes, against the three ways a write fails: the disk is full, the folder
-// is read-only, the name is a folder's. Each gives a French message naming the cause (status 2
-// on the command line) and leaves the file that was there as it was.
+// is read-only, the name is a folder's. Each gives a French message naming the file and the
+// cause (status 2 on the command line), and leaves the file that was there as it was.
+#include "support/WriteFaults.h"
+#include "CommandTables.h"
 #include "charter/CharterExport.h"
 #include "composer/PageDocument.h"
 #include "palettes/PaletteWriters.h"
 #include "platform/QtPlatform.h"
-#include "support/RunCommand.h"
-#include "support/WriteFaults.h"
+#include "support/Snapshot.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -21,9 +22,7 @@ namespace {
 // The settings' door, with its message kept instead of shown.
 struct SettingsPlatform : QtPlatform {
     QString shown;
-    void showMessage(QWidget*, const QString&, const QString& text, Icon) override {
-        shown = text;
-    }
+    void showMessage(QWidget*, const QString&, const QString& text, Icon) override { shown = text; }
 };
 
 struct Writer {
@@ -33,13 +32,9 @@ struct Writer {
     std::function<QString(const QString& path)> write;
 };
 
-QString message(const std::optional<QString>& failure) {
-    return failure.value_or(QString());
-}
-
 // The command line's message, which comes only with status 2.
-QString command(std::vector<std::string> args) {
-    const test::CommandResult r = test::runCommand(args);
+QString command(const QString& line) {
+    const test::CommandResult r = test::runCommand(test::words(line.toStdString()));
     EXPECT_EQ(r.status, r.err.empty() ? 0 : 2);
     EXPECT_EQ(r.out, "");
     return QString::fromStdString(r.err);
@@ -49,23 +44,22 @@ std::vector<Writer> writers(const QString& templatePath) {
     const NamedPalette palette{"Essai", {{"Bleu", 0xD6C11C}, {"Noir", 0}}};
     std::vector<Writer> all = {
         {"page", "page.ori",
-         [](const QString& path) { return message(WritePageDocument(path, PageDocument{})); }},
+         [](const QString& path) {
+             return WritePageDocument(path, PageDocument{}).value_or(QString());
+         }},
         {"charter", "charte.html",
          [templatePath](const QString& path) {
              const auto failure = ExportCharter(templatePath, path, {});
              return failure ? ExportFailureMessage(*failure) : QString();
          }},
-        {"oria plan", "plan.svg",
-         [](const QString& path) { return command({"plan", "--sortie", path.toStdString()}); }},
+        {"oria plan", "plan.svg", [](const QString& p) { return command("plan --sortie " + p); }},
         {"oria exporter", "p.gpl",
-         [](const QString& path) {
-             return command({"exporter", "--format", "gpl", "--sortie", path.toStdString(),
-                             "#123456"});
+         [](const QString& p) {
+             return command("exporter --format gpl --sortie " + p + " #123456");
          }},
         {"oria charte", "c.html",
-         [templatePath](const QString& path) {
-             return command({"charte", "--modele", templatePath.toStdString(), "--sortie",
-                             path.toStdString(), "--fond", "#FFFFFF"});
+         [templatePath](const QString& p) {
+             return command("charte --fond #FFFFFF --modele " + templatePath + " --sortie " + p);
          }},
         {"settings", "oria.conf",
          [](const QString& path) {
@@ -79,15 +73,10 @@ std::vector<Writer> writers(const QString& templatePath) {
     };
     for (const PaletteFormatRow& row : kPaletteFormats) {
         all.push_back({row.key, "palette", [palette, row](const QString& path) {
-                           return message(WritePalette(path, palette, row.format));
+                           return WritePalette(path, palette, row.format).value_or(QString());
                        }});
     }
     return all;
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
 }
 
 TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
@@ -99,62 +88,55 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
     // Searchable by the ordinary user the read-only case writes as.
     QFile::setPermissions(dir.path(),
                           QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
-    const QString templatePath = dir.filePath("modele.html");
-    {
-        QFile model(templatePath);
-        ASSERT_TRUE(model.open(QIODevice::WriteOnly));
-        model.write(QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20));
-        model.setPermissions(model.permissions() | QFile::ReadOther);
-    }
-    const QSettings::Format format = QSettings::NativeFormat;
+    const QString templatePath = QString::fromStdString(test::writeFile(
+        dir, "modele.html", QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20)));
+    QFile::setPermissions(templatePath, QFile::permissions(templatePath) | QFile::ReadOther);
+    using Write = std::function<QString()>;
     const struct {
         const char* name;
-        const char* cause;
-        std::function<QString(const Writer&, const QString& path)> run;
+        std::function<QString(const Write&, const QString& folder)> run;
+        bool folder = false; // the path is a folder's, not a previous file's
     } faults[] = {
-        {"full disk", "l'écriture a échoué",
-         [](const Writer& w, const QString& path) {
-             return test::withSmallDisk(8, [&] { return w.write(path); });
-         }},
-        {"read-only folder", "droits insuffisants",
-         [](const Writer& w, const QString& path) {
-             return test::withReadOnlyFolder(QFileInfo(path).path(),
-                                             [&] { return w.write(path); });
-         }},
-        {"a folder", "c'est un dossier",
-         [](const Writer& w, const QString& path) {
-             QDir().mkpath(path);
-             return w.write(path);
-         }},
+        {"full disk",
+         [](const Write& write, const QString&) { return test::withSmallDisk(8, write); }},
+        {"read-only folder",
+         [](const Write& write, const QString& f) { return test::withReadOnlyFolder(f, write); }},
+        {"a folder", [](const Write& write, const QString&) { return write(); }, true},
     };
     int folder = 0;
+    QString messages; // each names the file and the cause
     for (const Writer& writer : writers(templatePath)) {
         for (const auto& fault : faults) {
             SCOPED_TRACE(std::string(writer.name) + ", " + fault.name);
             const QString here = dir.filePath(QString::number(++folder));
             ASSERT_TRUE(QDir().mkpath(here));
-            QFile::setPermissions(here, QFile::permissions(here) | QFile::ReadOther |
-                                            QFile::ExeOther);
+            QFile::setPermissions(here,
+                                  QFile::permissions(here) | QFile::ReadOther | QFile::ExeOther);
             const QString path = here + '/' + writer.file;
-            if (std::string(fault.name) != "a folder") {
-                QFile previous(path);
+            QFile previous(path);
+            if (fault.folder) {
+                ASSERT_TRUE(QDir().mkpath(path));
+            } else {
                 ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
                 previous.write("avant");
                 previous.setPermissions(previous.permissions() | QFile::ReadOther);
+                previous.close();
             }
-            const QString said = fault.run(writer, path);
-            EXPECT_TRUE(said.contains(QString::fromUtf8(fault.cause))) << said.toStdString();
-            EXPECT_TRUE(said.contains(writer.file)) << said.toStdString();
-            if (std::string(fault.name) == "a folder") {
-                EXPECT_TRUE(QDir(path).isEmpty());
-            } else {
-                EXPECT_EQ(contentsOf(path), "avant");
-            }
+            const QString said = fault.run([&] { return writer.write(path); }, here);
+            messages += QStringLiteral("%1, %2: %3\n")
+                            .arg(QLatin1String(writer.name), QLatin1String(fault.name),
+                                 test::OneLine(said));
+            EXPECT_TRUE(fault.folder
+                            ? QDir(path).isEmpty()
+                            : previous.open(QIODevice::ReadOnly) && previous.readAll() == "avant");
             EXPECT_EQ(QDir(here).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                      QStringList{writer.file}) << "nothing left behind";
+                      QStringList{writer.file})
+                << "nothing left behind";
         }
     }
-    QSettings::setPath(format, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
+    test::ExpectGolden("app/write-faults", messages.replace(dir.path(), QStringLiteral("@")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       qEnvironmentVariable("XDG_CONFIG_HOME"));
 }
 
 } // namespace

@@ -20,6 +20,12 @@ CharterFields sampleFields() {
     return f;
 }
 
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    return path;
+}
+
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
@@ -53,14 +59,10 @@ TEST(CharterExport, FillsEveryLineInOrder) {
     const QTemporaryDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile model(dir.filePath("modele.html"));
-        ASSERT_TRUE(model.open(QIODevice::WriteOnly));
-        model.write(c.in);
-        model.close();
+        const QString model = writeFile(dir.filePath("modele.html"), c.in);
         const QString out = dir.filePath("charte.html");
         int last = 0;
-        EXPECT_EQ(ExportCharter(model.fileName(), out, c.fields, [&](int i, int) { last = i; }),
-                  std::nullopt);
+        EXPECT_EQ(ExportCharter(model, out, c.fields, [&](int i, int) { last = i; }), std::nullopt);
         EXPECT_EQ(readAll(out), c.out);
         EXPECT_EQ(last, c.out.count("\r\n"));
     }
@@ -69,23 +71,14 @@ TEST(CharterExport, FillsEveryLineInOrder) {
 TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
     const QTemporaryDir dir;
     auto templateOf = [&](int lines) {
-        const QString path = dir.filePath(QStringLiteral("t%1.html").arg(lines));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        for (int i = 0; i < lines; ++i) {
-            f.write("<p>%nom_fond%</p>\r\n");
-        }
-        return path;
+        return writeFile(dir.filePath(QStringLiteral("t%1.html").arg(lines)),
+                         QByteArray("<p>%nom_fond%</p>\r\n").repeated(lines));
     };
     const QString out = dir.filePath("charte.html");
     EXPECT_EQ(ExportCharter(templateOf(2000), out, sampleFields()), std::nullopt);
     EXPECT_EQ(readAll(out).count("\r\n"), 2000);
 
-    const QString old = dir.filePath("ancienne.html");
-    QFile previous(old);
-    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-    previous.write("ancienne charte");
-    previous.close();
+    const QString old = writeFile(dir.filePath("ancienne.html"), "ancienne charte");
     using Cause = ExportFailure::Cause;
     const struct {
         const char* name;
@@ -100,7 +93,8 @@ TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
         {"no folder", [&] { return ExportCharter(templateOf(3), dir.filePath("x/c.html"), {}); },
          Cause::Output, dir.filePath("x/c.html")},
         // Each name holds the next placeholder a thousand times: 10^9 characters, refused.
-        {"names multiplying", [&] {
+        {"names multiplying",
+         [&] {
              CharterFields f = sampleFields();
              f.fond.nom = QStringLiteral("%nom_texte%").repeated(1000);
              f.texte.nom = QStringLiteral("%nom_ref%").repeated(1000);

@@ -1,4 +1,5 @@
 #include "composer/PageDocument.h"
+#include "support/Snapshot.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,32 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace oria {
 namespace {
 
-QByteArray littleEndian(quint32 value, int bytes) {
-    QByteArray out;
-    for (int i = 0; i < bytes; ++i) {
-        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-    return out;
+template <std::size_t N> QByteArray bytes(const char (&text)[N]) {
+    return QByteArray(text, N - 1);
 }
 
-// Written out byte by byte, independently of the codec.
+// Written out byte by byte, independently of the codec: the name, texte, fond, cercle, titre
+// and boite on 4 bytes, then the flags boite, titre, texte, cercle, tous on 2, little-endian.
 QByteArray handBuiltRecord() {
-    QByteArray r = QByteArray("Ma page") + QByteArray(248, ' ');
-    for (const quint32 c : {0x00123456u, 0x00000001u, 0x00ABCDEFu, 0x00000000u, 0x00FFFFFFu}) {
-        r += littleEndian(c, 4);
-    }
-    for (const quint32 flag : {0u, 1u, 0u, 1u, 0u}) {
-        r += littleEndian(flag, 2);
-    }
-    return r;
+    return QByteArray("Ma page") + QByteArray(248, ' ') +
+           bytes("\x56\x34\x12\0\x01\0\0\0\xEF\xCD\xAB\0\0\0\0\0\xFF\xFF\xFF\0") +
+           bytes("\0\0\x01\0\0\0\x01\0\0\0");
 }
 
 PageDocument handBuiltPage() {
@@ -52,16 +42,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
-}
-
-TEST(PageDocument, RecordLayoutBothWays) {
-    const QByteArray record = handBuiltRecord();
-    ASSERT_EQ(record.size(), kPageDocumentBytes);
-    EXPECT_EQ(EncodePageDocument(handBuiltPage()), record);
-    QString why;
-    const auto page = DecodePageDocument(record, &why);
-    ASSERT_TRUE(page) << why.toStdString();
-    EXPECT_EQ(*page, handBuiltPage());
 }
 
 TEST(PageDocument, NameIsWindows1252CutAndPadded) {
@@ -98,11 +78,11 @@ TEST(PageDocument, RefusedRecordsSayWhy) {
     } cases[] = {
         {good.left(284), "il fait 284 octets au lieu de 285"},
         {QByteArray(), "il fait 0 octets au lieu de 285"},
-        {with(255, littleEndian(0x01000000, 4)), "la couleur du texte vaut 0x01000000"},
-        {with(271, littleEndian(0xFFFFFFFF, 4)), "la couleur de la boîte vaut 0xFFFFFFFF"},
-        {with(275, littleEndian(2, 2)), "l'indicateur « boîte visible » vaut 2 au lieu de 0 ou 1"},
-        {with(281, littleEndian(0x0100, 2)), "« cercle visible » vaut 256"},
-        {with(283, littleEndian(0xFFFF, 2)), "« tous visibles » vaut -1"},
+        {with(255, bytes("\0\0\0\x01")), "la couleur du texte vaut 0x01000000"},
+        {with(271, bytes("\xFF\xFF\xFF\xFF")), "la couleur de la boîte vaut 0xFFFFFFFF"},
+        {with(275, bytes("\x02\0")), "l'indicateur « boîte visible » vaut 2 au lieu de 0 ou 1"},
+        {with(281, bytes("\0\x01")), "« cercle visible » vaut 256"},
+        {with(283, bytes("\xFF\xFF")), "« tous visibles » vaut -1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why.toStdString());
@@ -112,63 +92,51 @@ TEST(PageDocument, RefusedRecordsSayWhy) {
     }
 }
 
-TEST(PageDocumentFile, ReadsOnlyTheRecordAndRoundTripsThroughAFile) {
-    QTemporaryDir dir;
-    const QString longer = dir.filePath("longue.ori");
-    writeFile(longer, handBuiltRecord() + "suite sans rapport");
-    QString message;
-    const auto page = ReadPageDocument(longer, &message);
-    ASSERT_TRUE(page) << message.toStdString();
-    EXPECT_EQ(*page, handBuiltPage());
+TEST(PageDocumentFile, RecordLayoutBothWaysAndThroughAFile) {
+    const QByteArray record = handBuiltRecord();
+    ASSERT_EQ(record.size(), kPageDocumentBytes);
+    EXPECT_EQ(EncodePageDocument(handBuiltPage()), record);
+    QString why;
+    const auto decoded = DecodePageDocument(record, &why);
+    ASSERT_TRUE(decoded) << why.toStdString();
+    EXPECT_EQ(*decoded, handBuiltPage());
 
+    QTemporaryDir dir; // only the record is read from a longer file
+    const QString longer = dir.filePath("longue.ori");
+    writeFile(longer, record + "suite sans rapport");
+    const auto page = ReadPageDocument(longer, &why);
+    ASSERT_TRUE(page) << why.toStdString();
+    EXPECT_EQ(*page, handBuiltPage());
     const QString saved = dir.filePath("copie.ori");
     EXPECT_EQ(WritePageDocument(saved, *page), std::nullopt);
-    EXPECT_EQ(contentsOf(saved), handBuiltRecord());
+    EXPECT_EQ(contentsOf(saved), record);
 }
 
-TEST(PageDocumentFile, UnreadableOrRefusedFilesGiveAFrenchMessage) {
+// What the user is told, whole: a file too short, absent or a folder; a save into a missing
+// folder or of a colour out of range, which writes nothing and keeps the old file.
+TEST(PageDocumentFile, FailuresGiveAFrenchMessage) {
     QTemporaryDir dir;
     writeFile(dir.filePath("court.ori"), QByteArray(120, ' '));
     QDir(dir.path()).mkdir("dossier.ori");
-    const struct {
-        QString file, message;
-    } cases[] = {
-        {"court.ori", "Le fichier « court.ori » n'est pas une page Oria valide : il fait 120 "
-                      "octets au lieu de 285."},
-        {"absent.ori", "Impossible de lire « absent.ori » : le fichier n'existe pas."},
-        {"dossier.ori", "Impossible de lire « dossier.ori » : c'est un dossier."},
-    };
-    for (const auto& c : cases) {
-        QString message;
-        EXPECT_FALSE(ReadPageDocument(dir.filePath(c.file), &message));
-        EXPECT_EQ(message, c.message);
-    }
-}
-
-TEST(PageDocumentFile, FailedSavesWriteNothingAndKeepTheOldFile) {
-    QTemporaryDir dir;
     const QString old = dir.filePath("ancienne.ori");
     writeFile(old, "ancien contenu");
+    QString text;
+    for (const char* file : {"court.ori", "absent.ori", "dossier.ori"}) {
+        QString message;
+        EXPECT_FALSE(ReadPageDocument(dir.filePath(file), &message));
+        text += message + QLatin1Char('\n');
+    }
     PageDocument outOfRange = handBuiltPage();
     outOfRange.fond = -1;
-    const struct {
-        std::function<std::optional<QString>()> save;
-        QString reason;
-    } cases[] = {
-        {[&] { return WritePageDocument(dir.filePath("manque/p.ori"), handBuiltPage()); },
-         "Impossible d'enregistrer « p.ori » : le dossier n'existe pas."},
-        {[&] { return WritePageDocument(old, outOfRange); },
-         "Impossible d'enregistrer « ancienne.ori » : la couleur du fond vaut 0xFFFFFFFF"},
-    };
-    for (const auto& c : cases) {
-        const auto message = c.save();
+    for (const auto& message : {WritePageDocument(dir.filePath("manque/p.ori"), handBuiltPage()),
+                                WritePageDocument(old, outOfRange)}) {
         ASSERT_TRUE(message);
-        EXPECT_TRUE(message->startsWith(c.reason)) << message->toStdString();
-        EXPECT_TRUE(message->endsWith("un fichier existant n'a pas été modifié."));
+        text += *message + QLatin1Char('\n');
     }
+    test::ExpectGolden("composer/page-file-messages", text);
     EXPECT_EQ(contentsOf(old), "ancien contenu");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{"ancienne.ori"});
+              (QStringList{"ancienne.ori", "court.ori", "dossier.ori"}));
 }
 
 } // namespace

@@ -8,74 +8,54 @@ namespace {
 
 constexpr Colour kFond = RGB(250, 250, 240), kCercle = RGB(200, 0, 0), kBoite = RGB(0, 0, 200),
                  kTitre = RGB(0, 120, 0), kTexte = RGB(20, 20, 20);
-const ZoneColours kZonesColours{kFond, kCercle, kBoite, kTitre, kTexte};
+const ZoneColours kZones{kFond, kCercle, kBoite, kTitre, kTexte};
 constexpr Colour kOld3 = RGB(1, 2, 3);
+// What comes back from the other windows.
+constexpr Colour kA = RGB(1, 0, 0), kB = RGB(2, 0, 0), kC = RGB(3, 0, 0), kD = RGB(4, 0, 0),
+                 kE = RGB(5, 0, 0);
 // fond, cercle, boite, titre, texte
 constexpr ZoneFlags kAll{true, true, true, true, true};
 constexpr ZoneFlags kNoDecor{true, false, false, true, true};
+constexpr ZoneFlags kNoCercle{true, false, true, true, true};
 
 TEST(PageModel, WhatTheContrastViewerIsGivenAndWhatComesBack) {
-    ZoneColours sameTitle = kZonesColours;
+    ZoneColours sameTitle = kZones;
     sameTitle[Index(Zone::Titre)] = kTexte;
     const struct {
-        const char* name;
         ZoneColours zones;
         ZoneFlags visible, modifiable;
         Colour third;
         int count;
         ZoneColours after; // with colours 1, 2, 3 coming back as A, B, C
     } cases[] = {
-        {"boite sent, cercle takes it back",
-         kZonesColours,
-         kAll,
-         kAll,
-         kBoite,
-         3,
-         {RGB(1, 0, 0), RGB(3, 0, 0), kBoite, kTitre, RGB(2, 0, 0)}},
-        {"cercle not modifiable: boite takes it",
-         kZonesColours,
-         kAll,
-         {true, false, true, true, true},
-         kBoite,
-         3,
-         {RGB(1, 0, 0), kCercle, RGB(3, 0, 0), kTitre, RGB(2, 0, 0)}},
-        {"titre sent",
-         kZonesColours,
-         kNoDecor,
-         kAll,
-         kTitre,
-         3,
-         {RGB(1, 0, 0), kCercle, kBoite, RGB(3, 0, 0), RGB(2, 0, 0)}},
-        {"titre in the text colour: two colours, titre follows the text",
-         sameTitle,
-         kNoDecor,
-         kAll,
-         kOld3,
-         2,
-         {RGB(1, 0, 0), kCercle, kBoite, RGB(2, 0, 0), RGB(2, 0, 0)}},
-        {"nothing modifiable", kZonesColours, kAll, {}, kBoite, 3, kZonesColours},
+        // boite sent, cercle takes it back
+        {kZones, kAll, kAll, kBoite, 3, {kA, kC, kBoite, kTitre, kB}},
+        // cercle not modifiable: boite takes it
+        {kZones, kAll, kNoCercle, kBoite, 3, {kA, kCercle, kC, kTitre, kB}},
+        {kZones, kNoDecor, kAll, kTitre, 3, {kA, kCercle, kBoite, kC, kB}}, // titre sent
+        // titre in the text colour: two colours, titre follows the text
+        {sameTitle, kNoDecor, kAll, kOld3, 2, {kA, kCercle, kBoite, kB, kB}},
+        {kZones, kAll, {}, kBoite, 3, kZones}, // nothing modifiable
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(&c - cases);
         const ContrastRequest r = ContrastOutbound(c.zones, c.visible, kOld3);
         EXPECT_EQ(r.couleur1, c.zones[Index(Zone::Fond)]);
         EXPECT_EQ(r.couleur2, c.zones[Index(Zone::Texte)]);
         EXPECT_EQ(r.couleur3, c.third);
         EXPECT_EQ(r.count, c.count);
         ZoneColours z = c.zones;
-        ContrastWriteBack(z, c.visible, c.modifiable, RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0));
+        ContrastWriteBack(z, c.visible, c.modifiable, kA, kB, kC);
         EXPECT_EQ(z, c.after);
     }
 }
 
 TEST(PageModel, RazezevAruFillsTheModifiableZonesOnly) {
-    ZoneColours z = kZonesColours;
-    const Palette back{RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0)};
-    ProWriteBack(z, {true, false, false, true, true}, back); // as with 2 colours
-    EXPECT_EQ(z, (ZoneColours{RGB(2, 0, 0), kCercle, kBoite, RGB(3, 0, 0), RGB(1, 0, 0)}));
-    ProWriteBack(z, kAll, back);
-    EXPECT_EQ(z,
-              (ZoneColours{RGB(2, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0), RGB(3, 0, 0), RGB(1, 0, 0)}));
+    ZoneColours z = kZones;
+    ProWriteBack(z, kNoDecor, {kA, kB, kC, kD, kE}); // as with 2 colours
+    EXPECT_EQ(z, (ZoneColours{kB, kCercle, kBoite, kC, kA}));
+    ProWriteBack(z, kAll, {kA, kB, kC, kD, kE});
+    EXPECT_EQ(z, (ZoneColours{kB, kD, kE, kC, kA}));
 }
 
 TEST(PageModel, FifteenDrawsInZoneOrder) {

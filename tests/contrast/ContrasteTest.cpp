@@ -1,21 +1,19 @@
 #include "contrast/Contraste.h"
-#include "contrast/Legibility.h"
-#include "contrast/Proposals.h"
 #include "contrast/VisionImage.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/VisionChoice.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QComboBox>
 #include <QSlider>
-#include <QToolButton>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -26,13 +24,17 @@ constexpr Colour kC1 = RGB(200, 30, 30);
 constexpr Colour kC2 = RGB(20, 20, 200);
 constexpr Colour kC3 = RGB(240, 240, 20);
 
+// The viewer as the harmony window opens it; helpers read what the user sees.
 class ContrasteTest : public ::testing::Test {
 protected:
     void open(int count) {
         test::application();
         module.setHarmony({kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)});
         module.NbCouleursContraste = count;
+        module.RetourDialogue = handBacks = 0;
+        platform.colourDialogStarts.clear();
         windows.setHandBackListener([this] { ++handBacks; });
+        windows.setVisionChoice(&vision);
         window = std::make_unique<Contraste>(module, platform, windows);
         window->show();
     }
@@ -49,101 +51,122 @@ protected:
         return FromQColor(child(picture)->grab().toImage().pixelColor(x, y));
     }
     bool checked(const QString& name) { return child<QRadioButton>(name)->isChecked(); }
+    Colour colour(int k) { return window->colours().colour[static_cast<std::size_t>(k)]; }
+    QSlider* slider(const QString& name) { return child<QSlider>(name); }
+    // What the user does, step by step: a control's name clicks it or runs its command, "Esc"
+    // closes the window, "slider=min|max|n" moves a slider (n: as a drag does), "combo=n"
+    // chooses an item.
+    void run(const QString& steps) {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+            auto* combo = window->findChild<QComboBox*>(name);
+            if (step == "Esc") {
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            } else if (auto* action = window->findChild<QAction*>(step)) {
+                action->trigger();
+            } else if (value == "max" || value == "min") {
+                slider(name)->triggerAction(value == "max" ? QAbstractSlider::SliderToMaximum
+                                                           : QAbstractSlider::SliderToMinimum);
+            } else if (combo) {
+                combo->setCurrentIndex(value.toInt());
+                emit combo->activated(value.toInt());
+            } else if (!value.isEmpty()) {
+                slider(name)->setSliderPosition(value.toInt());
+            } else {
+                click(step);
+            }
+        }
+    }
+    // The window against tests/golden/contrast/<name>.txt, with the colours edited, what the
+    // harmony window gets back, what was asked of the desktop and pixels of the views: the
+    // figure, the lines and the bands.
+    void snap(const QString& name) {
+        QString s = test::DescribeWindow(window.get());
+        for (int k = 0; k < 3; ++k) {
+            s += QStringLiteral("couleur %1 %2\n").arg(k + 1).arg(HexQString(colour(k)));
+        }
+        s += QString::asprintf("visible %d, retour %d, rendu %d fois, tirages réensemencés %d\n",
+                               window->isVisible(), module.RetourDialogue, handBacks,
+                               platform.randomSource.reseeds);
+        for (const Colour c : module.harmony()) {
+            s += QStringLiteral("harmonie %1\n").arg(HexQString(c));
+        }
+        for (const Colour c : platform.colourDialogStarts) {
+            s += QStringLiteral("sélecteur ouvert sur %1\n").arg(HexQString(c));
+        }
+        const int bands = checked("Option2") ? 3 : 2;
+        std::vector<std::tuple<const char*, int, int>> points{
+            {"Picture1", 10, 10}, {"Picture1", 10, 200}, {"Picture1", 100, 100},
+            {"Picture2", 21, 22}, {"Picture2", 14, 14},  {"Picture2", 29, 29}};
+        for (int i = 0; i < bands; ++i) {
+            points.emplace_back("Picture3", 233 / bands * (2 * i + 1) / 2, 40);
+        }
+        for (const auto& [picture, x, y] : points) {
+            s += QString::asprintf("%s (%d, %d) %s\n", picture, x, y,
+                                   qUtf8Printable(HexQString(at(picture, x, y))));
+        }
+        test::ExpectGolden("contrast/" + name, s);
+    }
 
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
+    VisionChoice vision{
+        platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); }};
     int handBacks = 0;
     std::unique_ptr<Contraste> window;
 };
 
-TEST_F(ContrasteTest, OpensWithTwoOrThreeColoursInEveryView) {
+// Each row from a window just opened with two or three colours: what the user does, then
+// what the window shows.
+TEST_F(ContrasteTest, WhatTheWindowShowsAfterEachScenario) {
     const struct {
+        const char* golden;
         int count;
-        std::vector<Colour> bands; // left to right
-        Colour ground;             // below the upper band of the figure view
-        Colour nearLine;           // the lines view, on its second line
-        bool thirdPairs;
-    } cases[] = {
-        {2, {kC1, kC2}, kC2, kC2, false},
-        {3, {kC1, kC2, kC3}, kC3, kC3, true},
+        const char* steps;
+    } rows[] = {
+        // The bands left to right; below the figure's upper band and on the lines view's
+        // second line, the third colour when there is one.
+        {"opens-with-2-colours", 2, ""},
+        {"opens-with-3-colours", 3, ""},
+        {"edit-colour-3", 3, "Option5"},
+        {"edit-back-to-two-colours", 3, "Option5 Option1"},         // the editing moves to colour 2
+        {"edit-sliders", 2, "Slider1=max Slider2=128 Slider3=min"}, // the views follow
+        // "Lum. moins" on a value of 3 gives black; the sliders follow, and their numbers.
+        {"edit-chosen", 2, "Command3"},
+        {"edit-darker", 2, "Command3 Command6"},
+        {"edit-lighter", 2, "Command3 Command6 Command5"},
+        // Random draws reseed; the sliders show the last colour drawn, colour 3 for all three.
+        // 127.5 rounds to even.
+        {"random-one", 3, "Command1"},
+        {"random-all", 3, "Command1 Command2"},
+        // OK hands the three colours back; "Annuler" and Esc do not.
+        {"closed-by-ok", 2, "Slider2=99 Command9"},
+        {"closed-by-annuler", 2, "Slider2=99 Command4"},
+        {"closed-by-esc", 2, "Slider2=99 Esc"},
+        // A pair that misses the target: either proposal applies in one step, the background's
+        // to colour 1, which the sliders edit.
+        {"proposals-text-applied", 2, "TextePropose21"},
+        {"proposals-background-applied", 2, "TextePropose21 annuler FondPropose21"},
+        {"proposals-lc75", 2, "FondPropose21 Cible=6"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.count);
-        open(c.count);
-        EXPECT_EQ(window->windowTitle(), "contrast");
-        EXPECT_EQ(module.RetourDialogue, 0);
-        EXPECT_EQ(checked("Option1"), c.count == 2);
-        EXPECT_EQ(checked("Option2"), c.count == 3);
-        EXPECT_EQ(child("Option5")->isEnabled(), c.count == 3);
-        EXPECT_TRUE(checked("Option3"));
-        EXPECT_EQ(text("Label1"), "200");
-        EXPECT_EQ(text("Label7"), "#C81E1E");
-        const int band = 233 / c.count;
-        for (std::size_t i = 0; i < c.bands.size(); ++i) {
-            EXPECT_EQ(at("Picture3", band / 2 + band * static_cast<int>(i), 40), c.bands[i]);
-        }
-        EXPECT_EQ(at("Picture1", 10, 10), kC2) << "upper band";
-        EXPECT_EQ(at("Picture1", 10, 200), c.ground);
-        EXPECT_EQ(at("Picture1", 100, 100), kC1) << "the figure";
-        EXPECT_EQ(at("Picture2", 21, 22), kC1) << "the field between lines";
-        EXPECT_EQ(at("Picture2", 14, 14), c.nearLine);
-        EXPECT_EQ(at("Picture2", 29, 29), kC2);
-        EXPECT_EQ(text("Ratio21"), "1,86:1");
-        EXPECT_EQ(child("Paire31")->isVisible(), c.thirdPairs);
-        EXPECT_EQ(child("Paire32")->isVisible(), c.thirdPairs);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.golden);
+        platform.randomSource =
+            test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
+        platform.colourAnswers = {RGB(3, 1, 2)};
+        open(row.count);
+        run(row.steps);
+        snap(row.golden);
     }
-}
-
-TEST_F(ContrasteTest, EditingOneColourAtATime) {
-    open(3);
-    click("Option5");
-    EXPECT_EQ(text("Label3"), "20");
-    click("Option1"); // back to two colours: the editing moves to colour 2
-    EXPECT_TRUE(checked("Option4"));
-    EXPECT_FALSE(child("Option5")->isEnabled());
-    EXPECT_EQ(text("Label3"), "200");
-
-    click("Option3");
-    child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderToMaximum);
-    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
-    child<QSlider>("Slider3")->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(window->colours().colour[0], RGB(255, 128, 0));
-    EXPECT_EQ(text("Label2"), "128");
-    EXPECT_EQ(text("Label7"), "#FF8000");
-    EXPECT_EQ(at("Picture3", 20, 40), RGB(255, 128, 0));
-    EXPECT_EQ(text("Ratio21"), "4,25:1") << "the read-out follows";
-    EXPECT_EQ(text("Lc21"), "Lc 41,8");
-
-    // "Lum. moins" on a value of 3 gives black; the sliders follow.
-    platform.colourAnswers = {RGB(3, 1, 2)};
-    click("Command3");
-    EXPECT_EQ(platform.colourDialogStarts.back(), RGB(255, 128, 0));
-    EXPECT_EQ(text("Label1"), "3") << "the numbers stay with the sliders";
-    click("Command6");
-    EXPECT_EQ(window->colours().colour[0], RGB(0, 0, 0));
-    EXPECT_EQ(text("Label7"), "#000000");
-    click("Command5");
-    EXPECT_EQ(window->colours().colour[0], RGB(13, 13, 13));
-}
-
-TEST_F(ContrasteTest, RandomDrawsReseedAndTheSlidersShowTheLastColour) {
-    open(3);
-    platform.randomSource =
-        test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
-    click("Command1");
-    EXPECT_EQ(platform.randomSource.reseeds, 1);
-    EXPECT_EQ(window->colours().colour[0], RGB(0, 128, 255)) << "127.5 rounds to even";
-    click("Command2");
-    EXPECT_EQ(platform.randomSource.reseeds, 2);
-    EXPECT_EQ(window->colours().colour[0], RGB(51, 102, 153));
-    EXPECT_EQ(window->colours().colour[1], RGB(26, 76, 230));
-    EXPECT_EQ(window->colours().colour[2], RGB(0, 128, 255));
-    EXPECT_EQ(text("Label1"), "0") << "colour 3 is the last drawn";
-}
-
-TEST_F(ContrasteTest, ReadoutPopupAndClipboard) {
+    // The target is kept for the next time the viewer opens.
+    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc75");
     open(2);
+    EXPECT_EQ(child<QComboBox>("Cible")->currentText(), "Lc 75");
+}
+
+TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
+    open(2); // red text on blue ground
     QTest::mouseMove(child("Picture3"), QPoint(200, 40));
     EXPECT_EQ(text("Label8"), "#1414C8");
     EXPECT_EQ(child("Picture3")->toolTip(), "R:20 V:20 B:200");
@@ -155,72 +178,30 @@ TEST_F(ContrasteTest, ReadoutPopupAndClipboard) {
     menu->findChild<QAction*>("presspap")->trigger();
     menu->close();
     EXPECT_EQ(platform.clipboard, "#1414C8") << "the colour last pointed at, not the one clicked";
-}
 
-TEST_F(ContrasteTest, OkHandsThreeColoursBackAnnulerAndEscDoNot) {
-    for (const char* how : {"Command9", "Command4", "Esc"}) {
-        SCOPED_TRACE(how);
-        handBacks = 0;
-        open(2);
-        child<QSlider>("Slider2")->setSliderPosition(99);
-        const bool ok = std::string(how) == "Command9";
-        if (std::string(how) == "Esc") {
-            QTest::keyClick(window.get(), Qt::Key_Escape);
-        } else {
-            click(how);
-        }
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(module.RetourDialogue, ok ? 2 : 1);
-        EXPECT_EQ(module.Couleur1, ok ? RGB(200, 99, 30) : kC1);
-        EXPECT_EQ(module.Couleur2, kC2);
-        EXPECT_EQ(module.Couleur3, kC3);
-        EXPECT_EQ(module.Couleur4, RGB(1, 1, 1));
-        EXPECT_EQ(handBacks, ok ? 1 : 0);
-    }
-}
-
-TEST_F(ContrasteTest, UnderASimulatedVisionTheReadoutAddsTheMeasuresAsSeen) {
-    open(2);
-    VisionChoice vision(
-        platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); });
-    windows.setVisionChoice(&vision);
-    window = std::make_unique<Contraste>(module, platform, windows); // red text on blue ground
-    window->show();
-    EXPECT_FALSE(child("Simulation21")->isVisible());
+    // Under a simulated vision the views are painted as seen and the read-out adds the
+    // measures as seen; the real colours' measures stay.
     vision.setCurrent(static_cast<int>(Vision::Deuteranopie));
-    EXPECT_TRUE(child("Simulation21")->isVisible());
-    const Legibility seen = MeasureLegibility(SimulateVision(kC2, Vision::Deuteranopie),
-                                              SimulateVision(kC1, Vision::Deuteranopie));
-    EXPECT_TRUE(text("Simulation21")
-                    .startsWith(QStringLiteral("Vu ainsi : %1:1")
-                                    .arg(QString::number(seen.ratio, 'f', 2).replace('.', ','))));
-    EXPECT_EQ(window->windowTitle(), "contrast — Simulation : deutéranopie");
-    EXPECT_EQ(text("Ratio21"), "1,86:1") << "the real colours' measures stay";
-    EXPECT_EQ(at("Picture3", 20, 40), SimulateVision(kC1, Vision::Deuteranopie))
-        << "painted as seen";
+    snap("vision-deuteranopia");
     QTest::mouseMove(child("Picture3"), QPoint(20, 40));
     EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
     open(2);
-    auto slider = [this](const char* name) { return child<QSlider>(name); };
+    // Each step's answers are ready before: only its own action asks for them.
+    platform.colourAnswers.push_back(RGB(9, 99, 199));
+    platform.randomSource = test::ScriptedRandom({0.1, 0.5, 0.8, 0.3});
     auto seen = [this] {
-        test::Seen s{window->grab().toImage(), {}};
-        for (Colour c : window->colours().colour) {
-            s.extra.push_back(c);
-        }
-        return s;
+        const auto& colours = window->colours().colour;
+        return test::Seen{window->grab().toImage(), {colours.begin(), colours.end()}};
+    };
+    auto clicking = [this](const char* step, const char* name) {
+        return test::UndoRow{step, [this, name] { click(name); }};
     };
     const test::UndoRow rows[] = {
         {"Réglages",
-         [&] {
+         [&] { // one drag, one step
              slider("Slider1")->setSliderDown(true);
              slider("Slider1")->setSliderPosition(90);
              slider("Slider1")->setSliderPosition(20);
@@ -231,72 +212,21 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
          }},
-        {"Choisir...",
-         [&] {
-             platform.colourAnswers.push_back(RGB(9, 99, 199));
-             click("Command3");
-         }},
-        {"Lum. plus", [&] { click("Command5"); }},
-        {"Sat. moins", [&] { click("Command8"); }},
-        {"3 couleurs", [&] { click("Option2"); }},
-        {"Aléatoire",
-         [&] {
-             platform.randomSource = test::ScriptedRandom({0.1, 0.5, 0.8, 0.3});
-             click("Command2");
-         }},
-        {"Aléatoire", [&] { click("Command1"); }},
-        {"2 couleurs", [&] { click("Option1"); }},
+        clicking("Choisir...", "Command3"),
+        clicking("Lum. plus", "Command5"),
+        clicking("Sat. moins", "Command8"),
+        clicking("3 couleurs", "Option2"),
+        clicking("Aléatoire", "Command2"),
+        // Colour 3 edited from now on: a view, not a step.
+        {"Aléatoire", [&] { click("Command1"); }, [&] { click("Option5"); }},
+        clicking("2 couleurs", "Option1"),
     };
     for (const test::UndoRow& row : rows) {
-        if (&row == &rows[7]) {
-            click("Option5"); // colour 3 edited from now on: a view, not a step
-        }
         test::CheckUndoRedo(window.get(), seen, row, [this] {
-            return static_cast<long long>(platform.randomSource.drawn() +
-                                          platform.colourDialogStarts.size());
+            return platform.randomSource.drawn() + platform.colourDialogStarts.size();
         });
     }
     EXPECT_EQ(window->history().stack()->count(), 9);
-}
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
-TEST_F(ContrasteTest, ProposalsForAPairThatMissesTheTargetApplyInOneStep) {
-    open(2);
-    auto* textButton = child<QToolButton>("TextePropose21");
-    auto* background = child<QToolButton>("FondPropose21");
-    ASSERT_FALSE(MeetsTarget(ContrastTarget::Aa, kC2, kC1));
-    EXPECT_TRUE(textButton->isVisibleTo(window.get()) && background->isVisibleTo(window.get()));
-    const Proposals p = ProposeColours(kC2, kC1, ContrastTarget::Aa);
-    EXPECT_TRUE(textButton->text().contains(HexQString(p.text.colour))) << textButton->text().toStdString();
-    EXPECT_TRUE(background->text().startsWith("Fond proposé\n" + HexQString(p.background.colour)));
-
-    QTest::mouseClick(textButton, Qt::LeftButton);
-    EXPECT_EQ(window->colours().colour[1], p.text.colour);
-    EXPECT_FALSE(textButton->isVisibleTo(window.get())) << "the pair meets AA now";
-    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Texte proposé");
-    child<QAction>("annuler")->trigger();
-    EXPECT_EQ(window->colours().colour[1], kC2);
-
-    // The background's proposal goes to colour 1, which the sliders edit: they follow.
-    QTest::mouseClick(background, Qt::LeftButton);
-    EXPECT_EQ(window->colours().colour[0], p.background.colour);
-    EXPECT_EQ(text(QStringLiteral("Label7")), HexQString(p.background.colour));
-
-    // The target is kept for the next time the viewer opens.
-    auto* cible = child<QComboBox>("Cible");
-    cible->setCurrentIndex(cible->findText("Lc 75"));
-    emit cible->activated(cible->currentIndex());
-    EXPECT_EQ(platform.settings.value("Cible de contraste"), "lc75");
-    const Proposal lc = ProposeText(kC2, p.background.colour, ContrastTarget::Lc75);
-    EXPECT_EQ(textButton->text().endsWith("impossible"), lc.kind == ProposalKind::Impossible);
-    EXPECT_EQ(textButton->isEnabled(), lc.kind == ProposalKind::Proposed);
-    open(2);
-    EXPECT_EQ(child<QComboBox>("Cible")->currentText(), "Lc 75");
 }
 
 } // namespace

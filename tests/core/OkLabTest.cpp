@@ -1,11 +1,11 @@
-#include "core/OkLab.h"
+#include "core/OkLch.h"
 
 #include <gtest/gtest.h>
 
 namespace oria {
 namespace {
 
-TEST(OkLab, PublishedValues) {
+TEST(OkLab, PublishedValuesAndTheirPolarForm) {
     const struct {
         Colour colour;
         OkLab lab;
@@ -18,11 +18,20 @@ TEST(OkLab, PublishedValues) {
         {RGB(128, 128, 128), {0.599871, 0.0, 0.0}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(HexText(c.colour));
         const OkLab lab = ColourToOkLab(c.colour);
-        EXPECT_NEAR(lab.L, c.lab.L, 2e-6) << HexText(c.colour);
-        EXPECT_NEAR(lab.a, c.lab.a, 2e-6) << HexText(c.colour);
-        EXPECT_NEAR(lab.b, c.lab.b, 2e-6) << HexText(c.colour);
+        EXPECT_NEAR(lab.L, c.lab.L, 2e-6);
+        EXPECT_NEAR(lab.a, c.lab.a, 2e-6);
+        EXPECT_NEAR(lab.b, c.lab.b, 2e-6);
+        EXPECT_EQ(LinearToColour(OkLabToLinear(lab)), c.colour);
+        const OkLab back = OkLchToOkLab(OkLabToOkLch(lab));
+        EXPECT_NEAR(back.a, lab.a, 1e-12);
+        EXPECT_NEAR(back.b, lab.b, 1e-12);
     }
+    const OkLch red = OkLabToOkLch(ColourToOkLab(RGB(255, 0, 0)));
+    EXPECT_NEAR(red.C, 0.257683, 1e-5);
+    EXPECT_NEAR(red.h, 29.2339, 1e-3);
+    EXPECT_NEAR(DeltaE({0.5, 0.1, 0}, {0.5, 0.1, 0.1}), 0.1, 1e-15);
 }
 
 TEST(OkLab, EveryColourComesBackUnchanged) {
@@ -34,9 +43,7 @@ TEST(OkLab, EveryColourComesBackUnchanged) {
             }
         }
     }
-}
-
-TEST(OkLab, OutOfGamutIsClamped) {
+    // Out of gamut: clamped.
     EXPECT_EQ(OkLabToColour({1.2, 0.0, 0.0}), RGB(255, 255, 255));
     EXPECT_EQ(OkLabToColour({-0.1, 0.0, 0.0}), RGB(0, 0, 0));
     EXPECT_EQ(OkLabToColour({0.63, 0.4, 0.13}), RGB(255, 0, 0));

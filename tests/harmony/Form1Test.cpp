@@ -1,44 +1,46 @@
 #include "harmony/Form1.h"
-#include "harmony/Adjustments.h"
-#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QMimeData>
-#include <QDropEvent>
 #include <QUndoStack>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace oria {
 namespace {
 
 using W = WindowDirectory::Window;
-constexpr Colour kRed = RGB(255, 0, 0);
 
+// The harmony window over a fresh shared state and a scripted desktop, and what it shows.
 class Form1Test : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { open({W::Pro, W::Contraste, W::Compo}); }
+    // Opens the window afresh; the random base colour it draws (0.999, 0, 0) is pure red.
+    void open(std::set<W> available) {
         test::application();
-        // Draws 0.999, 0, 0: the first random base colour is pure red.
         platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0});
-        windows.available = {W::Pro, W::Contraste, W::Compo};
+        windows.available = std::move(available);
+        form.reset();
+        module = Module1{};
+        platform.colourDialogStarts.clear();
+        platform.questions.clear();
+        platform.messages.clear();
+        platform.fileFilters.clear();
         form = std::make_unique<Form1>(module, platform, windows);
         form->show();
     }
@@ -50,181 +52,205 @@ protected:
     }
     QAbstractButton* button(const QString& name) { return child<QAbstractButton>(name); }
     QAction* action(const QString& name) { return child<QAction>(name); }
+    QSlider* slider(const QString& name) { return child<QSlider>(name); }
     ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
     QString text(const QString& name) { return child<QLabel>(name)->text(); }
     QString status() { return text("StatusBar1_Panel1"); }
+    // The colour painted at the middle of the top of a square.
+    QColor painted(const QString& name) {
+        return picture(name)->grab().toImage().pixelColor(picture(name)->width() / 2, 4);
+    }
+    // Every control, the colours painted at the top of the squares shown, what other windows
+    // read of the shared state, and what the window asked of the desktop.
+    void expectShown(const char* golden) {
+        QString shown = test::DescribeWindow(form.get());
+        for (const char* name :
+             {"carre1", "carre2", "carre3", "carre4", "carre5", "carre6", "carre7", "Picture1"}) {
+            if (picture(name)->isVisible()) {
+                shown +=
+                    QStringLiteral("painted %1 %2\n").arg(name, painted(name).name().toUpper());
+            }
+        }
+        shown += QStringLiteral("shared");
+        for (const Colour c : module.harmony()) {
+            shown += QLatin1Char(' ') + test::ColourHex(c);
+        }
+        shown += QStringLiteral(", ReglageFin %1, NbCouleursContraste %2\n")
+                     .arg(module.ReglageFin)
+                     .arg(module.NbCouleursContraste);
+        for (const Colour c : platform.colourDialogStarts) {
+            shown += QStringLiteral("colour dialog from %1\n").arg(test::ColourHex(c));
+        }
+        for (const QString& filter : platform.fileFilters) {
+            shown += QStringLiteral("file dialog \"%1\"\n").arg(filter);
+        }
+        const char* icons[] = {"information", "warning", "critical"};
+        for (const auto& [kind, list] : {std::pair{"question", &platform.questions},
+                                         std::pair{"message", &platform.messages}}) {
+            for (const auto& q : *list) {
+                shown += QStringLiteral("%1 \"%2\" \"%3\" %4\n")
+                             .arg(kind, q.title, q.text, icons[static_cast<int>(q.icon)]);
+            }
+        }
+        shown.replace(dir.path(), QStringLiteral("<dossier>"));
+        test::ExpectGolden(QStringLiteral("harmony/") + golden, shown);
+    }
     void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void chooseType(HarmonyType type) {
         auto* combo = child<QComboBox>("Combo1");
         combo->setCurrentIndex(static_cast<int>(type));
         emit combo->activated(static_cast<int>(type));
     }
-    bool fineTuningEnabled() {
-        const bool slider = child<QSlider>("Slider4")->isEnabled();
-        EXPECT_EQ(slider, button("Command6")->isEnabled());
-        EXPECT_EQ(slider, child<QGroupBox>("Frame5")->isEnabled());
-        return slider;
+    void chooseBase(Colour c) { // through the colour dialog
+        platform.colourAnswers = {c};
+        click("Command1");
     }
-    Palette expected(HarmonyType type, int n, Palette start, double f = 0) {
-        test::ScriptedRandom random;
-        CalculerHarmonie(start, type, n, f, random);
-        return start;
+    QString file(const QString& name, const QByteArray& content) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        return f.fileName();
     }
-    static QColor painted(QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, 4); }
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        static_cast<QObject*>(form.get())->event(&event); // as the drag manager delivers it
+    }
+    void handBack(const Palette& colours) { // as another window does
+        module.setHarmony(colours);
+        windows.notifyHandBack();
+    }
 
+    const QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
+    std::unique_ptr<VisionChoice> vision;
     std::unique_ptr<Form1> form;
 };
 
-TEST_F(Form1Test, LoadsWithSplashRandomBaseAndNoHarmonyYet) {
-    EXPECT_EQ(windows.splashes, std::vector<bool>{true});
-    EXPECT_EQ(module.Couleur1, kRed);
-    EXPECT_EQ(module.Couleur2, 0);
-    EXPECT_EQ(module.NbCouleursContraste, 2);
-    EXPECT_EQ(module.RetourDialogue, 1);
-    EXPECT_FALSE(module.AproposMenu);
-    EXPECT_GE(platform.randomSource.reseeds, 1);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 255);
-    EXPECT_EQ(text("Label3"), "255");
-    EXPECT_EQ(text("Label4"), "0");
-    EXPECT_EQ(text("Label1"), "#FF0000");
-    EXPECT_EQ(text("Label10"), "0");
-    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), -1);
-    EXPECT_TRUE(child<QRadioButton>("deux")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("sans")->isChecked());
-    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
-    EXPECT_EQ(painted(picture("carre2")), QColor(0, 0, 0));
-    EXPECT_FALSE(picture("carre3")->isVisible());
-    EXPECT_EQ(status(), "Oria 2000 - Cromalune");
-    EXPECT_EQ(text("StatusBar1_Panel2"), "06/12/2026");
-    EXPECT_EQ(text("StatusBar1_Panel3"), "09:30");
+// What the user sees after each action, from a fresh window: the base colour wherever it comes
+// from, the count and contrast options, the fine tuning, the adjustments and what unlocks it.
+// A step is a button or else a menu's action to click, or a slider and the value it is moved to.
+TEST_F(Form1Test, WindowAfterEachAction) {
+    using H = HarmonyType;
+    const QByteArray une = "GIMP Palette\n0 128 0 Vert\n",
+                     trois = "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n0 128 255\n",
+                     sept = ":root { --a: #010203; --b: #040506; --c: #070809; --d: #0A0B0C; "
+                            "--e: #0D0E0F; --f: #101112; }";
+    const auto opening = [&](const char* name, const QByteArray& content) {
+        return [&, name, content] { platform.openAnswer = file(name, content); };
+    };
+    const auto savingNowhere = [&] { platform.saveAnswer = dir.filePath("absent/harmonie.css"); };
+    const auto otherRandom = [&] { platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9}); };
+    const auto blue = [&] { platform.colourAnswers = {RGB(0, 0, 255)}; };
+    const auto no = [&] { platform.yesNoAnswer = false; };
+    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
+    const struct {
+        const char* golden;
+        std::optional<H> type;
+        std::vector<const char*> steps;
+        std::function<void()> prepare = {};
+    } rows[] = {
+        {"start-up", {}, {}},
+        {"classique-neutre", H::ClassiqueNeutre, {}},
+        {"slider-drag", H::ClassiqueNeutre, {"Slider2=128"}},
+        // Then cancelled: the dialog gives back the start colour.
+        {"colour-dialog", H::ClassiqueNeutre, {"Command1", "Command1"}, blue},
+        {"one-colour-palette", H::ClassiqueNeutre, {"importer"}, opening("une.gpl", une)},
+        {"imported", {}, {"importer"}, opening("trois.gpl", trois)},
+        {"import-refused", {}, {"importer"}, opening("faux.gpl", "pas une palette")},
+        {"dropped", {}, {}, [&] { drop(file("sept.css", sept)); }}, // the first five
+        {"export-refused", {}, {"exporter"}, savingNowhere},
+        {"hand-back", H::ClassiqueNeutre, {}, [&] { handBack(handed); }}, // shown, not recomputed
+        {"fine-tuning", H::ClassiqueNeutre, {"Slider4=25"}},
+        {"fine-tuning-zero", H::ClassiqueNeutre, {"Slider4=25", "Command6"}},
+        {"five-colours", H::Special, {"contrast3", "cinq"}},
+        {"four-colours", H::Special, {"contrast3", "quatre"}},
+        {"three-colours", H::Special, {"contrast3", "trois"}},
+        {"two-colours-contraste-3", H::Special, {"trois", "deux", "contrast3"}},
+        {"lum-plus", H::Moderne, {"cinq", "Command12"}},
+        {"lum-moins", H::Moderne, {"cinq", "Command11"}},
+        {"sat-plus", H::Moderne, {"cinq", "Command8"}},
+        {"sat-moins", H::Moderne, {"cinq", "Command9"}},
+        {"web-safe", H::Moderne, {"cinq", "Command7"}},
+        {"web-safe-menu", H::Moderne, {"cinq", "websafe"}},
+        // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked; the
+        // button unlocks it, and so does a count.
+        {"random-after-adjustment", H::Moderne, {"Command12", "menualeatoire"}, otherRandom},
+        {"random-unlocks", H::Moderne, {"Command12", "Command4"}, otherRandom},
+        {"count-unlocks", H::Moderne, {"websafe", "trois"}},
+        // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
+        {"recalculer-declined", H::Moderne, {"trois", "Command12", "Command5"}, no},
+        {"recalculated", H::Moderne, {"trois", "Command12", "Recalculer"}},
+        // The cycler moves the sliders without recomputing.
+        {"cycled", H::Moderne, {"cinq", "Command13"}},
+        {"sorted", H::Moderne, {"cinq", "Command13", "Command15"}}, // light to dark
+        {"shuffled", H::Moderne, {"cinq", "Command14"}},
+        {"no-other-window", {}, {}, [&] { open({}); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.golden);
+        open({W::Pro, W::Contraste, W::Compo});
+        platform.yesNoAnswer = true;
+        if (row.type) {
+            chooseType(*row.type);
+        }
+        if (row.prepare) {
+            row.prepare();
+        }
+        for (const QString step : row.steps) {
+            if (step.contains(QLatin1Char('='))) {
+                slider(step.section('=', 0, 0))->setSliderPosition(step.section('=', 1).toInt());
+            } else if (auto* b = form->findChild<QAbstractButton*>(step)) {
+                QTest::mouseClick(b, Qt::LeftButton);
+            } else {
+                action(step)->trigger();
+            }
+        }
+        expectShown(row.golden);
+    }
+    button("Command3")->click();
+    EXPECT_TRUE(windows.shown.empty()) << "the viewer was not built";
+    auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
+    EXPECT_FALSE(model->item(10)->isEnabled()) << "nor the picker";
 }
 
 TEST_F(Form1Test, EveryTypeOfTheListComputesFromTheBaseColour) {
     for (int n = 2; n <= 5; ++n) {
-        const char* counts[] = {"deux", "trois", "quatre", "cinq"};
-        click(counts[n - 2]);
+        click(std::array{"deux", "trois", "quatre", "cinq"}[static_cast<std::size_t>(n - 2)]);
         for (int t = 0; t <= 8; ++t) {
-            const auto type = static_cast<HarmonyType>(t);
-            chooseType(type);
-            const Palette want = expected(type, n, module.harmony());
-            for (int k = 0; k < n; ++k) {
-                EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
-                          want[static_cast<std::size_t>(k)])
-                    << "type " << t << " n " << n << " colour " << k + 1;
-            }
+            Palette want = module.harmony(); // the slots above n stay as they are
+            test::ScriptedRandom random;
+            CalculerHarmonie(want, static_cast<HarmonyType>(t), n, 0, random);
+            chooseType(static_cast<HarmonyType>(t));
+            EXPECT_EQ(module.harmony(), want) << "type " << t << " n " << n;
         }
     }
-}
-
-TEST_F(Form1Test, SliderMoveRecomputesAndManualOpensTheGeometricPicker) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
-    child<QSlider>("Slider2")->setSliderPosition(128); // as a user drag does
-    EXPECT_EQ(module.Couleur1, RGB(255, 128, 0));
-    EXPECT_EQ(text("Label4"), "128");
-    EXPECT_EQ(module.Couleur2, expected(HarmonyType::ClassiqueNeutre, 2, module.harmony())[1]);
-    EXPECT_EQ(painted(picture("carre2")), ToQColor(module.Couleur2));
-
     const Palette before = module.harmony();
     chooseType(HarmonyType::Manuel);
-    EXPECT_EQ(windows.shown, std::vector<W>{W::Pro});
+    EXPECT_EQ(windows.shown, std::vector<W>{W::Pro}) << "the geometric picker";
     EXPECT_EQ(module.harmony(), before);
+    form.reset();
+    windows.notifyHandBack(); // the window is gone: nobody listens any more
 }
 
 TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
     chooseType(HarmonyType::ClassiqueNeutre);
-    const QTemporaryDir dir;
     platform.saveAnswer = dir.filePath("harmonie");
     platform.saveFilterAnswer = "Palette GIMP, Inkscape, Krita (*.gpl)";
-    QAction* exporter = action("exporter");
-    EXPECT_EQ(exporter->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    exporter->trigger();
+    action("exporter")->trigger();
     QFile file(dir.filePath("harmonie.gpl"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the chosen filter's extension is added";
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               "GIMP Palette\nName: Classique neutre\nColumns: 2\n#\n"
               "255   0   0\tCouleur 1\n  0 255 255\tCouleur 2\n");
-    platform.saveAnswer = dir.filePath("absent/harmonie.css");
-    exporter->trigger();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("harmonie.css"));
 }
 
-TEST_F(Form1Test, ColoursHandedBackAreShownAsTheyAre) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    const Palette handed{RGB(10, 20, 30), RGB(200, 100, 50), RGB(1, 2, 3), 0, 0};
-    module.setHarmony(handed);
-    windows.notifyHandBack();
-    EXPECT_EQ(module.harmony(), handed) << "shown, not recomputed";
-    EXPECT_EQ(painted(picture("carre1")), ToQColor(handed[0]));
-    EXPECT_EQ(painted(picture("carre2")), ToQColor(handed[1]));
-    EXPECT_EQ(text("Label1"), "#0A141E");
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 30);
-    EXPECT_EQ(text("Label4"), "20");
-    form.reset();
-    windows.notifyHandBack(); // the window is gone: nobody listens any more
-}
-
-TEST_F(Form1Test, FineTuningSliderWidensTheOffsets) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    child<QSlider>("Slider4")->setSliderPosition(25);
-    EXPECT_DOUBLE_EQ(module.ReglageFin, 2.5);
-    EXPECT_EQ(text("Label10"), "25");
-    EXPECT_EQ(module.Couleur2, HsvToColour({182.5, 100, 100}));
-    click("Command6");
-    EXPECT_EQ(module.ReglageFin, 0);
-    EXPECT_EQ(child<QSlider>("Slider4")->value(), 0);
-    EXPECT_EQ(text("Label10"), "0");
-    EXPECT_EQ(module.Couleur2, RGB(0, 255, 255));
-}
-
-TEST_F(Form1Test, CountButtonsGovernDisplayModesAndTheContrastViewer) {
-    const struct {
-        const char* count;
-        bool mode2, mode3, viewer;
-        int contraste;
-    } cases[] = {
-        {"cinq", false, false, false, 2},
-        {"quatre", true, false, false, 2},
-        {"trois", true, false, true, 3},
-        {"deux", true, true, true, 2},
-    };
-    click("contrast3");
-    for (const auto& c : cases) {
-        click(c.count);
-        EXPECT_EQ(child<QRadioButton>("contrast2")->isEnabled(), c.mode2) << c.count;
-        EXPECT_EQ(child<QRadioButton>("contrast3")->isEnabled(), c.mode3) << c.count;
-        EXPECT_EQ(button("Command3")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(action("contrast")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(action("Recalculer")->isEnabled(), c.viewer) << c.count;
-        EXPECT_EQ(module.NbCouleursContraste, c.contraste) << c.count;
-        EXPECT_TRUE(child<QRadioButton>("contrast1")->isChecked()) << c.count;
-    }
-    // Five colours in "contraste 1": quadrants C5, C2 / C3, C4 with the base in the middle.
-    chooseType(HarmonyType::Special);
-    click("cinq");
-    const char* visible[] = {"carre1", "carre2", "carre3", "carre6", "carre7"};
-    for (const char* name : visible) {
-        EXPECT_TRUE(picture(name)->isVisible()) << name;
-    }
-    EXPECT_FALSE(picture("carre4")->isVisible());
-    EXPECT_EQ(painted(picture("carre3")), ToQColor(module.Couleur1));
-    EXPECT_EQ(picture("carre1")->backgroundColour(), module.Couleur5);
-    EXPECT_EQ(picture("carre6")->backgroundColour(), module.Couleur2);
-
-    click("deux");
-    click("contrast3");
-    EXPECT_EQ(picture("carre5")->backgroundColour(), module.Couleur2);
-    EXPECT_TRUE(picture("carre4")->isVisible());
-}
-
+// The viewer gets the count of the option shown, whatever the composer left.
 TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
     click("trois");
-    module.NbCouleursContraste = 2; // as the composer may leave it
+    module.NbCouleursContraste = 2;
     click("Command3");
     EXPECT_EQ(module.NbCouleursContraste, 3);
     click("deux");
@@ -237,137 +263,42 @@ TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
     EXPECT_EQ(windows.shown, (std::vector<W>{W::Contraste, W::Contraste, W::Compo, W::Pro}));
 }
 
-TEST_F(Form1Test, AdjustmentsChangeColoursInPlaceAndLockTheFineTuning) {
-    chooseType(HarmonyType::Moderne);
-    const struct {
-        const char* command;
-        void (*adjust)(Palette&);
-    } cases[] = {
-        {"Command12", &HarmonieLumPlus}, {"Command11", &HarmonieLumMoins},
-        {"Command8", &HarmonieSatPlus},  {"Command9", &HarmonieSatMoins},
-        {"Command7", &HarmonieWebSafe},
-    };
-    for (const auto& c : cases) {
-        click("Command4"); // re-enables the fine tuning
-        ASSERT_TRUE(fineTuningEnabled());
-        Palette want = module.harmony();
-        c.adjust(want);
-        click(c.command);
-        EXPECT_EQ(module.harmony(), want) << c.command;
-        EXPECT_FALSE(fineTuningEnabled()) << c.command;
-    }
-    // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked.
-    action("menualeatoire")->trigger();
-    EXPECT_FALSE(fineTuningEnabled());
-    click("Command4");
-    EXPECT_TRUE(fineTuningEnabled());
-    action("websafe")->trigger();
-    EXPECT_FALSE(fineTuningEnabled());
-    click("trois");
-    EXPECT_TRUE(fineTuningEnabled());
-}
-
-TEST_F(Form1Test, CyclerMovesTheSlidersWithoutRecomputing) {
-    chooseType(HarmonyType::Moderne);
-    click("cinq");
-    const Palette before = module.harmony();
-    click("Command13");
-    EXPECT_EQ(module.harmony(), (Palette{before[4], before[0], before[1], before[2], before[3]}));
-    const Rgb base = SplitColour(module.Couleur1);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), base.Rouge);
-    EXPECT_EQ(child<QSlider>("Slider2")->value(), base.Vert);
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), base.Bleu);
-    EXPECT_EQ(text("Label1"), QString::fromStdString(HexText(before[4])));
-    for (int i = 0; i < 4; ++i) {
-        click("Command13");
-    }
-    EXPECT_EQ(module.harmony(), before);
-
-    click("Command15"); // light to dark
-    Palette sorted = before;
-    HarmonieClasser(sorted, 5);
-    EXPECT_EQ(module.harmony(), sorted);
-    click("Command14");
-    EXPECT_NE(module.harmony(), sorted);
-}
-
-TEST_F(Form1Test, RecalculerAsksFirst) {
-    chooseType(HarmonyType::Moderne);
-    const Palette computed = module.harmony();
-    click("Command12");
-    const Palette adjusted = module.harmony();
-
-    platform.yesNoAnswer = false;
-    click("Command5");
-    ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].title, "Oria 2000 - Re-calculer");
-    EXPECT_EQ(platform.questions[0].text,
-              "Le re-calcul des harmonies va annuler toutes les modifications. Continuer ? ");
-    EXPECT_EQ(platform.questions[0].icon, Platform::Icon::Warning);
-    EXPECT_EQ(module.harmony(), adjusted);
-    EXPECT_FALSE(fineTuningEnabled());
-
-    platform.yesNoAnswer = true;
-    action("Recalculer")->trigger();
-    EXPECT_EQ(platform.questions.size(), 2u);
-    // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
-    EXPECT_EQ(module.harmony(),
-              (Palette{computed[0], computed[1], adjusted[2], adjusted[3], adjusted[4]}));
-    EXPECT_TRUE(fineTuningEnabled());
-}
-
-TEST_F(Form1Test, ColourDialogSetsTheBaseOrKeepsItOnCancel) {
-    chooseType(HarmonyType::ClassiqueNeutre);
-    platform.colourAnswers = {RGB(0, 0, 255)};
-    click("Command1");
-    EXPECT_EQ(platform.colourDialogStarts, std::vector<Colour>{kRed});
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-    EXPECT_EQ(module.Couleur2, RGB(255, 255, 0));
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 0);
-    EXPECT_EQ(text("Label5"), "255"); // the numbers follow their sliders
-    EXPECT_EQ(text("Label1"), "#0000FF");
-
-    click("Command1"); // cancelled: the dialog gives back the start colour
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-}
-
 TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     chooseType(HarmonyType::ClassiqueNeutre);
-    ColourPicture* carre2 = picture("carre2");
-    QTest::mouseMove(carre2, QPoint(10, 10));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
-    EXPECT_EQ(status(), "R:0 V:255 B:255");
-    EXPECT_EQ(picture("visu")->backgroundColour(), RGB(0, 255, 255));
-    EXPECT_EQ(text("Label11"), "#FFFFFF") << "a move does not change the clicked colour";
-
-    QTest::mouseClick(carre2, Qt::RightButton, {}, QPoint(10, 10));
+    auto readOut = [&](const char* name, QPoint at, const QString& hex) {
+        QTest::mouseMove(picture(name), at);
+        return test::waitFor([&] { return text("Label6") == hex; });
+    };
+    ASSERT_TRUE(readOut("carre2", QPoint(10, 10), "#00FFFF"));
+    expectShown("pointer-over-carre2"); // a move does not change the clicked colour
+    QTest::mouseClick(picture("carre2"), Qt::RightButton, {}, QPoint(10, 10));
     auto* menu = child<QMenu>("transfert");
     ASSERT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
     EXPECT_EQ(text("Label11"), "#FFFFFF") << "a right click does not change it either";
-    child<QAction>("pressepapier")->trigger();
+    action("pressepapier")->trigger();
     menu->hide();
     EXPECT_EQ(platform.clipboard, "#00FFFF");
-
     QTest::mouseClick(picture("carre1"), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(text("Label11"), "#FF0000");
-    EXPECT_EQ(picture("Picture2")->backgroundColour(), kRed);
+    expectShown("clicked-carre1");
 
     // The bar reads its segments; the swatches read without touching the preview.
     click("Check2"); // ruler on: the mark at x = 0 is black
-    QTest::mouseMove(picture("barre"), QPoint(picture("barre")->width() - 3, 20));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#00FFFF"; }));
-    QTest::mouseMove(picture("barre"), QPoint(0, 2));
-    ASSERT_TRUE(test::waitFor([&] { return text("Label6") == "#000000"; }));
+    ASSERT_TRUE(readOut("barre", QPoint(picture("barre")->width() - 3, 20), "#00FFFF"));
+    ASSERT_TRUE(readOut("barre", QPoint(0, 2), "#000000"));
     QTest::mouseMove(picture("Picture1"), QPoint(20, 20));
     ASSERT_TRUE(test::waitFor([&] { return status() == "R:255 V:0 B:0"; }));
     EXPECT_EQ(text("Label6"), "#000000");
 }
 
-TEST_F(Form1Test, BarFollowsDarknessAndRuler) {
+TEST_F(Form1Test, BarFollowsDarknessAndRulerAndBordersAreBlackOrNone) {
+    click("noir");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    click("sans");
+    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
+
     // Black and white: the black segment takes 100/110 of the width.
-    platform.colourAnswers = {RGB(0, 0, 0)};
-    click("Command1");
+    chooseBase(RGB(0, 0, 0));
     module.Couleur2 = RGB(255, 255, 255);
     ColourPicture* barre = picture("barre");
     click("Check1");
@@ -379,34 +310,21 @@ TEST_F(Form1Test, BarFollowsDarknessAndRuler) {
     EXPECT_EQ(barre->grab().toImage().pixelColor(barre->width() / 2 + 1, 20), QColor(Qt::white));
 }
 
-TEST_F(Form1Test, BordersAreBlackOrNone) {
-    click("noir");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(painted(picture("carre1")), QColor(255, 0, 0));
-    click("sans");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
-}
-
 TEST_F(Form1Test, StatusBarHelpFollowsThePointer) {
-    const struct {
-        const char* control;
-        const char* text;
-    } cases[] = {
+    const char* cases[][2] = {
         {"Command12", "Augmente la luminosité des couleurs calculées de 5%"},
         {"Command7", "Transforme les couleurs pour le web 216"},
         {"Slider2", "Composante verte"},
         {"Command2", "Etape 2 : le composeur de page"},
         {"Frame2", "Permet de choisir le nombre de couleurs"},
+        {"total", "Oria 2000 - Cromalune"},
     };
     form->move(0, 0); // the whole window on the small offscreen screen
-    for (const auto& c : cases) {
-        QWidget* w = child(c.control);
-        QTest::mouseMove(w, QPoint(3, 3));
-        EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(c.text); }))
-            << c.control << ": " << status().toStdString();
+    for (const auto& [name, help] : cases) {
+        QTest::mouseMove(child(name), QPoint(3, 3));
+        EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(help); }))
+            << name << ": " << status().toStdString();
     }
-    QTest::mouseMove(child("total"), QPoint(2, 2));
-    EXPECT_TRUE(test::waitFor([&] { return status() == "Oria 2000 - Cromalune"; }));
     child("Combo1")->setFocus();
     EXPECT_TRUE(test::waitFor([&] { return status() == "Choisir le type d'harmonie"; }));
     QTest::mousePress(child("Check2"), Qt::LeftButton);
@@ -418,18 +336,17 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     QWidget* total = child("total");
     auto* hsb = child<QScrollBar>("hsb");
     auto* vsb = child<QScrollBar>("vsb");
+    auto bars = [&] {
+        return std::vector<bool>{hsb->isVisible(), vsb->isVisible(), child("pctCoin")->isVisible()};
+    };
     form->resize(1000, 1000);
     ASSERT_TRUE(test::waitFor([&] { return form->width() == 1000; }));
-    EXPECT_FALSE(hsb->isVisible());
-    EXPECT_FALSE(vsb->isVisible());
-    EXPECT_FALSE(child("pctCoin")->isVisible());
+    EXPECT_EQ(bars(), std::vector<bool>(3, false));
     EXPECT_EQ(total->pos(), QPoint(8, 8));
 
     form->resize(300, 300);
     ASSERT_TRUE(test::waitFor([&] { return form->width() == 300; }));
-    EXPECT_TRUE(hsb->isVisible());
-    EXPECT_TRUE(vsb->isVisible());
-    EXPECT_TRUE(child("pctCoin")->isVisible());
+    EXPECT_EQ(bars(), std::vector<bool>(3, true));
     // At the far end of both bars the whole content has been in view.
     hsb->setValue(hsb->maximum());
     vsb->setValue(vsb->maximum());
@@ -441,29 +358,11 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     EXPECT_EQ(total->x(), 8);
 }
 
-TEST_F(Form1Test, MenusAboutTipsAndClosing) {
-    const struct {
-        const char* name;
-        const char* text;
-        QKeySequence key;
-    } items[] = {
-        {"quiter", "&Quiter", {}},
-        {"palette", "&Palette avancée", Qt::Key_F5},
-        {"contrast", "C&ontrast 2/3 couleurs", Qt::Key_F6},
-        {"websafe", "Couleurs &web safe", Qt::Key_F7},
-        {"menualeatoire", "&Aléatoire", Qt::Key_F8},
-        {"Recalculer", "&Re-calculer", Qt::Key_F12},
-        {"composeur", "&Roverevod", Qt::Key_F9},
-        {"aideharmony", "&Aide de Oria 2000", Qt::Key_F1},
-        {"astuces", "A&stuces d'Oria 2000", Qt::Key_F2},
-        {"apropos", "A &propos d'Oria 2000", {}},
-        {"pressepapier", "Copier dans presse-papier", {}},
-    };
-    for (const auto& item : items) {
-        EXPECT_EQ(action(item.name)->text(), QString::fromUtf8(item.text)) << item.name;
-        EXPECT_EQ(action(item.name)->shortcut(), item.key) << item.name;
-    }
-
+TEST_F(Form1Test, SplashOnLoadAboutTipsAndClosing) {
+    EXPECT_EQ(windows.splashes, std::vector<bool>{true});
+    EXPECT_GE(platform.randomSource.reseeds, 1) << "the base colour drawn from a fresh seed";
+    EXPECT_EQ(module.RetourDialogue, 1);
+    EXPECT_FALSE(module.AproposMenu);
     action("apropos")->trigger();
     EXPECT_TRUE(module.AproposMenu);
     EXPECT_EQ(windows.splashes, (std::vector<bool>{true, false}));
@@ -477,124 +376,67 @@ TEST_F(Form1Test, MenusAboutTipsAndClosing) {
     EXPECT_EQ(windows.unloads, 1);
 }
 
-TEST(Form1Unavailable, WindowsNotBuiltKeepTheirCommandsDisabled) {
-    test::application();
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows; // nothing available
-    Form1 form(module, platform, windows);
-    for (const char* name : {"Command10", "Command3", "Command2"}) {
-        EXPECT_FALSE(form.findChild<QAbstractButton*>(name)->isEnabled()) << name;
-    }
-    for (const char* name : {"palette", "contrast", "composeur"}) {
-        EXPECT_FALSE(form.findChild<QAction*>(name)->isEnabled()) << name;
-    }
-    auto* model = qobject_cast<QStandardItemModel*>(form.findChild<QComboBox*>("Combo1")->model());
-    EXPECT_FALSE(model->item(10)->isEnabled());
-    form.findChild<QAbstractButton*>("Command3")->click();
-    EXPECT_TRUE(windows.shown.empty());
-}
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 // Any conversion will do to see where it applies: this one swaps red and blue.
 void swapRedBlue(QImage& image, int) {
     image = image.rgbSwapped();
 }
 
-TEST(Form1Vision, PaintsAsSimulatedButHoldsAndReadsTheRealColours) {
-    test::application();
-    Module1 module;
-    test::FakePlatform platform;
-    platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0}); // red base
+TEST_F(Form1Test, VisionPaintsAsSimulatedButHoldsAndReadsTheRealColours) {
     platform.settings["Vision"] = "deuteranopie";
-    test::FakeWindows windows;
-    VisionChoice vision(platform, swapRedBlue);
-    windows.setVisionChoice(&vision);
-    vision.restore();
-    EXPECT_EQ(vision.current(), 2) << "the setting kept from the last run";
-    vision.setCurrent(0);
-    Form1 form(module, platform, windows);
-    form.show();
-    auto* carre1 = form.findChild<ColourPicture*>("carre1");
-    const QPoint middle(carre1->width() / 2, 4);
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+    vision = std::make_unique<VisionChoice>(platform, swapRedBlue);
+    windows.setVisionChoice(vision.get());
+    vision->restore();
+    EXPECT_EQ(vision->current(), 2) << "the setting kept from the last run";
+    vision->setCurrent(0);
+    open(windows.available);
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
 
-    form.findChild<QAction*>("vision_protanopie")->trigger();
+    action("vision_protanopie")->trigger();
     EXPECT_EQ(platform.settings["Vision"], "protanopie");
-    EXPECT_EQ(form.windowTitle(), "Oria 2000 — Simulation : protanopie");
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(0, 0, 255)) << "painted";
-    EXPECT_EQ(carre1->colourAt(middle), RGB(255, 0, 0)) << "read";
-    EXPECT_EQ(module.Couleur1, RGB(255, 0, 0)) << "held";
-    EXPECT_TRUE(form.findChild<QAction*>("vision_protanopie")->isChecked());
-
-    form.findChild<QAction*>("vision_normale")->trigger();
-    EXPECT_EQ(form.windowTitle(), "Oria 2000");
-    EXPECT_EQ(carre1->grab().toImage().pixelColor(middle), QColor(255, 0, 0));
+    expectShown("vision-protanopie"); // painted blue, read and held red
+    action("vision_normale")->trigger();
+    EXPECT_EQ(form->windowTitle(), "Oria 2000");
+    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
 }
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
 
 class Form1Undo : public Form1Test {
 protected:
     test::Seen seen() {
         // The content; the status bar's help and read-out follow the pointer, not the steps.
-        test::Seen s{form->centralWidget()->grab().toImage(), {}};
-        for (Colour c : module.harmony()) {
-            s.extra.push_back(c);
-        }
-        s.extra.push_back(std::lround(module.ReglageFin * 10));
-        s.extra.push_back(module.NbCouleursContraste);
-        return s;
+        const Palette h = module.harmony();
+        return {form->centralWidget()->grab().toImage(),
+                {h[0], h[1], h[2], h[3], h[4], std::lround(module.ReglageFin * 10),
+                 module.NbCouleursContraste}};
     }
     long long outside() {
         return static_cast<long long>(platform.randomSource.drawn() +
-                                      platform.colourDialogStarts.size() + platform.questions.size());
+                                      platform.colourDialogStarts.size() +
+                                      platform.questions.size());
     }
-    // A drag of the thumb, as the slider reports it.
-    static void drag(QSlider* s, std::initializer_list<int> positions) {
-        s->setSliderDown(true);
-        for (int p : positions) {
-            s->setSliderPosition(p);
-        }
-        s->setSliderDown(false);
+    // A drag of the thumb and key presses, as the slider reports them.
+    void drag(const char* name, int from, int to) {
+        slider(name)->setSliderDown(true);
+        slider(name)->setSliderPosition(from);
+        slider(name)->setSliderPosition(to);
+        slider(name)->setSliderDown(false);
+    }
+    template <class... Action> void keys(const char* name, Action... actions) {
+        (slider(name)->triggerAction(actions), ...);
     }
 };
 
 TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
-    auto slider = [this](const char* name) { return child<QSlider>(name); };
+    using A = QAbstractSlider;
+    const Palette received{RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0};
+    platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
     const test::UndoRow rows[] = {
-        {"Couleur de base", [&] { drag(slider("Slider2"), {60, 140}); }},
-        {"Couleur de base",
-         [&] {
-             slider("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-             slider("Slider1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-         }},
-        {"Choisir ...",
-         [&] {
-             platform.colourAnswers.push_back(RGB(20, 120, 200));
-             click("Command1");
-         }},
-        {"Aléatoire",
-         [&] {
-             platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
-             click("Command4");
-         }},
-        {"Type d'harmonie",
-         [&] {
-             child<QComboBox>("Combo1")->setFocus();
-             QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_Down);
-         }},
+        {"Couleur de base", [&] { drag("Slider2", 60, 140); }},
+        {"Couleur de base", [&] { keys("Slider1", A::SliderPageStepSub, A::SliderSingleStepSub); }},
+        {"Choisir ...", [&] { chooseBase(RGB(20, 120, 200)); }},
+        {"Aléatoire", [&] { click("Command4"); }},
+        {"Type d'harmonie", [&] { QTest::keyClick(child("Combo1"), Qt::Key_Down); }},
         {"4 couleurs", [&] { click("quatre"); }},
-        {"Réglage fin", [&] { drag(slider("Slider4"), {30, 55}); }},
+        {"Réglage fin", [&] { drag("Slider4", 30, 55); }},
         {"Zéro", [&] { click("Command6"); }},
         {"Lum. moins", [&] { click("Command11"); }},
         {"Sat. plus", [&] { click("Command8"); }},
@@ -604,33 +446,29 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
         {"Web safe", [&] { action("websafe")->trigger(); }},
         {"Re-calculer", [&] { click("Command5"); }},
         {"2 couleurs", [&] { click("deux"); }},
-        {"Couleurs reçues",
-         [&] {
-             module.setHarmony({RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0});
-             windows.notifyHandBack();
-         }},
+        {"Couleurs reçues", [&] { handBack(received); }},
         {"Aléatoire", [&] { action("menualeatoire")->trigger(); }},
     };
     for (const test::UndoRow& row : rows) {
-        test::CheckUndoRedo(form.get(), [this] { return seen(); }, row, [this] { return outside(); });
+        test::CheckUndoRedo(
+            form.get(), [this] { return seen(); }, row, [this] { return outside(); });
     }
 }
 
 TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
-    auto* s = child<QSlider>("Slider3");
     auto* undo = action("annuler");
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    platform.clock = platform.clock.addMSecs(900);
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    auto press = [&](int afterMs, QAbstractSlider::SliderAction step) {
+        platform.clock = platform.clock.addMSecs(afterMs);
+        slider("Slider3")->triggerAction(step);
+    };
+    press(0, QAbstractSlider::SliderSingleStepAdd);
+    press(900, QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->history().stack()->count(), 1);
-    platform.clock = platform.clock.addSecs(2);
-    s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    press(2000, QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->history().stack()->count(), 2);
-
     for (int i = 0; i < 120; ++i) {
-        platform.clock = platform.clock.addSecs(2);
-        s->triggerAction(i % 2 ? QAbstractSlider::SliderSingleStepAdd
-                               : QAbstractSlider::SliderSingleStepSub);
+        press(2000,
+              i % 2 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
     }
     int undone = 0;
     while (undo->isEnabled()) {
@@ -644,74 +482,6 @@ TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
     click("Command12"); // a new step drops what could have been redone
     EXPECT_FALSE(action("retablir")->isEnabled());
     EXPECT_EQ(undo->text().toStdString(), "&Annuler : Lum. plus");
-}
-
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
-TEST_F(Form1Test, ImportsAPaletteFromTheMenuOrADrop) {
-    const QTemporaryDir dir;
-    auto file = [&](const char* name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return f.fileName();
-    };
-    const QString three = file("trois.gpl", "GIMP Palette\nName: T\n10 20 30 Nuit\n200 100 0 Or\n"
-                                            "0 128 255\n");
-    const QString seven = file("sept.css", ":root { --a: #010203; --b: #040506; --c: #070809;"
-                                           " --d: #0A0B0C; --e: #0D0E0F; --f: #101112; }");
-    const QString one = file("une.gpl", "GIMP Palette\n0 0 255 Bleu\n");
-    const QString bad = file("faux.gpl", "pas une palette");
-    const struct {
-        QString path;
-        bool drop;
-        int count;
-        Palette shown; // the first `count` colours
-    } cases[] = {
-        {three, false, 3, {RGB(10, 20, 30), RGB(200, 100, 0), RGB(0, 128, 255), 0, 0}},
-        {seven, true, 5,
-         {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), RGB(13, 14, 15)}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        if (c.drop) {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(c.path)});
-            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
-            static_cast<QObject*>(form.get())->event(&drop); // as the drag manager delivers it
-        } else {
-            platform.openAnswer = c.path;
-            action("importer")->trigger();
-        }
-        EXPECT_EQ(form->nombreCouleurs(), c.count);
-        for (int k = 0; k < c.count; ++k) {
-            EXPECT_EQ(module.harmony()[static_cast<std::size_t>(k)],
-                      c.shown[static_cast<std::size_t>(k)]);
-        }
-        EXPECT_EQ(painted(picture("Picture1")), ToQColor(c.shown[0]));
-        EXPECT_EQ(action("annuler")->text(), "&Annuler : Importer une palette");
-    }
-    EXPECT_TRUE(platform.fileFilters.first().startsWith("Toutes les palettes ("));
-    EXPECT_EQ(action("importer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
-
-    // One colour is a base colour; the harmony is computed from it.
-    chooseType(HarmonyType::Moderne);
-    platform.openAnswer = one;
-    action("importer")->trigger();
-    EXPECT_EQ(module.Couleur1, RGB(0, 0, 255));
-    EXPECT_EQ(module.harmony(), expected(HarmonyType::Moderne, 5, module.harmony()));
-    EXPECT_EQ(child<QSlider>("Slider3")->value(), 255);
-
-    const Palette before = module.harmony();
-    platform.openAnswer = bad;
-    action("importer")->trigger();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("« faux.gpl »"));
-    EXPECT_EQ(module.harmony(), before);
 }
 
 } // namespace

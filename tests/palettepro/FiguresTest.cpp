@@ -1,13 +1,10 @@
 #include "palettepro/Figures.h"
+#include "support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace oria {
 namespace {
-
-constexpr double kPi = 3.1415927;
 
 // A drag from the centre's press to the pointer, on the plane centred at (2625, 2625).
 FigureState drag(Figure f, double x, double y, FigureParameters p = {}) {
@@ -18,131 +15,87 @@ FigureState drag(Figure f, double x, double y, FigureParameters p = {}) {
     return s;
 }
 
-void expectPoint(PlanePoint got, PlanePoint want) {
-    EXPECT_NEAR(got.x, want.x, 1e-4);
-    EXPECT_EQ(got.y, want.y) << "y is a whole number of twips";
+// x to a ten-thousandth of a twip; y in full, a whole number of twips.
+QString shown(PlanePoint p) {
+    return QStringLiteral(" (%1, %2)").arg(p.x, 0, 'f', 4).arg(p.y, 0, 'g', 12);
+}
+QString shown(const FigureState& s) {
+    QString text;
+    for (const PlanePoint& p : s.sommet) {
+        text += shown(p);
+    }
+    return text;
 }
 
 TEST(Figures, AngleRadiusAndLeadingNumbers) {
-    const struct {
-        int dx, dy;
-        double angle;
-    } angles[] = {
-        {0, 0, 0},         {0, 5, kPi / 2},
-        {0, -5, -kPi / 2}, {3, 3, std::atan(1.0)},
-        {-4, 0, kPi},      {-2, -2, std::atan(1.0) + kPi},
-    };
-    for (const auto& a : angles) {
-        EXPECT_DOUBLE_EQ(AngleDe(a.dx, a.dy), a.angle) << a.dx << "," << a.dy;
+    QString text;
+    // 32-bit squares would overflow at 50000.
+    for (const auto& [dx, dy] :
+         {std::pair{0, 0}, {0, 5}, {0, -5}, {-4, 0}, {3, 3}, {-2, -2}, {50000, -50000}, {-3, 4}}) {
+        text += QStringLiteral("%1, %2: angle %3, radius %4\n")
+                    .arg(dx)
+                    .arg(dy)
+                    .arg(AngleDe(dx, dy), 0, 'g', 10)
+                    .arg(Rayon(dx, dy), 0, 'g', 10);
     }
-    // 32-bit squares would overflow here.
-    EXPECT_NEAR(Rayon(50000, -50000), 70710.678, 1e-3);
-    EXPECT_DOUBLE_EQ(Rayon(-3, 4), 5);
-
-    const struct {
-        const char* text;
-        double value;
-    } numbers[] = {{"90", 90},     {"45abc", 45}, {"abc", 0}, {"", 0},  {" 12.5", 12.5},
-                   {"12,5", 12.5}, {"-30", -30},  {"+7°", 7}, {".", 0}, {"1.2.3", 1.2}};
-    for (const auto& n : numbers) {
-        EXPECT_DOUBLE_EQ(LeadingNumber(n.text), n.value) << n.text;
+    for (const char* n : {"90", "45abc", "abc", "", " 12.5", "12,5", "-30", "+7°", ".", "1.2.3"}) {
+        text += QStringLiteral("«%1»: %2\n").arg(QString::fromUtf8(n)).arg(LeadingNumber(n));
     }
+    test::ExpectGolden("palettepro/angles-and-numbers", text);
 }
 
-TEST(Figures, WorkedExampleAndDegenerateShapes) {
+// Sommet1 to Sommet4 for the pointer 1000 twips right of the centre, then on the centre,
+// where every rotating figure collapses; then the boxes, and the points each figure picks.
+TEST(Figures, WorkedExamplesDegenerateShapesAndPicks) {
     const struct {
         const char* name;
         Figure figure;
         FigureParameters parameters;
-        std::vector<PlanePoint> vertices; // Sommet1, Sommet2, Sommet3 as far as used
     } cases[] = {
-        {"diagonale", Figure::Diagonale, {}, {{1625, 2625}}},
-        {"angle fixe", Figure::AngleFixe, {}, {{2625, 3625}}},
-        {"equilateral", Figure::TriangleEquilateral, {}, {{2124.99997, 3491}, {2124.99997, 1759}}},
-        {"isocele 45", Figure::TriangleIsocele, {90, 45}, {{1917.8932, 3332}, {1917.8932, 1918}}},
-        {"isocele 60", Figure::TriangleIsocele, {90, 60}, {{2124.99997, 3491}, {2124.99997, 1759}}},
-        {"isocele flat", Figure::TriangleIsocele, {90, 0}, {{1625, 2625}, {1625, 2625}}},
-        {"carre", Figure::CarreRot, {}, {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"losange 100", Figure::Losange, {90, 45, 100}, {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"losange flat", Figure::Losange, {90, 45, 0}, {{2625, 2625}, {2625, 2625}, {1625, 2625}}},
-        {"losange 60", Figure::Losange, {}, {{2625, 3225}, {2625, 2025}, {1625, 2625}}},
-        {"rectangle 100",
-         Figure::Rectangle,
-         {90, 45, 60, 100},
-         {{2625, 3625}, {2625, 1625}, {1625, 2625}}},
-        {"rectangle 0",
-         Figure::Rectangle,
-         {90, 45, 60, 0},
-         {{3625, 2625}, {1625, 2625}, {1625, 2625}}},
+        {"diagonale", Figure::Diagonale, {}},
+        {"angle fixe", Figure::AngleFixe, {}},
+        {"equilateral", Figure::TriangleEquilateral, {}},
+        {"isocele 45", Figure::TriangleIsocele, {90, 45}},
+        {"isocele 60", Figure::TriangleIsocele, {90, 60}},
+        {"isocele flat", Figure::TriangleIsocele, {90, 0}},
+        {"carre", Figure::CarreRot, {}},
+        {"losange 100", Figure::Losange, {90, 45, 100}},
+        {"losange flat", Figure::Losange, {90, 45, 0}},
+        {"losange 60", Figure::Losange, {}},
+        {"rectangle 100", Figure::Rectangle, {90, 45, 60, 100}},
+        {"rectangle 0", Figure::Rectangle, {90, 45, 60, 0}},
+        {"rectangle 50", Figure::Rectangle, {}},
+        {"libre", Figure::Libre, {}},
     };
+    QString text;
+    const FigureState square = drag(Figure::CarreRot, 3625, 2625);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const FigureState s = drag(c.figure, 3625, 2625, c.parameters);
-        expectPoint(s.sommet[3], {3625, 2625});
-        for (std::size_t i = 0; i < c.vertices.size(); ++i) {
-            expectPoint(s.sommet[i], c.vertices[i]);
+        text += QString::fromUtf8(c.name) + u':' + shown(drag(c.figure, 3625, 2625, c.parameters)) +
+                QStringLiteral("\n  on the centre:") +
+                shown(drag(c.figure, 2625, 2625, c.parameters)) +
+                QStringLiteral("\n  picks of the square:");
+        for (const Pick& pick : PicksOf(c.figure, square)) {
+            text += QStringLiteral(" %1").arg(pick.slot) + shown(pick.at);
         }
+        text += u'\n';
     }
-}
-
-TEST(Figures, PointerAtTheCentreCollapsesEveryRotatingFigure) {
-    for (Figure f : {Figure::AngleFixe, Figure::TriangleEquilateral, Figure::TriangleIsocele,
-                     Figure::CarreRot, Figure::Losange, Figure::Rectangle}) {
-        const FigureState s = drag(f, 2625, 2625);
-        for (const PlanePoint& p : s.sommet) {
-            expectPoint(p, {2625, 2625});
-        }
-    }
-}
-
-TEST(Figures, CarreDepTakesItsSideFromTheHorizontalDistance) {
-    const struct {
-        double x, y;
-        PlanePoint corner;
-    } moves[] = {
-        {1000, 1500, {1000, 1000}}, // straight down: side 0
-        {1300, 1100, {1300, 1300}}, {700, 900, {700, 700}},    {1300, 900, {1300, 700}},
-        {700, 1100, {700, 1300}},   {1000, 900, {1000, 1000}}, // x on the press point counts as
-                                                               // right
-    };
-    for (const auto& m : moves) {
+    // A square box takes its side from the horizontal distance: straight down gives side 0,
+    // x on the press point counts as right.
+    for (const auto& [x, y] :
+         {std::pair{1000, 1500}, {1300, 1100}, {700, 900}, {1300, 900}, {700, 1100}, {1000, 900}}) {
         FigureState s = PressFigure(1000, 1000);
-        MoveFigure(Figure::CarreDep, s, m.x, m.y, {}, false);
-        expectPoint(s.sommet[0], {1000, 1000});
-        expectPoint(s.sommet[3], m.corner);
+        MoveFigure(Figure::CarreDep, s, x, y, {}, false);
+        text += QStringLiteral("carre dep. to %1, %2:").arg(x).arg(y) + shown(s) + u'\n';
     }
-    // With the right button held the box keeps its size and follows the pointer.
+    // With the right button held a box keeps its size and follows the pointer.
     FigureState s = PressFigure(1000, 1000);
     MoveFigure(Figure::RectDep, s, 1400, 1200, {}, false);
     MoveFigure(Figure::RectDep, s, 1500, 1250, {}, true);
-    expectPoint(s.sommet[0], {1100, 1050});
-    expectPoint(s.sommet[3], {1500, 1250});
-    const std::vector<Pick> picks = PicksOf(Figure::RectDep, s);
-    ASSERT_EQ(picks.size(), 4u);
-    expectPoint(picks[2].at, {1500, 1050});
-    expectPoint(picks[3].at, {1100, 1250});
-}
-
-TEST(Figures, SlotsTakenAtButtonUp) {
-    const FigureState s = drag(Figure::CarreRot, 3625, 2625);
-    const struct {
-        Figure figure;
-        std::vector<int> vertexOfSlot; // index into sommet for slots 1, 2, ...
-    } cases[] = {
-        {Figure::Diagonale, {3, 0}},
-        {Figure::AngleFixe, {3, 0}},
-        {Figure::TriangleIsocele, {3, 0, 1}},
-        {Figure::Losange, {3, 0, 1, 2}},
-        {Figure::Libre, {}},
-    };
-    for (const auto& c : cases) {
-        const std::vector<Pick> picks = PicksOf(c.figure, s);
-        ASSERT_EQ(picks.size(), c.vertexOfSlot.size());
-        for (std::size_t i = 0; i < picks.size(); ++i) {
-            EXPECT_EQ(picks[i].slot, static_cast<int>(i));
-            EXPECT_EQ(picks[i].at, s.sommet[static_cast<std::size_t>(c.vertexOfSlot[i])]);
-        }
+    text += QStringLiteral("rect dep. moved:") + shown(s) + QStringLiteral("\n  picks:");
+    for (const Pick& pick : PicksOf(Figure::RectDep, s)) {
+        text += QStringLiteral(" %1").arg(pick.slot) + shown(pick.at);
     }
+    test::ExpectGolden("palettepro/figures", text + u'\n');
 }
 
 } // namespace

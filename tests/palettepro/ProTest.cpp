@@ -6,18 +6,17 @@
 #include "support/FakePlatform.h"
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
+#include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 
-#include <QBuffer>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,8 +30,13 @@ class ProTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::application();
+        open();
+    }
+    // A fresh window on the harmony's colours.
+    void open() {
         module.setHarmony(kHarmony);
         module.RetourDialogue = 7;
+        handBacks = 0;
         windows.setHandBackListener([this] { ++handBacks; });
         pro = std::make_unique<Pro>(module, platform, windows);
         pro->show();
@@ -47,8 +51,7 @@ protected:
     void click(const QString& name) {
         QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(6, 6));
     }
-    QString text(const QString& name) { return child<QLabel>(name)->text(); }
-    bool enabled(const QString& name) { return child<QWidget>(name)->isEnabled(); }
+    const Palette& colours() { return pro->ProCouleurs(); }
     // A point of the plane, in twips, on the picture.
     static QPoint at(double x, double y) {
         return QPoint(PlanePixel(x) + PlanePicture::kInset, PlanePixel(y) + PlanePicture::kInset);
@@ -61,6 +64,13 @@ protected:
     void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseRelease(plane, b, {}, p);
     }
+    // Pressed at the first point, moved through the others, released at the last.
+    template <class... Points> void drag(QPoint first, Points... then) {
+        press(first);
+        QPoint last = first;
+        ((move(then), last = then), ...);
+        release(last);
+    }
     // A box stretched from (1500, 1500) to (2400, 1950), then moved with the right button held
     // as well until its far corner is at (3000, 3000); the left button stays down.
     void boxMovedWithTheRightButton() {
@@ -70,15 +80,28 @@ protected:
         move(at(3000, 3000), Qt::LeftButton | Qt::RightButton);
         release(at(3000, 3000), Qt::RightButton);
     }
-    static Colour painted(QWidget* w) {
+    // The colour painted in the middle of a square.
+    Colour square(const char* name) {
+        QWidget* w = child(name);
         const QColor c = w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
         return RGB(c.red(), c.green(), c.blue());
     }
-    Colour square(const char* name) { return painted(child(name)); }
-    static QImage expectedPlane(Resolution r, PlaneMode m, int level) {
-        return PaintPlane(GenererPlan(r, m, level));
+    bool planeIs(Resolution r, PlaneMode m, int level) {
+        return plane->plane() == PaintPlane(GenererPlan(r, m, level));
+    }
+    // A picture of one colour, saved in the test's folder.
+    QString saved(const char* name, int w, int h, QColor colour) {
+        QImage picture(w, h, QImage::Format_RGB32);
+        picture.fill(colour);
+        return saved(name, picture);
+    }
+    QString saved(const char* name, const QImage& picture) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        EXPECT_TRUE(picture.save(path)) << name;
+        return path;
     }
 
+    QTemporaryDir dir;
     Module1 module;
     test::FakePlatform platform;
     test::FakeWindows windows;
@@ -88,202 +111,175 @@ protected:
 };
 
 TEST_F(ProTest, OpensOnTheDesignDefaultsWithTheSharedColours) {
-    EXPECT_EQ(pro->windowTitle(), "Razezev Aru 1.0");
+    test::ExpectWindowGolden("palettepro/opened", pro.get());
     EXPECT_EQ(module.RetourDialogue, 0);
-    EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("Option12")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("OptionPro1")->isChecked());
-    EXPECT_FALSE(enabled("OptionPro1"));
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 100);
-    EXPECT_EQ(text("Label1"), "100");
-    EXPECT_EQ(text("Label2"), "html");
-    EXPECT_EQ(text("StatusBar1_Panel1"), "Oria 1.0 - Razezev aru");
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Saturation, 100));
+    EXPECT_TRUE(planeIs(Resolution::Basse, PlaneMode::Saturation, 100));
     // Slots in their row order; a negative colour shows, and is kept, as grey.
     const char* squares[] = {"Picture3", "Picture7", "Picture4", "Picture5", "Picture6"};
     const Palette shown{kHarmony[0], kHarmony[1], kHarmony[2], kGrey, kHarmony[4]};
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(square(squares[i]), shown[i]) << squares[i];
     }
-    EXPECT_EQ(pro->ProCouleurs(), shown);
+    EXPECT_EQ(colours(), shown);
 }
 
-TEST_F(ProTest, ResolutionModeAndLevelControls) {
-    click("Option5"); // "les 2": no level
-    EXPECT_FALSE(enabled("Slider1"));
-    EXPECT_FALSE(enabled("Label1"));
-    EXPECT_FALSE(enabled("Frame3"));
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Les2, 100));
-    click("Option1");
-    EXPECT_TRUE(child<QGroupBox>("Frame3")->isEnabled()) << "the frame again, not the slider";
-    EXPECT_FALSE(child<QSlider>("Slider1")->isEnabledTo(child("Frame3")));
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Les2, 100));
-    click("Option4");
-    EXPECT_TRUE(enabled("Slider1"));
-
+// One move after another: what the window shows after each, the plane then generated, once
+// per ring on the progress bar, or the one before kept when none is.
+TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
     std::vector<int> progress;
     QObject::connect(child<QProgressBar>("bar1"), &QProgressBar::valueChanged,
                      [&](int v) { progress.push_back(v); });
-    child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(text("Label1"), "95");
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Luminosite, 95));
-    ASSERT_FALSE(progress.empty());
-    EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 101) << "once per ring";
-    EXPECT_EQ(progress.back(), 0);
-
-    click("Command4"); // ">100<"
-    EXPECT_EQ(text("Label1"), "100");
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Haute, PlaneMode::Luminosite, 100));
-    const qint64 key = plane->plane().cacheKey();
-    click("Command4");
-    EXPECT_EQ(plane->plane().cacheKey(), key) << "already at 100: not regenerated";
+    using R = Resolution;
+    using M = PlaneMode;
+    const struct {
+        const char* golden;
+        std::function<void()> act;
+        int level = -1; // of the plane generated; -1: none
+        R resolution = R::Haute;
+        M mode = M::Luminosite;
+    } steps[] = {
+        {"readout-square", [&] { QTest::mouseMove(child("Picture4"), QPoint(10, 10)); }},
+        {"readout-plane", [&] { move(at(2625, 2625), Qt::NoButton); }}, // its colour
+        // "Rect. dep." shows nothing without a drag; outside the plane nothing is read.
+        {"readout-rect-dep",
+         [&] {
+             click("Option10");
+             move(at(2625, 4400), Qt::NoButton);
+             move(at(6000, 100), Qt::NoButton);
+         }},
+        {"les-2", [&] { click("Option5"); }, 100, R::Basse, M::Les2},       // no level
+        {"les-2-haute", [&] { click("Option1"); }, 100, R::Haute, M::Les2}, // its frame, not it
+        {"level-95",
+         [&] {
+             click("Option4");
+             child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
+         },
+         95},
+        {"level-100", [&] { click("Command4"); }, 100},
+        {"level-100", [&] { click("Command4"); }}, // already at 100
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.golden);
+        progress.clear();
+        const qint64 key = plane->plane().cacheKey();
+        s.act();
+        test::ExpectWindowGolden(QStringLiteral("palettepro/") + s.golden, pro.get());
+        if (s.level < 0) {
+            EXPECT_EQ(plane->plane().cacheKey(), key) << "not generated again";
+            continue;
+        }
+        EXPECT_TRUE(planeIs(s.resolution, s.mode, s.level));
+        ASSERT_FALSE(progress.empty());
+        EXPECT_EQ(*std::max_element(progress.begin(), progress.end()),
+                  s.mode == M::Les2 ? 102 : 101);
+        EXPECT_EQ(progress.back(), 0);
+    }
+    // The colour under the pointer, copied from the square's menu.
+    QTest::mouseMove(child("Picture4"), QPoint(12, 12));
+    EXPECT_EQ(square("Picture2"), RGB(0, 0, 255));
+    QTest::mouseClick(child("Picture4"), Qt::RightButton, {}, QPoint(12, 12));
+    auto* menu = child<QMenu>("transfert");
+    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    menu->findChild<QAction*>("pressepapier")->trigger();
+    menu->close();
+    EXPECT_EQ(platform.clipboard, "#0000FF");
 }
 
-TEST_F(ProTest, EveryDraggedFigureErasesItselfAndTurnsBlackOnRelease) {
-    const char* options[] = {"Option12", "Option14", "Option7",  "Option8", "Option13",
-                             "Option15", "Option16", "Option10", "Option9"};
+// Under a simulated vision the plane's conversion is kept and only the figure's pixels are
+// converted at each move: the screen still shows the whole overlay converted, pixel for pixel.
+TEST_F(ProTest, EveryDraggedFigureErasesItselfAndShowsConvertedUnderASimulatedVision) {
+    const auto filter = [](QImage& image) { image.invertPixels(); };
+    ColourPicture::setDisplayFilter(filter, 7);
+    const auto seenConverted = [&] {
+        QImage expected = plane->shown().copy();
+        filter(expected);
+        const QImage seen = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return seen.copy(PlanePicture::kInset, PlanePicture::kInset, expected.width(),
+                         expected.height()) == expected;
+    };
     const QImage original = plane->plane();
-    for (const char* name : options) {
+    for (const char* name : {"Option12", "Option14", "Option7", "Option8", "Option13", "Option15",
+                             "Option16", "Option10", "Option9"}) {
         SCOPED_TRACE(name);
         click(name);
         press(at(3000, 2000));
         move(at(3600, 2700));
         const QImage once = plane->shown();
         EXPECT_FALSE(once == original) << "a rubber band is drawn";
+        EXPECT_TRUE(seenConverted());
         move(at(1800, 3100));
+        EXPECT_TRUE(seenConverted());
         move(at(3600, 2700));
         EXPECT_TRUE(plane->shown() == once) << "the older bands are gone";
+        EXPECT_TRUE(seenConverted());
         release(at(3600, 2700));
         EXPECT_TRUE(plane->plane() == original) << "the plane itself is never drawn on";
-    }
-}
-
-// Under a simulated vision the plane's conversion is kept and only the figure's pixels are
-// converted at each move: the screen still shows the whole overlay converted, pixel for pixel.
-TEST_F(ProTest, ASimulatedVisionShowsTheFigureConvertedWithThePlane) {
-    const auto filter = [](QImage& image) { image.invertPixels(); };
-    ColourPicture::setDisplayFilter(filter, 7);
-    click("Option13");
-    for (const QPoint to : {at(3600, 2700), at(1800, 3100), at(2500, 2500)}) {
-        press(at(3000, 2000));
-        move(to);
-        QImage expected = plane->shown().copy();
-        filter(expected);
-        const QImage seen = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(seen.copy(PlanePicture::kInset, PlanePicture::kInset, expected.width(),
-                              expected.height()) == expected);
-        release(to);
     }
     ColourPicture::setDisplayFilter({});
 }
 
-TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheVertices) {
-    click("Option1"); // "haute": dots close enough for hues 120 degrees apart
-    click("Option7");
-    press(at(3000, 2625));
-    move(at(3625, 2625));
-    release(at(3625, 2625));
-    const FigureState s = [] {
-        FigureState f = PressFigure(3000, 2625);
-        f.centreX = f.centreY = 2625;
-        MoveFigure(Figure::TriangleEquilateral, f, 3625, 2625, {}, false);
-        return f;
-    }();
-    const Palette& got = pro->ProCouleurs();
-    EXPECT_EQ(got[0], plane->planeColourAt(s.sommet[3]));
-    EXPECT_EQ(got[1], plane->planeColourAt(s.sommet[0]));
-    EXPECT_EQ(got[2], plane->planeColourAt(s.sommet[1]));
-    EXPECT_EQ(got[3], kGrey) << "untouched, as shown";
-    EXPECT_EQ(got[4], kHarmony[4]) << "a figure never sets the fifth colour";
-    const double h0 = ColourToHsv(got[0]).Teinte;
-    for (int i : {1, 2}) {
-        const double d =
-            std::fmod(ColourToHsv(got[static_cast<std::size_t>(i)]).Teinte - h0 + 720, 360);
-        EXPECT_NEAR(std::min(d, 360 - d), 120, 6);
-    }
-    EXPECT_EQ(square("Picture3"), got[0]);
-    EXPECT_EQ(square("Picture4"), got[2]);
-    // Edges black on the overlay, the rays from the centre left inverted.
-    const QPoint mid = at((s.sommet[0].x + s.sommet[3].x) / 2, (s.sommet[0].y + s.sommet[3].y) / 2);
-    EXPECT_EQ(plane->shown().pixelColor(mid - QPoint(1, 1)), QColor(Qt::black));
-    const QPoint ray = at(2625 + 300, 2625) - QPoint(1, 1);
-    EXPECT_EQ(plane->shown().pixel(ray), ~plane->plane().pixel(ray) | 0xFF000000);
-
-    // A click without a move reads the press point into both colours of the diagonal.
-    click("Option12");
-    press(at(1500, 1500));
-    release(at(1500, 1500));
-    EXPECT_EQ(got[0], plane->planeColourAt({1500, 1500}));
-    EXPECT_EQ(got[1], got[0]);
-}
-
-// With the left button stretching a box, the right button held as well moves it whole.
-TEST_F(ProTest, RightButtonMovesTheBoxesWithoutRestartingThem) {
-    for (const char* option : {"Option10", "Option9"}) {
-        const Figure figure = option == std::string("Option10") ? Figure::RectDep : Figure::CarreDep;
+// At button-up a figure picks the colours under its vertices into the squares, never the fifth:
+// a triangle on the "haute" plane hues 120 degrees apart; a click without a move the press
+// point into both colours of the diagonal; a box moved whole by the right button held as well
+// while the left stretches it; "Libre" one point into the chosen slot.
+TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
+    const auto boxMoved = [&](const char* option) {
         click(option);
         boxMovedWithTheRightButton();
         move(at(3300, 3150));
         release(at(3300, 3150));
-
-        FigureState f = PressFigure(1500, 1500);
-        for (auto [x, y, right] : {std::tuple{2400, 1950, false}, {3000, 3000, true},
-                                   {3300, 3150, false}}) {
-            f.centreX = f.centreY = 2625;
-            MoveFigure(figure, f, x, y, {}, right);
+    };
+    const struct {
+        const char* golden;
+        std::function<void()> act, then = {};
+    } rows[] = {
+        {"picked-triangle",
+         [&] {
+             click("Option1");
+             click("Option7");
+             drag(at(3000, 2625), at(3625, 2625));
+         },
+         [&] {
+             // Edges black on the overlay, the rays from the centre left inverted.
+             const QPoint edge = at((2125 + 3625) / 2, (3491 + 2625) / 2) - QPoint(1, 1);
+             EXPECT_EQ(plane->shown().pixelColor(edge), QColor(Qt::black));
+             const QPoint ray = at(2625 + 300, 2625) - QPoint(1, 1);
+             EXPECT_EQ(plane->shown().pixel(ray), ~plane->plane().pixel(ray) | 0xFF000000);
+         }},
+        {"picked-click",
+         [&] {
+             click("Option1");
+             drag(at(1500, 1500));
+         }},
+        {"picked-rect-dep", [&] { boxMoved("Option10"); }},
+        {"picked-carre-dep", [&] { boxMoved("Option9"); }},
+        {"picked-libre",
+         [&] {
+             click("Option11");
+             click("OptionPro5"); // the option under slot 2, "Fond"
+             drag(at(2625, 4400));
+         },
+         [&] {
+             // A press on slot 1's square copies it into slot 2, shown at the next button-up.
+             QTest::mouseClick(child("Picture3"), Qt::LeftButton);
+             EXPECT_EQ(colours()[1], kHarmony[0]);
+             test::ExpectWindowGolden("palettepro/picked-libre", pro.get());
+             click("Option12");
+             release(at(100, 100));
+             test::ExpectWindowGolden("palettepro/picked-libre-copied", pro.get());
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.golden);
+        open();
+        row.act();
+        test::ExpectWindowGolden(QStringLiteral("palettepro/") + row.golden, pro.get());
+        EXPECT_EQ(square("Picture3"), colours()[0]);
+        EXPECT_EQ(square("Picture7"), colours()[1]);
+        if (row.then) {
+            row.then();
         }
-        if (figure == Figure::RectDep) {
-            EXPECT_EQ(f.sommet[0].x, 2100) << "moved by the pointer, size kept";
-            EXPECT_EQ(f.sommet[0].y, 2550);
-        }
-        for (const Pick& pick : PicksOf(figure, f)) {
-            EXPECT_EQ(pro->ProCouleurs()[static_cast<std::size_t>(pick.slot)],
-                      plane->planeColourAt(pick.at))
-                << option << " slot " << pick.slot;
-        }
-        EXPECT_NE(pro->ProCouleurs()[0], pro->ProCouleurs()[1]) << option;
     }
-}
-
-TEST_F(ProTest, LibrePicksOnePointIntoTheChosenSlot) {
-    click("Option11");
-    EXPECT_TRUE(enabled("OptionPro5"));
-    click("OptionPro5"); // the option under slot 2, "Fond"
-    press(at(2625, 4400));
-    release(at(2625, 4400));
-    const Colour picked = plane->planeColourAt({2625, 4400});
-    EXPECT_EQ(pro->ProCouleurs()[1], picked);
-    EXPECT_EQ(square("Picture7"), picked);
-    // A press on slot 1's square copies it into slot 2, shown at the next button-up.
-    QTest::mouseClick(child("Picture3"), Qt::LeftButton);
-    EXPECT_EQ(pro->ProCouleurs()[1], kHarmony[0]);
-    EXPECT_EQ(square("Picture7"), picked);
-    click("Option12");
-    EXPECT_FALSE(enabled("OptionPro5"));
-    release(at(100, 100));
-    EXPECT_EQ(square("Picture7"), kHarmony[0]);
-}
-
-TEST_F(ProTest, ReadoutPopupAndClipboard) {
-    QTest::mouseMove(child("Picture4"), QPoint(10, 10));
-    EXPECT_EQ(text("Label2"), "#0000FF");
-    EXPECT_EQ(text("StatusBar1_Panel1"), "R:0 V:0 B:255");
-    EXPECT_EQ(square("Picture2"), RGB(0, 0, 255));
-    QTest::mouseClick(child("Picture4"), Qt::RightButton, {}, QPoint(10, 10));
-    auto* menu = child<QMenu>("transfert");
-    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
-    menu->findChild<QAction*>("pressepapier")->trigger();
-    menu->close();
-    EXPECT_EQ(platform.clipboard, "#0000FF");
-
-    move(at(2625, 2625), Qt::NoButton); // over the plane: its colour
-    EXPECT_EQ(text("Label2"), "#FFFFFF");
-    click("Option10"); // "Rect. dep." shows nothing without a drag
-    move(at(2625, 4400), Qt::NoButton);
-    EXPECT_EQ(text("Label2"), "#FFFFFF");
-    move(at(6000, 100), Qt::NoButton); // outside: ignored
-    EXPECT_EQ(text("Label2"), "#FFFFFF");
 }
 
 TEST_F(ProTest, OkHandsTheColoursBackAnnulerAndEscDoNot) {
@@ -294,14 +290,9 @@ TEST_F(ProTest, OkHandsTheColoursBackAnnulerAndEscDoNot) {
     } cases[] = {{"Command2", 2, true}, {"Command3", 1, false}, {"Esc", 1, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
-        module.setHarmony(kHarmony);
-        handBacks = 0;
-        pro = std::make_unique<Pro>(module, platform, windows);
-        pro->show();
-        plane = pro->findChild<PlanePicture*>("Picture1");
-        press(at(3625, 2625));
-        release(at(3625, 2625));
-        const Palette picked = pro->ProCouleurs();
+        open();
+        drag(at(3625, 2625));
+        const Palette picked = colours();
         if (std::string(c.how) == "Esc") {
             QTest::keyClick(pro.get(), Qt::Key_Escape);
         } else {
@@ -315,76 +306,44 @@ TEST_F(ProTest, OkHandsTheColoursBackAnnulerAndEscDoNot) {
 }
 
 TEST_F(ProTest, LoadingAPicture) {
-    const QTemporaryDir dir;
-    QImage picture(40, 20, QImage::Format_RGB32);
-    picture.fill(QColor(10, 200, 30));
-    const QString good = dir.filePath("palette.png");
-    ASSERT_TRUE(picture.save(good));
+    const QString good = saved("palette.png", 40, 20, QColor(10, 200, 30));
+    const QString cut = saved("cut.jpg", 40, 20, QColor(10, 200, 30));
+    ASSERT_TRUE(QFile::resize(cut, QFileInfo(cut).size() / 2));
     QFile(dir.filePath("notes.png")).open(QIODevice::WriteOnly);
-    QFile cut(dir.filePath("cut.jpg"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "jpg");
-    cut.write(jpeg.left(jpeg.size() / 2));
-    cut.close();
 
     const QImage before = plane->plane();
-    for (const QString& bad : {QString(), dir.filePath("notes.png"), dir.filePath("cut.jpg")}) {
+    for (const QString& bad : {QString(), dir.filePath("notes.png"), cut}) {
         platform.openAnswer = bad;
         click("Command1");
         EXPECT_TRUE(plane->plane() == before);
-        EXPECT_TRUE(child<QRadioButton>("Option6")->isChecked());
+        test::ExpectWindowGolden("palettepro/opened", pro.get());
     }
     ASSERT_EQ(platform.messages.size(), 2u) << "cancelling says nothing";
     EXPECT_TRUE(platform.messages[1].text.contains("« cut.jpg »"));
     EXPECT_TRUE(platform.messages[1].text.contains("La palette actuelle est conservée."));
     EXPECT_TRUE(platform.fileFilters.last().contains("*.png"));
 
+    // Stretched, without the corner squares; no option is selected, and no level.
     platform.openAnswer = good;
     click("Command1");
-    EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(10, 200, 30)) << "stretched, no corner square";
+    EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(10, 200, 30));
     EXPECT_EQ(plane->planeColourAt({5200, 5200}), RGB(10, 200, 30));
-    for (const char* o : {"Option1", "Option2", "Option6", "Option3", "Option4", "Option5"}) {
-        EXPECT_FALSE(child<QRadioButton>(o)->isChecked()) << o;
-    }
-    EXPECT_FALSE(enabled("Frame3"));
+    test::ExpectWindowGolden("palettepro/picture-loaded", pro.get());
     click("Option2");
-    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
-    EXPECT_TRUE(enabled("Slider1"));
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Moyenne, PlaneMode::Saturation, 100));
+    test::ExpectWindowGolden("palettepro/picture-then-moyenne", pro.get());
+    EXPECT_TRUE(planeIs(Resolution::Moyenne, PlaneMode::Saturation, 100));
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
 TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
-    const QTemporaryDir dir;
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(QColor(200, 60, 90));
-    platform.openAnswer = dir.filePath("photo.png");
-    ASSERT_TRUE(picture.save(platform.openAnswer));
+    platform.openAnswer = saved("photo.png", 20, 20, QColor(200, 60, 90));
     auto seen = [this] {
         test::Seen s{pro->grab().toImage(), {}};
-        for (Colour c : pro->ProCouleurs()) {
-            s.extra.push_back(c);
-        }
+        s.extra.assign(colours().begin(), colours().end());
         return s;
     };
-    auto drag = [this](std::initializer_list<QPoint> points) {
-        press(*points.begin());
-        for (QPoint p : points) {
-            move(p);
-        }
-        release(*std::prev(points.end()));
-    };
     const test::UndoRow rows[] = {
-        {"Diagonale", [&] { drag({at(3000, 2625), at(3600, 3000)}); }},
-        {"Triangle équilatéral", [&] { drag({at(3000, 2625), at(3300, 1800)}); },
+        {"Diagonale", [&] { drag(at(3000, 2625), at(3600, 3000)); }},
+        {"Triangle équilatéral", [&] { drag(at(3000, 2625), at(3300, 1800)); },
          [&] { click("Option7"); }},
         {"Carré dep.",
          [&] {
@@ -392,17 +351,11 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
              release(at(3000, 3000));
          },
          [&] { click("Option9"); }},
-        {"Libre",
-         [&] {
-             press(at(4000, 1000));
-             release(at(4000, 1000));
-         },
-         [&] { click("Option11"); }},
+        {"Libre", [&] { drag(at(4000, 1000)); }, [&] { click("Option11"); }},
         {"Libre", [&] { QTest::mousePress(child("Picture6"), Qt::LeftButton, {}, QPoint(5, 5)); },
          [&] { click("OptionPro2"); }},
         {"Charger une image", [&] { click("Command1"); }},
-        {"Diagonale", [&] { drag({at(2000, 2000), at(3000, 3300)}); },
-         [&] { click("Option12"); }},
+        {"Diagonale", [&] { drag(at(2000, 2000), at(3000, 3300)); }, [&] { click("Option12"); }},
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(pro.get(), seen, row, [this] {
@@ -412,70 +365,42 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
     }
 }
 
-} // namespace
-} // namespace oria
-
-namespace oria {
-namespace {
-
-TEST_F(ProTest, ExtractsTheDominantColoursOfADroppedPicture) {
-    EXPECT_FALSE(enabled("Command5")) << "no picture yet";
-    const QTemporaryDir dir;
-    QImage picture(90, 30, QImage::Format_RGB32);
-    picture.fill(QColor(20, 90, 200));
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 60; x < 90; ++x) {
-            picture.setPixelColor(x, y, QColor(250, 200, 10)); // a third of it
-        }
-    }
-    const QString path = dir.filePath("drapeau.png");
-    ASSERT_TRUE(picture.save(path));
+// A dropped or loaded picture's dominant colours fill the slots, most present first. Of a large
+// picture the window keeps only what the extraction reads: its colours are still those of the
+// whole picture, after the picture is undone and redone too.
+TEST_F(ProTest, ExtractsTheDominantColoursOfAPicture) {
+    QImage flag(90, 30, QImage::Format_RGB32);
+    flag.fill(QColor(20, 90, 200));
+    QPainter(&flag).fillRect(60, 0, 30, 30, QColor(250, 200, 10)); // a third of it
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setUrls({QUrl::fromLocalFile(saved("drapeau.png", flag))});
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
     static_cast<QObject*>(pro.get())->event(&drop); // as the drag manager delivers it
     EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(20, 90, 200));
-    ASSERT_TRUE(enabled("Command5"));
+    click("Command5"); // most present first; two colours fill two slots
+    test::ExpectWindowGolden("palettepro/extracted", pro.get());
+    auto* undo = child<QAction>("annuler");
+    undo->trigger();
+    undo->trigger(); // the picture too
+    test::ExpectWindowGolden("palettepro/extraction-undone", pro.get());
+    EXPECT_TRUE(planeIs(Resolution::Basse, PlaneMode::Saturation, 100));
 
-    click("Command5");
-    EXPECT_EQ(pro->ProCouleurs()[0], RGB(20, 90, 200)) << "most present first";
-    EXPECT_EQ(pro->ProCouleurs()[1], RGB(250, 200, 10));
-    EXPECT_EQ(pro->ProCouleurs()[2], kHarmony[2]) << "two colours fill two slots";
-    EXPECT_EQ(square("Picture3"), RGB(20, 90, 200));
-    EXPECT_EQ(child<QAction>("annuler")->text(), "&Annuler : Extraire les couleurs");
-    child<QAction>("annuler")->trigger();
-    child<QAction>("annuler")->trigger(); // the picture too
-    EXPECT_FALSE(enabled("Command5"));
-    EXPECT_TRUE(plane->plane() == expectedPlane(Resolution::Basse, PlaneMode::Saturation, 100));
-}
-
-// Of a large picture the window keeps only what the extraction reads: its colours are still
-// those of the whole picture, after the picture is undone and redone too.
-TEST_F(ProTest, ExtractsFromALargePictureWhatTheWholePictureGives) {
-    const QTemporaryDir dir;
-    QImage picture(800, 600, QImage::Format_RGB32);
-    std::uint32_t state = 7;
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            state = state * 1664525u + 1013904223u;
-            row[x] = 0xFF000000u | state >> 8;
-        }
+    QImage noise(800, 600, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y) {
+        random.fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
     }
-    platform.openAnswer = dir.filePath("bruit.png");
-    ASSERT_TRUE(picture.save(platform.openAnswer));
+    platform.openAnswer = saved("bruit.png", noise);
     const std::vector<Colour> whole = DominantColours(DecodePictureFile(platform.openAnswer), 5);
     ASSERT_EQ(whole.size(), 5u);
     const auto extracted = [this] {
         click("Command5");
-        const Palette& got = pro->ProCouleurs();
-        return std::vector<Colour>(got.begin(), got.end());
+        return std::vector<Colour>(colours().begin(), colours().end());
     };
-
     click("Command1");
     EXPECT_EQ(extracted(), whole);
-    child<QAction>("annuler")->trigger();
-    child<QAction>("annuler")->trigger();
+    undo->trigger();
+    undo->trigger();
     child<QAction>("retablir")->trigger(); // the picture, without its extraction
     EXPECT_EQ(extracted(), whole);
 }

@@ -10,47 +10,11 @@
 namespace oria {
 namespace {
 
-void writeTips(const QString& folder) {
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile tips(folder + QStringLiteral("/ASTUCES.TXT"));
-    ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
-}
-
-// The build tree keeps the data beside the program.
-TEST(DataFolderTest, FolderHoldingTheTipsIsTheDataFolder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    writeTips(dir.path());
-    EXPECT_EQ(DataFolder(dir.path()), dir.path());
-}
-
-// Once installed, bin/oria reads share/oria.
-TEST(DataFolderTest, InstalledProgramReadsShareOria) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("bin")));
-    EXPECT_EQ(DataFolder(dir.filePath(QStringLiteral("bin"))),
-              dir.filePath(QStringLiteral("share/oria")));
-}
-
-// A macOS bundle keeps them in Contents/Resources, beside Contents/MacOS.
-TEST(DataFolderTest, BundleReadsResources) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    writeTips(dir.filePath(QStringLiteral("Contents/Resources")));
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Contents/MacOS")));
-    EXPECT_EQ(DataFolder(dir.filePath(QStringLiteral("Contents/MacOS"))),
-              dir.filePath(QStringLiteral("Contents/Resources")));
-}
-
-// A program away from its data finds it among the standard data folders, here the XDG ones.
-TEST(DataFolderTest, ProgramAwayFromItsDataReadsTheStandardDataFolders) {
-#ifndef Q_OS_LINUX
-    GTEST_SKIP() << "the standard data folders are set by environment on Linux only";
-#endif
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    writeTips(dir.filePath(QStringLiteral("data/oria")));
+// Where the program finds its data from the folder it runs in: beside it (the build tree),
+// share/oria once installed as bin/oria, Contents/Resources beside a bundle's Contents/MacOS,
+// and away from its data among the standard data folders, here the XDG ones.
+TEST(DataFolderTest, FoundBesideTheProgramOrInTheStandardDataFolders) {
+    const QTemporaryDir dir;
     struct Setting {
         const char* name;
         QString value;
@@ -61,11 +25,29 @@ TEST(DataFolderTest, ProgramAwayFromItsDataReadsTheStandardDataFolders) {
     for (const Setting& s : settings) {
         qputenv(s.name, QFile::encodeName(s.value));
     }
-    const QString found = DataFolder(dir.filePath(QStringLiteral("bin")));
+    const struct {
+        const char *tips, *program, *expected;
+    } cases[] = {
+        {"build", "build", "build"},
+        {nullptr, "install/bin", "install/share/oria"},
+        {"Oria.app/Contents/Resources", "Oria.app/Contents/MacOS", "Oria.app/Contents/Resources"},
+#ifdef Q_OS_LINUX // the standard data folders are set by environment on Linux only
+        {"data/oria", "away/bin", "data/oria"}, // last: the rows above must not find it
+#endif
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QString::fromUtf8(c.program)));
+        if (c.tips) {
+            ASSERT_TRUE(QDir(dir.path()).mkpath(QString::fromUtf8(c.tips)));
+            QFile tips(dir.filePath(QString::fromUtf8(c.tips) + QStringLiteral("/ASTUCES.TXT")));
+            ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(DataFolder(dir.filePath(QString::fromUtf8(c.program))),
+                  dir.filePath(QString::fromUtf8(c.expected)));
+    }
     for (const Setting& s : settings) {
         s.wasSet ? qputenv(s.name, s.before) : qunsetenv(s.name);
     }
-    EXPECT_EQ(found, dir.filePath(QStringLiteral("data/oria")));
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "platform/PictureFile.h"
+#include "support/QtTestSupport.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
-#include <QtEndian>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -24,45 +24,23 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 QByteArray encoded(const char* format) {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(200, 40, 90));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return bytes;
+    return buffer.data();
 }
 
 // One pixel on a screen of the given size (Qt writes no GIF): a colour table, a comment,
 // the picture and the trailer.
 QByteArray gif(const char* screenHex) {
-    QByteArray g("GIF89a");
-    g += QByteArray::fromHex(screenHex) + QByteArray::fromHex("80"
-                                                              "00"
-                                                              "00"
-                                                              "c8285a"
-                                                              "000000");
-    g += QByteArray::fromHex("21fe"
-                             "05"
-                             "4f72696121"
-                             "00");
-    g += QByteArray::fromHex("2c"
-                             "0000"
-                             "0000"
-                             "0100"
-                             "0100"
-                             "00");
-    g += QByteArray::fromHex("02"
-                             "02"
-                             "4401"
-                             "00"
-                             "3b");
-    return g;
+    return "GIF89a" + QByteArray::fromHex(QByteArray(screenHex) +
+                                          " 80 00 00 c8285a 000000"
+                                          " 21fe 05 4f72696121 00 2c 0000 0000 0100 0100 00"
+                                          " 02 02 4401 00 3b");
 }
 
 TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
-    static int argc = 1;
-    static char name[] = "picture-tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv); // the image plug-ins
+    test::application(); // the image plug-ins
     const QTemporaryDir dir;
     const struct {
         const char* format;
@@ -72,10 +50,7 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
         {"png", encoded("png"), {120, 90}},
         {"jpg", encoded("jpg"), {120, 90}},
         {"bmp", encoded("bmp"), {120, 90}},
-        {"gif",
-         gif("0100"
-             "0100"),
-         {1, 1}},
+        {"gif", gif("0100 0100"), {1, 1}},
     };
     for (const auto& [format, whole, size] : pictures) {
         SCOPED_TRACE(format);
@@ -91,10 +66,7 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
     EXPECT_TRUE(DecodePictureFile(writeFile(dir, "text.png", "pas une image\n")).isNull());
     EXPECT_TRUE(DecodePictureFile(dir.filePath("absent.png")).isNull());
     // Whole, but its screen is too large to decode.
-    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "huge.gif",
-                                            gif("ffff"
-                                                "ffff")))
-                    .isNull());
+    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "huge.gif", gif("ffff ffff"))).isNull());
     // A bitmap announcing more bytes than 64 bits count is short of them: nothing wraps.
     QByteArray giant = encoded("bmp");
     qToLittleEndian<qint32>(0x7fffffff, giant.data() + 18);

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
+#include "support/QtTestSupport.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -12,10 +12,7 @@ namespace {
 // Settings are written off the windows' thread: a value set is read back at once, is in the
 // file once written, and the last of several set in a row is the one kept.
 TEST(QtPlatformSettings, ReadBackAtOnceAndWrittenInOrder) {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    test::application();
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     {

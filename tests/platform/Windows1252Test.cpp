@@ -5,49 +5,32 @@
 namespace oria {
 namespace {
 
-struct HighByte {
-    unsigned char byte;
-    char16_t character;
-};
+// Bytes 0x80 to 0x9F, where the code page differs from Latin-1: the undefined ones (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) stay the C1 controls of the same number.
+constexpr char16_t kHighBytes[] = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ";
 
-// Every byte where the code page differs from Latin-1, undefined ones included.
-constexpr HighByte kHighBytes[] = {
-    {0x80, u'€'}, {0x81, 0x0081}, {0x82, u'‚'}, {0x83, u'ƒ'},   {0x84, u'„'},   {0x85, u'…'},
-    {0x86, u'†'}, {0x87, u'‡'},   {0x88, u'ˆ'}, {0x89, u'‰'},   {0x8A, u'Š'},   {0x8B, u'‹'},
-    {0x8C, u'Œ'}, {0x8D, 0x008D}, {0x8E, u'Ž'}, {0x8F, 0x008F}, {0x90, 0x0090}, {0x91, u'‘'},
-    {0x92, u'’'}, {0x93, u'“'},   {0x94, u'”'}, {0x95, u'•'},   {0x96, u'–'},   {0x97, u'—'},
-    {0x98, u'˜'}, {0x99, u'™'},   {0x9A, u'š'}, {0x9B, u'›'},   {0x9C, u'œ'},   {0x9D, 0x009D},
-    {0x9E, u'ž'}, {0x9F, u'Ÿ'},
-};
-
-TEST(Windows1252, HighBytesDecodeAndEncodeBothWays) {
-    for (const HighByte& row : kHighBytes) {
-        SCOPED_TRACE(row.byte);
-        const QByteArray bytes(1, static_cast<char>(row.byte));
-        EXPECT_EQ(DecodeWindows1252(bytes), QString(QChar(row.character)));
-        EXPECT_EQ(EncodeWindows1252(QString(QChar(row.character))), bytes);
+// The bytes where the code page differs from Latin-1, a French text, and every byte.
+TEST(Windows1252, TextAndBytesConvertBothWays) {
+    std::vector<std::pair<QString, QByteArray>> rows = {
+        {QStringLiteral("« Ça déçoit où l’été ? » Œuvre naïve, crème brûlée, Ÿ ÿ – 12 € …\r\n"),
+         "\xab \xc7"
+         "a d\xe9\xe7oit o\xf9 l\x92\xe9t\xe9 ? \xbb \x8c"
+         "uvre na\xefve, cr\xe8me br\xfbl\xe9"
+         "e, \x9f \xff \x96 12 \x80 \x85\r\n"}};
+    for (int i = 0; i < 32; ++i) {
+        rows.emplace_back(QChar(kHighBytes[i]), QByteArray(1, static_cast<char>(0x80 + i)));
     }
-}
-
-TEST(Windows1252, EveryByteSurvivesARoundTrip) {
+    for (const auto& [text, bytes] : rows) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(DecodeWindows1252(bytes), text);
+        EXPECT_EQ(EncodeWindows1252(text), bytes);
+    }
     QByteArray all;
     for (int b = 0; b < 256; ++b) {
         all.append(static_cast<char>(b));
     }
-    const QString text = DecodeWindows1252(all);
-    EXPECT_EQ(text.size(), 256);
-    EXPECT_EQ(EncodeWindows1252(text), all);
-}
-
-TEST(Windows1252, FrenchTextRoundTrips) {
-    const QString text = QStringLiteral("« Ça déçoit où l’été ? » Œuvre naïve, crème brûlée, "
-                                        "Ÿ ÿ – 12 € …\r\n");
-    const QByteArray bytes("\xab \xc7"
-                           "a d\xe9\xe7oit o\xf9 l\x92\xe9t\xe9 ? \xbb \x8c"
-                           "uvre na\xefve, cr\xe8me br\xfbl\xe9"
-                           "e, \x9f \xff \x96 12 \x80 \x85\r\n");
-    EXPECT_EQ(EncodeWindows1252(text), bytes);
-    EXPECT_EQ(DecodeWindows1252(bytes), text);
+    EXPECT_EQ(DecodeWindows1252(all).size(), 256);
+    EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {

@@ -1,0 +1,148 @@
+#pragma once
+
+// What a window shows, as text: one line per named control, in the order of the window's
+// children, with what the user sees of it (its text, value, state, colour). Tests compare it
+// with a golden file in tests/golden/; ORIA_UPDATE_GOLDEN=1 writes the files anew, to be read
+// over in the diff before they are committed.
+
+#include "widgets/ColourPicture.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace oria::test {
+
+inline QString OneLine(QString text) {
+    return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+// Red, green, blue, as the read-outs show them (a Colour holds red in its low byte).
+inline QString ColourHex(Colour c) {
+    return c < 0 ? QStringLiteral("aucune") : QString::fromStdString(HexText(c & 0xFFFFFF));
+}
+
+// One control as the user sees it; empty for a control that shows nothing of its own.
+inline QString DescribeControl(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        return QLatin1Char('"') + OneLine(l->text()) + QLatin1Char('"');
+    }
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        QString s = QLatin1Char('"') + OneLine(b->text()) + QLatin1Char('"');
+        return b->isCheckable() ? s + (b->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                : s;
+    }
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
+        return QLatin1Char('"') + e->text() + QLatin1Char('"');
+    }
+    if (const auto* s = qobject_cast<const QSpinBox*>(w)) {
+        return QString::number(s->value());
+    }
+    if (const auto* s = qobject_cast<const QAbstractSlider*>(w)) {
+        return QStringLiteral("%1 (%2..%3)").arg(s->value()).arg(s->minimum()).arg(s->maximum());
+    }
+    if (const auto* c = qobject_cast<const QComboBox*>(w)) {
+        return QStringLiteral("\"%1\" (%2 of %3)").arg(c->currentText()).arg(c->currentIndex()).arg(c->count());
+    }
+    if (const auto* p = qobject_cast<const QProgressBar*>(w)) {
+        return QString::number(p->value());
+    }
+    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) {
+        return QLatin1Char('"') + OneLine(t->toPlainText()) + QLatin1Char('"');
+    }
+    if (const auto* t = qobject_cast<const QTextEdit*>(w)) {
+        return QLatin1Char('"') + OneLine(t->toPlainText()) + QLatin1Char('"');
+    }
+    if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->item(i)->text();
+        }
+        return QStringLiteral("[%1] row %2").arg(items.join(QLatin1String(" | "))).arg(list->currentRow());
+    }
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+        QString s = QLatin1Char('"') + g->title() + QLatin1Char('"');
+        return g->isCheckable() ? s + (g->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                : s;
+    }
+    if (const auto* p = qobject_cast<const ColourPicture*>(w)) {
+        // The background and what is painted at the centre.
+        return ColourHex(p->backgroundColour()) + QStringLiteral(" / ") +
+               ColourHex(p->colourAt(p->rect().center()));
+    }
+    return {};
+}
+
+// Every named control of `window` (not Qt's own parts), then its named actions.
+inline QString DescribeWindow(const QWidget* window) {
+    QStringList lines{QStringLiteral("window \"%1\"").arg(window->windowTitle())};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            qobject_cast<const QMenu*>(w)) {
+            continue;
+        }
+        QString line = name + QLatin1Char(' ') + DescribeControl(w);
+        if (!w->isVisibleTo(window)) {
+            line += QStringLiteral(" hidden");
+        }
+        if (!w->isEnabled()) {
+            line += QStringLiteral(" disabled");
+        }
+        lines << line.trimmed();
+    }
+    for (const QAction* a : window->findChildren<QAction*>()) {
+        if (a->text().isEmpty() || a->isSeparator()) {
+            continue;
+        }
+        QString line = QStringLiteral("action \"%1\"").arg(a->text());
+        if (!a->shortcut().isEmpty()) {
+            line += QLatin1Char(' ') + a->shortcut().toString();
+        }
+        if (a->isCheckable()) {
+            line += a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        }
+        if (!a->isEnabled()) {
+            line += QStringLiteral(" disabled");
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// `text` against tests/golden/<name>.txt (UTF-8), or written there with ORIA_UPDATE_GOLDEN.
+inline void ExpectGolden(const QString& name, const QString& text) {
+    const QString path = QStringLiteral(ORIA_GOLDEN_DIR "/") + name + QStringLiteral(".txt");
+    QFile file(path);
+    if (qEnvironmentVariableIsSet("ORIA_UPDATE_GOLDEN")) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(text.toUtf8());
+        return;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly))
+        << path.toStdString() << " is missing: run the test with ORIA_UPDATE_GOLDEN=1";
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).toStdString(), text.toStdString()) << "golden " << name.toStdString();
+}
+
+inline void ExpectWindowGolden(const QString& name, const QWidget* window) {
+    ExpectGolden(name, DescribeWindow(window));
+}
+
+} // namespace oria::test
