@@ -6,6 +6,7 @@
 // over in the diff before they are committed.
 
 #include "widgets/ColourPicture.h"
+#include "widgets/RichTextChoice.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -80,6 +81,9 @@ inline QString DescribeControl(const QWidget* w) {
         QString s = QLatin1Char('"') + g->title() + QLatin1Char('"');
         return g->isCheckable() ? s + (g->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
                                 : s;
+    }
+    if (const auto* r = dynamic_cast<const RichTextChoice*>(w)) {
+        return QLatin1Char('"') + OneLine(r->text()) + QLatin1Char('"');
     }
     if (const auto* p = qobject_cast<const ColourPicture*>(w)) {
         // The background and what is painted at the centre.
