@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStyleFactory>
 
 #include <gtest/gtest.h>
@@ -36,13 +37,28 @@ QImage painted(QWidget& w, const QRect& part) {
     return image.copy(part);
 }
 
-// A group box frame drawn once and copied looks as the style draws it, repainted whole or in
-// part (a corner, a label's strip), titled or not, enabled or not.
+// `copied` (drawn through FrameStyle) looks as `reference` (the style alone), repainted whole or
+// in part (corners, a label's strip), twice: the second time from what was kept.
+void expectLooksAsTheStyleDrawsIt(QWidget& reference, QWidget& copied) {
+    const int w = reference.width(), h = reference.height();
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const QRect part : {QRect(0, 0, w, h), QRect(0, 0, 24, 24), QRect(6, h / 2, w - 12, 17),
+                                 QRect(w - 30, h - 30, 30, 30)}) {
+            EXPECT_LE(worstDifference(painted(copied, part), painted(reference, part)), 1)
+                << part.x() << ',' << part.y() << ' ' << part.width() << 'x' << part.height();
+        }
+    }
+}
+
+struct Styles {
+    std::unique_ptr<QStyle> plain{QStyleFactory::create(QStringLiteral("Fusion"))};
+    std::unique_ptr<QStyle> framed{new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion")))};
+};
+
+// Group box frames, titled or not, enabled or not.
 TEST(FrameStyle, GroupBoxesLookAsTheStyleDrawsThem) {
     test::application();
-    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("Fusion")));
-    const std::unique_ptr<QStyle> framed(
-        new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    const Styles styles;
     const struct {
         QSize size;
         const char* title;
@@ -53,17 +69,31 @@ TEST(FrameStyle, GroupBoxesLookAsTheStyleDrawsThem) {
         SCOPED_TRACE(b.title);
         QGroupBox reference(QString::fromUtf8(b.title)), copied(QString::fromUtf8(b.title));
         for (QGroupBox* box : {&reference, &copied}) {
-            box->setStyle(box == &reference ? plain.get() : framed.get());
+            box->setStyle(box == &reference ? styles.plain.get() : styles.framed.get());
             box->resize(b.size);
             box->setEnabled(b.enabled);
         }
-        const int w = b.size.width(), h = b.size.height();
-        for (int pass = 0; pass < 2; ++pass) { // the second one from the kept frame
-            for (const QRect part : {QRect(0, 0, w, h), QRect(0, 0, 24, 24),
-                                     QRect(6, h / 2, w - 12, 17), QRect(w - 30, h - 30, 30, 30)}) {
-                EXPECT_LE(worstDifference(painted(copied, part), painted(reference, part)), 1)
-                    << part.x() << ',' << part.y() << ' ' << part.width() << 'x' << part.height();
-            }
+        expectLooksAsTheStyleDrawsIt(reference, copied);
+    }
+}
+
+// Progress bars at each value they go through, with their text or without, and back.
+TEST(FrameStyle, ProgressBarsLookAsTheStyleDrawsThemAtEachValue) {
+    test::application();
+    const Styles styles;
+    for (const bool text : {false, true}) {
+        QProgressBar reference, copied;
+        for (QProgressBar* bar : {&reference, &copied}) {
+            bar->setStyle(bar == &reference ? styles.plain.get() : styles.framed.get());
+            bar->resize(353, 40);
+            bar->setRange(0, 102);
+            bar->setTextVisible(text);
+        }
+        for (const int value : {0, 37, 102, 37, 0}) {
+            SCOPED_TRACE(value);
+            reference.setValue(value);
+            copied.setValue(value);
+            expectLooksAsTheStyleDrawsIt(reference, copied);
         }
     }
 }

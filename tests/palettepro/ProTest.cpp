@@ -405,5 +405,46 @@ TEST_F(ProTest, ExtractsTheDominantColoursOfAPicture) {
     EXPECT_EQ(extracted(), whole);
 }
 
+// Figures are inverted piece by piece for speed; the pixels are those of each line inverted
+// whole: lines and boxes anywhere, partly off the plane, crossing and meeting.
+TEST(PlanePictureTest, FiguresAreInvertedAsWholeLinesInvertThePlane) {
+    test::application();
+    QImage plane(kPlanePixels, kPlanePixels, QImage::Format_RGB32);
+    for (int y = 0; y < plane.height(); ++y) {
+        for (int x = 0; x < plane.width(); ++x) {
+            plane.setPixel(x, y, qRgb(x * 255 / 349, y * 255 / 349, (x + y) % 256));
+        }
+    }
+    PlanePicture picture;
+    QRandomGenerator random(7);
+    auto point = [&] {
+        const auto twips = [&] { return double(random.bounded(390 * kPlaneTwipsPerPixel) - 300); };
+        return PlanePoint{twips(), twips()};
+    };
+    for (int figure = 0; figure < 200; ++figure) {
+        std::vector<Segment> lines;
+        for (int k = random.bounded(1, 8); k > 0; --k) {
+            lines.push_back(Segment{point(), point(), random.bounded(5) == 0});
+        }
+        picture.setPlane(plane);
+        picture.invert(lines);
+        QImage expected = plane.copy();
+        QPainter painter(&expected);
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        for (const Segment& line : lines) {
+            const QPoint a(PlanePixel(line.from.x), PlanePixel(line.from.y));
+            const QPoint b(PlanePixel(line.to.x), PlanePixel(line.to.y));
+            if (line.box) {
+                painter.drawRect(QRect(a, b).normalized());
+            } else if (a != b) {
+                painter.drawLine(a, b);
+            }
+        }
+        painter.end();
+        ASSERT_EQ(picture.shown(), expected) << "figure " << figure;
+    }
+}
+
 } // namespace
 } // namespace oria
