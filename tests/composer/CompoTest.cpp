@@ -7,14 +7,9 @@
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
+#include "support/WindowDriver.h"
 #include "widgets/ColourReadout.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDropEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,7 +26,7 @@ constexpr Colour kA = RGB(1, 0, 0), kB = RGB(2, 0, 0), kC = RGB(3, 0, 0), kD = R
                  kE = RGB(5, 0, 0), kF = RGB(6, 0, 0), kG = RGB(7, 0, 0), kH = RGB(8, 0, 0);
 
 // The composer opened from the harmony window; helpers read what the user sees.
-class CompoTest : public ::testing::Test {
+class CompoTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     void open(int n, const Palette& harmony = kHarmony) {
         test::application();
@@ -42,36 +37,7 @@ protected:
         module.NbCouleursCompo = n;
         compo = std::make_unique<Compo>(module, platform, windows);
         compo->show();
-    }
-    template <class T = QWidget> T* child(const QString& name) {
-        T* w = compo->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
-    }
-    void hover(const QString& source, QPoint at) { QTest::mouseMove(child(source), at); }
-    void pick(const QString& source, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
-        hover(source, at);
-        QTest::mousePress(child(source), b, {}, at);
-    }
-    // What the user does, step by step: a control's name clicks it or runs its command,
-    // "name@x,y" presses there, "combo=n" chooses an item.
-    void run(const QString& steps) {
-        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            const QStringList at = step.split(QRegularExpression("[@,=]"));
-            if (auto* action = compo->findChild<QAction*>(step)) {
-                action->trigger();
-            } else if (at.size() == 2) {
-                child<QComboBox>(at[0])->setCurrentIndex(at[1].toInt());
-                emit child<QComboBox>(at[0])->activated(at[1].toInt());
-            } else if (at.size() == 1) {
-                click(step);
-            } else {
-                pick(at[0], {at[1].toInt(), at[2].toInt()});
-            }
-        }
+        drive(compo.get());
     }
     // The window against tests/golden/composer/<name>.txt, with what the page shows only in
     // its picture (the title's and text's colours, whether the title is painted in its own),
@@ -217,11 +183,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
 
 TEST_F(CompoTest, SwatchesCopyToTheClipboardGridsDoNot) {
     open(5);
-    pick("shape2", QPoint(10, 10), Qt::RightButton);
-    auto* menu = child<QMenu>("transfert");
-    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
-    menu->findChild<QAction*>("pressepapier")->trigger();
-    menu->close();
+    fromMenu("shape2", QPoint(10, 10), "pressepapier");
     EXPECT_EQ(platform.clipboard, "#FAF0E6");
     const ZoneColours before = compo->zoneColours();
     pick("Picture2", QPoint(10, 10), Qt::RightButton);
@@ -231,7 +193,7 @@ TEST_F(CompoTest, SwatchesCopyToTheClipboardGridsDoNot) {
 TEST_F(CompoTest, PageExportedSavedAndOpenedAgain) {
     open(3); // the circle is not on the page: the palette leaves it out
     platform.saveAnswer = dir.filePath("page.css");
-    child<QAction>("exporter")->trigger();
+    run("exporter");
     QFile file(platform.saveAnswer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     test::ExpectGolden("composer/exported-page-css", QString::fromUtf8(file.readAll()));
@@ -293,9 +255,6 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
         s.extra.push_back(qHash(compo->windowTitle()));
         return s;
     };
-    auto clicking = [this](const char* step, const char* name) {
-        return test::UndoRow{step, [this, name] { click(name); }};
-    };
     // The pointer's read-out follows it before the press: a view, not part of the pick.
     auto picking = [this](const char* step, const char* source, QPoint at, const char* views = "") {
         return test::UndoRow{
@@ -310,18 +269,18 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
         picking("Couleur fond", "Picture2", {40, 30}, "Check12"),
         picking("Couleur fond", "shape4", {5, 5}),
         picking("Couleur cercle", "Picture4", {5, 5}, "Option4"),
-        clicking("Choisir ...", "Command10"),
-        clicking("Web Safe", "Command8"),
-        clicking("Blanc", "Command7"),
-        clicking("Noir", "Command6"),
-        clicking("Aléatoire", "Command1"),
-        clicking("Tous visibles", "Check11"),
-        clicking("Visible", "Check2"),
-        clicking("Tous modifiables", "Check10"),
-        clicking("Modif.", "Check9"),
-        clicking("Razezev Aru 1.0", "Command2"),
-        clicking("Vizozudu 1.0", "Command4"),
-        clicking("Ouvrir", "Command9"),
+        doing("Choisir ...", "Command10"),
+        doing("Web Safe", "Command8"),
+        doing("Blanc", "Command7"),
+        doing("Noir", "Command6"),
+        doing("Aléatoire", "Command1"),
+        doing("Tous visibles", "Check11"),
+        doing("Visible", "Check2"),
+        doing("Tous modifiables", "Check10"),
+        doing("Modif.", "Check9"),
+        doing("Razezev Aru 1.0", "Command2"),
+        doing("Vizozudu 1.0", "Command4"),
+        doing("Ouvrir", "Command9"),
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(compo.get(), seen, row, [this] {
@@ -335,10 +294,7 @@ TEST_F(CompoTest, PagesComeInByDropAndRecentList) {
     // A page dropped on the window opens; the recent list offers it, newest first.
     open(5);
     const QString path = save("hiver.ori", document("Hiver", RGB(230, 240, 250)));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDropEvent drop(QPointF(40, 40), Qt::CopyAction, &data, Qt::LeftButton, {});
-    static_cast<QObject*>(compo.get())->event(&drop); // as the drag manager delivers it
+    drop(path);
     snap("page-dropped");
     platform.saveAnswer = dir.filePath("copie");
     click("Command5");
