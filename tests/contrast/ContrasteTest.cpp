@@ -6,14 +6,10 @@
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
+#include "support/WindowDriver.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/VisionChoice.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
-#include <QRadioButton>
-#include <QSlider>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -25,7 +21,7 @@ constexpr Colour kC2 = RGB(20, 20, 200);
 constexpr Colour kC3 = RGB(240, 240, 20);
 
 // The viewer as the harmony window opens it; helpers read what the user sees.
-class ContrasteTest : public ::testing::Test {
+class ContrasteTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     void open(int count) {
         test::application();
@@ -37,46 +33,10 @@ protected:
         windows.setVisionChoice(&vision);
         window = std::make_unique<Contraste>(module, platform, windows);
         window->show();
+        drive(window.get());
     }
-    template <class T = QWidget> T* child(const QString& name) {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(5, 5));
-    }
-    QString text(const QString& name) { return child<QLabel>(name)->text(); }
-    Colour at(const QString& picture, int x, int y) {
-        return FromQColor(child(picture)->grab().toImage().pixelColor(x, y));
-    }
-    bool checked(const QString& name) { return child<QRadioButton>(name)->isChecked(); }
+    Colour at(const QString& picture, int x, int y) { return FromQColor(painted(picture, {x, y})); }
     Colour colour(int k) { return window->colours().colour[static_cast<std::size_t>(k)]; }
-    QSlider* slider(const QString& name) { return child<QSlider>(name); }
-    // What the user does, step by step: a control's name clicks it or runs its command, "Esc"
-    // closes the window, "slider=min|max|n" moves a slider (n: as a drag does), "combo=n"
-    // chooses an item.
-    void run(const QString& steps) {
-        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-            auto* combo = window->findChild<QComboBox*>(name);
-            if (step == "Esc") {
-                QTest::keyClick(window.get(), Qt::Key_Escape);
-            } else if (auto* action = window->findChild<QAction*>(step)) {
-                action->trigger();
-            } else if (value == "max" || value == "min") {
-                slider(name)->triggerAction(value == "max" ? QAbstractSlider::SliderToMaximum
-                                                           : QAbstractSlider::SliderToMinimum);
-            } else if (combo) {
-                combo->setCurrentIndex(value.toInt());
-                emit combo->activated(value.toInt());
-            } else if (!value.isEmpty()) {
-                slider(name)->setSliderPosition(value.toInt());
-            } else {
-                click(step);
-            }
-        }
-    }
     // The window against tests/golden/contrast/<name>.txt, with the colours edited, what the
     // harmony window gets back, what was asked of the desktop and pixels of the views: the
     // figure, the lines and the bands.
@@ -173,10 +133,7 @@ TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
     auto* menu = child<QMenu>("transfert");
     QTest::mouseClick(child("Picture2"), Qt::RightButton, {}, QPoint(21, 22));
     EXPECT_FALSE(menu->isVisible()) << "the lines view has no pop-up";
-    QTest::mouseClick(child("Picture1"), Qt::RightButton, {}, QPoint(100, 100));
-    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
-    menu->findChild<QAction*>("presspap")->trigger();
-    menu->close();
+    fromMenu("Picture1", QPoint(100, 100), "presspap");
     EXPECT_EQ(platform.clipboard, "#1414C8") << "the colour last pointed at, not the one clicked";
 
     // Under a simulated vision the views are painted as seen and the read-out adds the
@@ -196,30 +153,24 @@ TEST_F(ContrasteTest, EveryColourEditIsUndoneAndRedone) {
         const auto& colours = window->colours().colour;
         return test::Seen{window->grab().toImage(), {colours.begin(), colours.end()}};
     };
-    auto clicking = [this](const char* step, const char* name) {
-        return test::UndoRow{step, [this, name] { click(name); }};
-    };
     const test::UndoRow rows[] = {
         {"Réglages",
-         [&] { // one drag, one step
-             slider("Slider1")->setSliderDown(true);
-             slider("Slider1")->setSliderPosition(90);
-             slider("Slider1")->setSliderPosition(20);
-             slider("Slider1")->setSliderDown(false);
-         }},
+         [&] {
+             slide("Slider1", {90, 20});
+         }}, // one drag, one step
         {"Réglages",
          [&] {
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
              slider("Slider3")->triggerAction(QAbstractSlider::SliderPageStepSub);
          }},
-        clicking("Choisir...", "Command3"),
-        clicking("Lum. plus", "Command5"),
-        clicking("Sat. moins", "Command8"),
-        clicking("3 couleurs", "Option2"),
-        clicking("Aléatoire", "Command2"),
+        doing("Choisir...", "Command3"),
+        doing("Lum. plus", "Command5"),
+        doing("Sat. moins", "Command8"),
+        doing("3 couleurs", "Option2"),
+        doing("Aléatoire", "Command2"),
         // Colour 3 edited from now on: a view, not a step.
-        {"Aléatoire", [&] { click("Command1"); }, [&] { click("Option5"); }},
-        clicking("2 couleurs", "Option1"),
+        doing("Aléatoire", "Command1", "Option5"),
+        doing("2 couleurs", "Option1"),
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(window.get(), seen, row, [this] {
