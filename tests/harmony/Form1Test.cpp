@@ -4,18 +4,11 @@
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
+#include "support/WindowDriver.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QDropEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QMimeData>
 #include <QScrollBar>
-#include <QSlider>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -27,7 +20,7 @@ namespace {
 using W = WindowDirectory::Window;
 
 // The harmony window over a fresh shared state and a scripted desktop, and what it shows.
-class Form1Test : public ::testing::Test {
+class Form1Test : public ::testing::Test, protected test::WindowDriver {
 protected:
     void SetUp() override { open({W::Pro, W::Contraste, W::Compo}); }
     // Opens the window afresh; the random base colour it draws (0.999, 0, 0) is pure red.
@@ -43,23 +36,13 @@ protected:
         platform.fileFilters.clear();
         form = std::make_unique<Form1>(module, platform, windows);
         form->show();
+        drive(form.get());
     }
 
-    template <class T = QWidget> T* child(const QString& name) {
-        T* w = form->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    QAbstractButton* button(const QString& name) { return child<QAbstractButton>(name); }
-    QAction* action(const QString& name) { return child<QAction>(name); }
-    QSlider* slider(const QString& name) { return child<QSlider>(name); }
     ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
-    QString text(const QString& name) { return child<QLabel>(name)->text(); }
     QString status() { return text("StatusBar1_Panel1"); }
     // The colour painted at the middle of the top of a square.
-    QColor painted(const QString& name) {
-        return picture(name)->grab().toImage().pixelColor(picture(name)->width() / 2, 4);
-    }
+    QColor top(const QString& name) { return painted(name, {picture(name)->width() / 2, 4}); }
     // Every control, the colours painted at the top of the squares shown, what other windows
     // read of the shared state, and what the window asked of the desktop.
     void expectShown(const char* golden) {
@@ -67,8 +50,7 @@ protected:
         for (const char* name :
              {"carre1", "carre2", "carre3", "carre4", "carre5", "carre6", "carre7", "Picture1"}) {
             if (picture(name)->isVisible()) {
-                shown +=
-                    QStringLiteral("painted %1 %2\n").arg(name, painted(name).name().toUpper());
+                shown += QStringLiteral("painted %1 %2\n").arg(name, top(name).name().toUpper());
             }
         }
         shown += QStringLiteral("shared");
@@ -95,12 +77,7 @@ protected:
         shown.replace(dir.path(), QStringLiteral("<dossier>"));
         test::ExpectGolden(QStringLiteral("harmony/") + golden, shown);
     }
-    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-    void chooseType(HarmonyType type) {
-        auto* combo = child<QComboBox>("Combo1");
-        combo->setCurrentIndex(static_cast<int>(type));
-        emit combo->activated(static_cast<int>(type));
-    }
+    void chooseType(HarmonyType type) { run(QStringLiteral("Combo1=%1").arg(int(type))); }
     void chooseBase(Colour c) { // through the colour dialog
         platform.colourAnswers = {c};
         click("Command1");
@@ -109,12 +86,6 @@ protected:
         QFile f(dir.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
         return f.fileName();
-    }
-    void drop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
-        static_cast<QObject*>(form.get())->event(&event); // as the drag manager delivers it
     }
     void handBack(const Palette& colours) { // as another window does
         module.setHarmony(colours);
@@ -149,45 +120,45 @@ TEST_F(Form1Test, WindowAfterEachAction) {
     const struct {
         const char* golden;
         std::optional<H> type;
-        std::vector<const char*> steps;
+        const char* steps;
         std::function<void()> prepare = {};
     } rows[] = {
-        {"start-up", {}, {}},
-        {"classique-neutre", H::ClassiqueNeutre, {}},
-        {"slider-drag", H::ClassiqueNeutre, {"Slider2=128"}},
+        {"start-up", {}, ""},
+        {"classique-neutre", H::ClassiqueNeutre, ""},
+        {"slider-drag", H::ClassiqueNeutre, "Slider2=128"},
         // Then cancelled: the dialog gives back the start colour.
-        {"colour-dialog", H::ClassiqueNeutre, {"Command1", "Command1"}, blue},
-        {"one-colour-palette", H::ClassiqueNeutre, {"importer"}, opening("une.gpl", une)},
-        {"imported", {}, {"importer"}, opening("trois.gpl", trois)},
-        {"import-refused", {}, {"importer"}, opening("faux.gpl", "pas une palette")},
-        {"dropped", {}, {}, [&] { drop(file("sept.css", sept)); }}, // the first five
-        {"export-refused", {}, {"exporter"}, savingNowhere},
-        {"hand-back", H::ClassiqueNeutre, {}, [&] { handBack(handed); }}, // shown, not recomputed
-        {"fine-tuning", H::ClassiqueNeutre, {"Slider4=25"}},
-        {"fine-tuning-zero", H::ClassiqueNeutre, {"Slider4=25", "Command6"}},
-        {"five-colours", H::Special, {"contrast3", "cinq"}},
-        {"four-colours", H::Special, {"contrast3", "quatre"}},
-        {"three-colours", H::Special, {"contrast3", "trois"}},
-        {"two-colours-contraste-3", H::Special, {"trois", "deux", "contrast3"}},
-        {"lum-plus", H::Moderne, {"cinq", "Command12"}},
-        {"lum-moins", H::Moderne, {"cinq", "Command11"}},
-        {"sat-plus", H::Moderne, {"cinq", "Command8"}},
-        {"sat-moins", H::Moderne, {"cinq", "Command9"}},
-        {"web-safe", H::Moderne, {"cinq", "Command7"}},
-        {"web-safe-menu", H::Moderne, {"cinq", "websafe"}},
+        {"colour-dialog", H::ClassiqueNeutre, "Command1 Command1", blue},
+        {"one-colour-palette", H::ClassiqueNeutre, "importer", opening("une.gpl", une)},
+        {"imported", {}, "importer", opening("trois.gpl", trois)},
+        {"import-refused", {}, "importer", opening("faux.gpl", "pas une palette")},
+        {"dropped", {}, "", [&] { drop(file("sept.css", sept)); }}, // the first five
+        {"export-refused", {}, "exporter", savingNowhere},
+        {"hand-back", H::ClassiqueNeutre, "", [&] { handBack(handed); }}, // shown, not recomputed
+        {"fine-tuning", H::ClassiqueNeutre, "Slider4=25"},
+        {"fine-tuning-zero", H::ClassiqueNeutre, "Slider4=25 Command6"},
+        {"five-colours", H::Special, "contrast3 cinq"},
+        {"four-colours", H::Special, "contrast3 quatre"},
+        {"three-colours", H::Special, "contrast3 trois"},
+        {"two-colours-contraste-3", H::Special, "trois deux contrast3"},
+        {"lum-plus", H::Moderne, "cinq Command12"},
+        {"lum-moins", H::Moderne, "cinq Command11"},
+        {"sat-plus", H::Moderne, "cinq Command8"},
+        {"sat-moins", H::Moderne, "cinq Command9"},
+        {"web-safe", H::Moderne, "cinq Command7"},
+        {"web-safe-menu", H::Moderne, "cinq websafe"},
         // The menu's "Aléatoire" draws a base colour but leaves the fine tuning locked; the
         // button unlocks it, and so does a count.
-        {"random-after-adjustment", H::Moderne, {"Command12", "menualeatoire"}, otherRandom},
-        {"random-unlocks", H::Moderne, {"Command12", "Command4"}, otherRandom},
-        {"count-unlocks", H::Moderne, {"websafe", "trois"}},
+        {"random-after-adjustment", H::Moderne, "Command12 menualeatoire", otherRandom},
+        {"random-unlocks", H::Moderne, "Command12 Command4", otherRandom},
+        {"count-unlocks", H::Moderne, "websafe trois"},
         // Colours 2..n are computed afresh; the hidden slots keep the adjustment.
-        {"recalculer-declined", H::Moderne, {"trois", "Command12", "Command5"}, no},
-        {"recalculated", H::Moderne, {"trois", "Command12", "Recalculer"}},
+        {"recalculer-declined", H::Moderne, "trois Command12 Command5", no},
+        {"recalculated", H::Moderne, "trois Command12 Recalculer"},
         // The cycler moves the sliders without recomputing.
-        {"cycled", H::Moderne, {"cinq", "Command13"}},
-        {"sorted", H::Moderne, {"cinq", "Command13", "Command15"}}, // light to dark
-        {"shuffled", H::Moderne, {"cinq", "Command14"}},
-        {"no-other-window", {}, {}, [&] { open({}); }},
+        {"cycled", H::Moderne, "cinq Command13"},
+        {"sorted", H::Moderne, "cinq Command13 Command15"}, // light to dark
+        {"shuffled", H::Moderne, "cinq Command14"},
+        {"no-other-window", {}, "", [&] { open({}); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.golden);
@@ -199,18 +170,10 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         if (row.prepare) {
             row.prepare();
         }
-        for (const QString step : row.steps) {
-            if (step.contains(QLatin1Char('='))) {
-                slider(step.section('=', 0, 0))->setSliderPosition(step.section('=', 1).toInt());
-            } else if (auto* b = form->findChild<QAbstractButton*>(step)) {
-                QTest::mouseClick(b, Qt::LeftButton);
-            } else {
-                action(step)->trigger();
-            }
-        }
+        run(row.steps);
         expectShown(row.golden);
     }
-    button("Command3")->click();
+    click("Command3");
     EXPECT_TRUE(windows.shown.empty()) << "the viewer was not built";
     auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
     EXPECT_FALSE(model->item(10)->isEnabled()) << "nor the picker";
@@ -239,7 +202,7 @@ TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
     chooseType(HarmonyType::ClassiqueNeutre);
     platform.saveAnswer = dir.filePath("harmonie");
     platform.saveFilterAnswer = "Palette GIMP, Inkscape, Krita (*.gpl)";
-    action("exporter")->trigger();
+    run("exporter");
     QFile file(dir.filePath("harmonie.gpl"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the chosen filter's extension is added";
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
@@ -254,10 +217,10 @@ TEST_F(Form1Test, ContrastViewerGetsTheCountOfTheSelectedOption) {
     click("Command3");
     EXPECT_EQ(module.NbCouleursContraste, 3);
     click("deux");
-    action("contrast")->trigger();
+    run("contrast");
     EXPECT_EQ(module.NbCouleursContraste, 2);
     click("quatre");
-    action("composeur")->trigger();
+    run("composeur");
     EXPECT_EQ(module.NbCouleursCompo, 4);
     click("Command10");
     EXPECT_EQ(windows.shown, (std::vector<W>{W::Contraste, W::Contraste, W::Compo, W::Pro}));
@@ -271,12 +234,8 @@ TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     };
     ASSERT_TRUE(readOut("carre2", QPoint(10, 10), "#00FFFF"));
     expectShown("pointer-over-carre2"); // a move does not change the clicked colour
-    QTest::mouseClick(picture("carre2"), Qt::RightButton, {}, QPoint(10, 10));
-    auto* menu = child<QMenu>("transfert");
-    ASSERT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
+    fromMenu("carre2", QPoint(10, 10), "pressepapier");
     EXPECT_EQ(text("Label11"), "#FFFFFF") << "a right click does not change it either";
-    action("pressepapier")->trigger();
-    menu->hide();
     EXPECT_EQ(platform.clipboard, "#00FFFF");
     QTest::mouseClick(picture("carre1"), Qt::LeftButton, {}, QPoint(5, 5));
     expectShown("clicked-carre1");
@@ -293,7 +252,7 @@ TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
 TEST_F(Form1Test, BarFollowsDarknessAndRulerAndBordersAreBlackOrNone) {
     click("noir");
     EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    EXPECT_EQ(top("carre1"), QColor(255, 0, 0));
     click("sans");
     EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
 
@@ -363,12 +322,12 @@ TEST_F(Form1Test, SplashOnLoadAboutTipsAndClosing) {
     EXPECT_GE(platform.randomSource.reseeds, 1) << "the base colour drawn from a fresh seed";
     EXPECT_EQ(module.RetourDialogue, 1);
     EXPECT_FALSE(module.AproposMenu);
-    action("apropos")->trigger();
+    run("apropos");
     EXPECT_TRUE(module.AproposMenu);
     EXPECT_EQ(windows.splashes, (std::vector<bool>{true, false}));
 
     platform.settings["Show Tips at Startup"] = "0";
-    action("astuces")->trigger();
+    run("astuces");
     EXPECT_EQ(platform.settings["Show Tips at Startup"], "1");
     EXPECT_EQ(windows.tipsShown, 1);
 
@@ -389,14 +348,14 @@ TEST_F(Form1Test, VisionPaintsAsSimulatedButHoldsAndReadsTheRealColours) {
     EXPECT_EQ(vision->current(), 2) << "the setting kept from the last run";
     vision->setCurrent(0);
     open(windows.available);
-    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    EXPECT_EQ(top("carre1"), QColor(255, 0, 0));
 
-    action("vision_protanopie")->trigger();
+    run("vision_protanopie");
     EXPECT_EQ(platform.settings["Vision"], "protanopie");
     expectShown("vision-protanopie"); // painted blue, read and held red
-    action("vision_normale")->trigger();
+    run("vision_normale");
     EXPECT_EQ(form->windowTitle(), "Oria 2000");
-    EXPECT_EQ(painted("carre1"), QColor(255, 0, 0));
+    EXPECT_EQ(top("carre1"), QColor(255, 0, 0));
 }
 
 class Form1Undo : public Form1Test {
@@ -413,13 +372,7 @@ protected:
                                       platform.colourDialogStarts.size() +
                                       platform.questions.size());
     }
-    // A drag of the thumb and key presses, as the slider reports them.
-    void drag(const char* name, int from, int to) {
-        slider(name)->setSliderDown(true);
-        slider(name)->setSliderPosition(from);
-        slider(name)->setSliderPosition(to);
-        slider(name)->setSliderDown(false);
-    }
+    // Key presses, as the slider reports them.
     template <class... Action> void keys(const char* name, Action... actions) {
         (slider(name)->triggerAction(actions), ...);
     }
@@ -430,24 +383,30 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
     const Palette received{RGB(1, 2, 3), RGB(40, 50, 60), RGB(7, 8, 9), 0, 0};
     platform.randomSource = test::ScriptedRandom({0.2, 0.6, 0.9});
     const test::UndoRow rows[] = {
-        {"Couleur de base", [&] { drag("Slider2", 60, 140); }},
+        {"Couleur de base",
+         [&] {
+             slide("Slider2", {60, 140});
+         }},
         {"Couleur de base", [&] { keys("Slider1", A::SliderPageStepSub, A::SliderSingleStepSub); }},
         {"Choisir ...", [&] { chooseBase(RGB(20, 120, 200)); }},
-        {"Aléatoire", [&] { click("Command4"); }},
+        doing("Aléatoire", "Command4"),
         {"Type d'harmonie", [&] { QTest::keyClick(child("Combo1"), Qt::Key_Down); }},
-        {"4 couleurs", [&] { click("quatre"); }},
-        {"Réglage fin", [&] { drag("Slider4", 30, 55); }},
-        {"Zéro", [&] { click("Command6"); }},
-        {"Lum. moins", [&] { click("Command11"); }},
-        {"Sat. plus", [&] { click("Command8"); }},
-        {"Cycler", [&] { click("Command13"); }},
-        {"Mélanger", [&] { click("Command14"); }},
-        {"Classer par lum.", [&] { click("Command15"); }},
-        {"Web safe", [&] { action("websafe")->trigger(); }},
-        {"Re-calculer", [&] { click("Command5"); }},
-        {"2 couleurs", [&] { click("deux"); }},
+        doing("4 couleurs", "quatre"),
+        {"Réglage fin",
+         [&] {
+             slide("Slider4", {30, 55});
+         }},
+        doing("Zéro", "Command6"),
+        doing("Lum. moins", "Command11"),
+        doing("Sat. plus", "Command8"),
+        doing("Cycler", "Command13"),
+        doing("Mélanger", "Command14"),
+        doing("Classer par lum.", "Command15"),
+        doing("Web safe", "websafe"),
+        doing("Re-calculer", "Command5"),
+        doing("2 couleurs", "deux"),
         {"Couleurs reçues", [&] { handBack(received); }},
-        {"Aléatoire", [&] { action("menualeatoire")->trigger(); }},
+        doing("Aléatoire", "menualeatoire"),
     };
     for (const test::UndoRow& row : rows) {
         test::CheckUndoRedo(
@@ -456,7 +415,7 @@ TEST_F(Form1Undo, EveryStepComesBackAsItWasAndGoesAgain) {
 }
 
 TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
-    auto* undo = action("annuler");
+    auto* undo = child<QAction>("annuler");
     auto press = [&](int afterMs, QAbstractSlider::SliderAction step) {
         platform.clock = platform.clock.addMSecs(afterMs);
         slider("Slider3")->triggerAction(step);
@@ -478,9 +437,9 @@ TEST_F(Form1Undo, KeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
     EXPECT_EQ(undone, 100);
     EXPECT_EQ(text("Label5").toStdString(), "3") << "back to the 22nd of 122 steps";
 
-    action("retablir")->trigger();
+    run("retablir");
     click("Command12"); // a new step drops what could have been redone
-    EXPECT_FALSE(action("retablir")->isEnabled());
+    EXPECT_FALSE(child<QAction>("retablir")->isEnabled());
     EXPECT_EQ(undo->text().toStdString(), "&Annuler : Lum. plus");
 }
 
