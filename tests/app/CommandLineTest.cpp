@@ -1,11 +1,8 @@
 #include "CommandTables.h"
 
-#include "composer/PageDocument.h"
 #include "palettepro/PlanePainter.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -20,6 +17,11 @@ namespace {
 // reach a target, vision the simulated colours, grille one line per row of cells in drawing
 // order, exporter the palette file of exactly these bytes; colours may come from standard
 // input; "usage" holds the help in French, and calls with no command or an unknown one.
+// Files in tests/data/app/<command>: charte writes the charter (Windows-1252, CR LF) from a
+// template of the user's or a standard one; extraire prints the dominant colours of pictures
+// (two reds a step apart in été.png, which two colours merge and three keep apart); importer
+// prints what exporter takes back (a page gives all five zones, hidden ones too, in the order
+// the composer exports them); page prints one field a line; each says why a file is refused.
 class CommandCalls : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CommandCalls, PrintTheirResultsOrWhyTheCallIsRefused) {
@@ -28,82 +30,9 @@ TEST_P(CommandCalls, PrintTheirResultsOrWhyTheCallIsRefused) {
 
 INSTANTIATE_TEST_SUITE_P(CommandLine, CommandCalls,
                          ::testing::Values("harmonie", "ajuster", "contraste", "vision", "grille",
-                                           "exporter", "stdin", "usage"),
+                                           "exporter", "stdin", "usage", "charte", "extraire",
+                                           "importer", "page"),
                          [](const auto& call) { return call.param; });
-
-// What it writes (Windows-1252, CR LF) from a template of the user's or a standard one, or why
-// it writes nothing.
-TEST(CommandLine, CharteWritesTheCharterFromItsTemplateOrSaysWhyNot) {
-    const QTemporaryDir dir;
-    test::writeFile(dir, "modèle.html",
-                    "<h1>%nom_charte%</h1>\n%nom_ref%\r\n%nom_fond% %hexa_fond% %rvb_fond%\n"
-                    "%nom_texte%=%hexa_texte%\n%nom_decors2% %rvb_decors2%");
-    test::expectGoldenCalls("charte", dir.path());
-}
-
-// Columns of flat colours, each of its given width, 10 pixels high, as a PNG file.
-QByteArray columnsPng(const std::vector<std::pair<QRgb, int>>& columns) {
-    QImage image(400, 10, QImage::Format_ARGB32);
-    int x = 0;
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const auto& [colour, width] : columns) {
-        painter.fillRect(x, 0, width, 10, QColor::fromRgba(colour));
-        x += width;
-    }
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.copy(0, 0, x, 10).save(&buffer, "png"));
-    return bytes;
-}
-
-TEST(CommandLine, ExtrairePrintsTheDominantColoursOnOneLineOrWhyNot) {
-    QTemporaryDir dir;
-    // Two reds a step apart, which two colours merge and three keep apart.
-    test::writeFile(
-        dir, "été.png",
-        columnsPng({{qRgb(255, 0, 0), 50}, {qRgb(0, 0, 255), 40}, {qRgb(254, 0, 0), 10}}));
-    const QByteArray png = columnsPng({{qRgb(10, 20, 30), 4}});
-    test::writeFile(dir, "bonne.png", png);
-    test::writeFile(dir, "deux.png", columnsPng({{qRgb(0x33, 0x66, 0xCC), 7}, {0xFFFF8000, 9}}));
-    test::writeFile(dir, "coupée.png", png.left(png.size() - 20));
-    test::writeFile(dir, "texte.png", "pas une image\n");
-    test::writeFile(dir, "vide.png", columnsPng({{qRgba(0, 0, 0, 0), 4}}));
-    test::expectGoldenCalls("extraire", dir.path());
-}
-
-// The line goes straight back into `oria exporter`: the same file comes out (each word ends
-// with its colour "=#RRGGBB"; a name may hold a space). A page gives all five zones, hidden
-// ones too, in the order the composer exports them.
-TEST(CommandLine, ImporterPrintsWhatExporterTakesOrSaysWhyNot) {
-    const QTemporaryDir dir;
-    PageDocument page;
-    page.name = PageNameBytes(QStringLiteral("Vitrine"));
-    page.texte = RGB(1, 0, 0), page.fond = RGB(2, 0, 0), page.cercle = RGB(3, 0, 0);
-    page.titre = RGB(4, 0, 0), page.boite = RGB(5, 0, 0);
-    page.cercleVisible = page.boiteVisible = false;
-    test::writeFile(dir, "vitrine.ori", EncodePageDocument(page));
-    test::writeFile(dir, "courte.ori", "abc");
-    test::writeFile(dir, "p.gpl", "GIMP Palette\n");
-    test::expectGoldenCalls("importer", dir.path());
-}
-
-TEST(CommandLine, PagePrintsOneFieldALineOrWhyTheFileIsRefused) {
-    PageDocument page;
-    page.name = PageNameBytes(QStringLiteral("Été  bleu"));
-    page.texte = RGB(0x12, 0x34, 0x56), page.fond = RGB(255, 255, 255);
-    page.cercle = RGB(0xAB, 0, 0), page.titre = 0, page.boite = RGB(0, 0, 0xCD);
-    page.boiteVisible = false, page.cercleVisible = false;
-    QByteArray flagged = EncodePageDocument({});
-    flagged[279] = 5;
-    QTemporaryDir dir;
-    test::writeFile(dir, "été.ori", EncodePageDocument(page));
-    test::writeFile(dir, "bonne.ori", EncodePageDocument({}));
-    test::writeFile(dir, "courte.ori", "trop court");
-    test::writeFile(dir, "drapeau.ori", flagged);
-    test::expectGoldenCalls("page", dir.path());
-}
 
 // A plane in SVG: the golden file shows each one's first lines and last (the last ring of les2
 // lies 25 twips past the centre); between them come dots only, in a well-formed document.

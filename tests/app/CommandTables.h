@@ -127,8 +127,13 @@ inline void expectGoldenCalls(const QString& name, const QString& folder) {
     ExpectGolden(QStringLiteral("app/") + name, text);
 }
 
+// The same, in a folder holding a copy of the files in tests/data/app/<name>, if any.
 inline void expectGoldenCalls(const QString& name) {
     const QTemporaryDir folder;
+    const QDir data(QStringLiteral(ORIA_GOLDEN_DIR "/../data/app/") + name);
+    for (const QString& file : data.entryList(QDir::Files)) {
+        ASSERT_TRUE(QFile::copy(data.filePath(file), folder.filePath(file)));
+    }
     expectGoldenCalls(name, folder.path());
 }
 
