@@ -8,15 +8,12 @@
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
+#include "support/WindowDriver.h"
 
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QRandomGenerator>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,7 +23,7 @@ namespace {
 constexpr Colour kGrey = RGB(128, 128, 128);
 const Palette kHarmony{RGB(255, 0, 0), RGB(0, 128, 0), RGB(0, 0, 255), -1, RGB(10, 20, 30)};
 
-class ProTest : public ::testing::Test {
+class ProTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     void SetUp() override {
         test::application();
@@ -40,17 +37,11 @@ protected:
         windows.setHandBackListener([this] { ++handBacks; });
         pro = std::make_unique<Pro>(module, platform, windows);
         pro->show();
+        drive(pro.get());
         plane = pro->findChild<PlanePicture*>("Picture1");
     }
 
-    template <class T = QWidget> T* child(const QString& name) {
-        T* w = pro->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(6, 6));
-    }
+    void snap(const QString& name) { test::ExpectWindowGolden("palettepro/" + name, pro.get()); }
     const Palette& colours() { return pro->ProCouleurs(); }
     // A point of the plane, in twips, on the picture.
     static QPoint at(double x, double y) {
@@ -82,9 +73,7 @@ protected:
     }
     // The colour painted in the middle of a square.
     Colour square(const char* name) {
-        QWidget* w = child(name);
-        const QColor c = w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
-        return RGB(c.red(), c.green(), c.blue());
+        return FromQColor(painted(name, {child(name)->width() / 2, child(name)->height() / 2}));
     }
     bool planeIs(Resolution r, PlaneMode m, int level) {
         return plane->plane() == PaintPlane(GenererPlan(r, m, level));
@@ -111,7 +100,7 @@ protected:
 };
 
 TEST_F(ProTest, OpensOnTheDesignDefaultsWithTheSharedColours) {
-    test::ExpectWindowGolden("palettepro/opened", pro.get());
+    snap("opened");
     EXPECT_EQ(module.RetourDialogue, 0);
     EXPECT_TRUE(planeIs(Resolution::Basse, PlaneMode::Saturation, 100));
     // Slots in their row order; a negative colour shows, and is kept, as grey.
@@ -163,7 +152,7 @@ TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
         progress.clear();
         const qint64 key = plane->plane().cacheKey();
         s.act();
-        test::ExpectWindowGolden(QStringLiteral("palettepro/") + s.golden, pro.get());
+        snap(s.golden);
         if (s.level < 0) {
             EXPECT_EQ(plane->plane().cacheKey(), key) << "not generated again";
             continue;
@@ -177,11 +166,7 @@ TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
     // The colour under the pointer, copied from the square's menu.
     QTest::mouseMove(child("Picture4"), QPoint(12, 12));
     EXPECT_EQ(square("Picture2"), RGB(0, 0, 255));
-    QTest::mouseClick(child("Picture4"), Qt::RightButton, {}, QPoint(12, 12));
-    auto* menu = child<QMenu>("transfert");
-    EXPECT_TRUE(test::waitFor([&] { return menu->isVisible(); }));
-    menu->findChild<QAction*>("pressepapier")->trigger();
-    menu->close();
+    fromMenu("Picture4", QPoint(12, 12), "pressepapier");
     EXPECT_EQ(platform.clipboard, "#0000FF");
 }
 
@@ -263,17 +248,17 @@ TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
              // A press on slot 1's square copies it into slot 2, shown at the next button-up.
              QTest::mouseClick(child("Picture3"), Qt::LeftButton);
              EXPECT_EQ(colours()[1], kHarmony[0]);
-             test::ExpectWindowGolden("palettepro/picked-libre", pro.get());
+             snap("picked-libre");
              click("Option12");
              release(at(100, 100));
-             test::ExpectWindowGolden("palettepro/picked-libre-copied", pro.get());
+             snap("picked-libre-copied");
          }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.golden);
         open();
         row.act();
-        test::ExpectWindowGolden(QStringLiteral("palettepro/") + row.golden, pro.get());
+        snap(row.golden);
         EXPECT_EQ(square("Picture3"), colours()[0]);
         EXPECT_EQ(square("Picture7"), colours()[1]);
         if (row.then) {
@@ -293,11 +278,7 @@ TEST_F(ProTest, OkHandsTheColoursBackAnnulerAndEscDoNot) {
         open();
         drag(at(3625, 2625));
         const Palette picked = colours();
-        if (std::string(c.how) == "Esc") {
-            QTest::keyClick(pro.get(), Qt::Key_Escape);
-        } else {
-            click(c.how);
-        }
+        run(c.how);
         EXPECT_FALSE(pro->isVisible());
         EXPECT_EQ(module.RetourDialogue, c.retour);
         EXPECT_EQ(module.harmony(), c.handedBack ? picked : kHarmony);
@@ -316,7 +297,7 @@ TEST_F(ProTest, LoadingAPicture) {
         platform.openAnswer = bad;
         click("Command1");
         EXPECT_TRUE(plane->plane() == before);
-        test::ExpectWindowGolden("palettepro/opened", pro.get());
+        snap("opened");
     }
     ASSERT_EQ(platform.messages.size(), 2u) << "cancelling says nothing";
     EXPECT_TRUE(platform.messages[1].text.contains("« cut.jpg »"));
@@ -328,9 +309,9 @@ TEST_F(ProTest, LoadingAPicture) {
     click("Command1");
     EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(10, 200, 30));
     EXPECT_EQ(plane->planeColourAt({5200, 5200}), RGB(10, 200, 30));
-    test::ExpectWindowGolden("palettepro/picture-loaded", pro.get());
+    snap("picture-loaded");
     click("Option2");
-    test::ExpectWindowGolden("palettepro/picture-then-moyenne", pro.get());
+    snap("picture-then-moyenne");
     EXPECT_TRUE(planeIs(Resolution::Moyenne, PlaneMode::Saturation, 100));
 }
 
@@ -354,7 +335,7 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
         {"Libre", [&] { drag(at(4000, 1000)); }, [&] { click("Option11"); }},
         {"Libre", [&] { QTest::mousePress(child("Picture6"), Qt::LeftButton, {}, QPoint(5, 5)); },
          [&] { click("OptionPro2"); }},
-        {"Charger une image", [&] { click("Command1"); }},
+        doing("Charger une image", "Command1"),
         {"Diagonale", [&] { drag(at(2000, 2000), at(3000, 3300)); }, [&] { click("Option12"); }},
     };
     for (const test::UndoRow& row : rows) {
@@ -372,17 +353,14 @@ TEST_F(ProTest, ExtractsTheDominantColoursOfAPicture) {
     QImage flag(90, 30, QImage::Format_RGB32);
     flag.fill(QColor(20, 90, 200));
     QPainter(&flag).fillRect(60, 0, 30, 30, QColor(250, 200, 10)); // a third of it
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(saved("drapeau.png", flag))});
-    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-    static_cast<QObject*>(pro.get())->event(&drop); // as the drag manager delivers it
+    drop(saved("drapeau.png", flag));
     EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(20, 90, 200));
     click("Command5"); // most present first; two colours fill two slots
-    test::ExpectWindowGolden("palettepro/extracted", pro.get());
+    snap("extracted");
     auto* undo = child<QAction>("annuler");
     undo->trigger();
     undo->trigger(); // the picture too
-    test::ExpectWindowGolden("palettepro/extraction-undone", pro.get());
+    snap("extraction-undone");
     EXPECT_TRUE(planeIs(Resolution::Basse, PlaneMode::Saturation, 100));
 
     QImage noise(800, 600, QImage::Format_RGB32);
