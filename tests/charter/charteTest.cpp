@@ -3,20 +3,18 @@
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
+#include "support/WindowDriver.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace oria {
 namespace {
 
-class CharteTest : public ::testing::Test {
+class CharteTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     void SetUp() override {
         test::application();
@@ -35,11 +33,7 @@ protected:
         model.close();
         window = std::make_unique<charte>(module, platform, windows);
         window->show();
-    }
-    template <class T = QWidget> T* child(const QString& name) {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        drive(window.get());
     }
     QByteArray read(const QString& path) {
         QFile f(path);
@@ -57,36 +51,34 @@ protected:
 // showing the colour all the same; ticked, the picture stays grey.
 TEST_F(CharteTest, RowsFollowTheComposersFlags) {
     test::ExpectWindowGolden("charter/opens-with-the-box-hidden", window.get());
-    child<QCheckBox>("Check5")->click();
+    click("Check5");
     test::ExpectWindowGolden("charter/box-ticked", window.get());
 }
 
 TEST_F(CharteTest, ExportsViewsAndSaysWhatWentWrong) {
-    child<QToolButton>("Command4")->click(); // "Visualiser" before any export
+    click("Command4"); // "Visualiser" before any export
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Oria 2000 - erreur");
     EXPECT_EQ(platform.messages[0].text, "Aucune charte à visualiser");
 
     // "personnalisé..." cancelled: back to the 3-colour standard template.
-    auto* combo = child<QComboBox>("Combo1");
-    combo->setCurrentIndex(3);
-    emit combo->activated(3);
-    EXPECT_EQ(combo->currentIndex(), 0);
+    run("Combo1=3");
+    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), 0);
 
     child<QLineEdit>("Text6")->setText("Ma charte");
     platform.saveAnswer = folder.filePath("charte.html");
-    child<QToolButton>("Command3")->click();
+    click("Command3");
     EXPECT_EQ(read(platform.saveAnswer),
               "Ma charte|#0080FF|R: 0 V: 128 B: 255|%nom_decors2%|%hexa_decors2%\r\n");
     EXPECT_EQ(window->CheminModele(), folder.filePath("modeles/std_3coul.html").replace("//", "/"));
     EXPECT_EQ(child<QProgressBar>("Bar1")->value(), 0);
-    child<QToolButton>("Command4")->click();
+    click("Command4");
     EXPECT_EQ(platform.openedDocuments, QStringList{platform.saveAnswer});
 
     // A missing standard template: the message, and the chosen file is remembered.
-    combo->setCurrentIndex(2);
+    child<QComboBox>("Combo1")->setCurrentIndex(2);
     platform.saveAnswer = folder.filePath("autre.html");
-    child<QToolButton>("Command3")->click();
+    click("Command3");
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, "Aucun modèle sélectionné. Veuillez en sélectionner un.");
     EXPECT_EQ(window->FichierCharte(), platform.saveAnswer);
