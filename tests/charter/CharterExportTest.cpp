@@ -1,7 +1,7 @@
 #include "charter/CharterExport.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,17 +18,6 @@ CharterFields sampleFields() {
     f.decors1 = RowFor(QStringLiteral("Couleur decors 1"), RGB(16, 32, 48));
     f.decors2 = RowFor(QStringLiteral("Couleur decors 2"), RGB(0, 0, 0), false);
     return f;
-}
-
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    return path;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
 }
 
 TEST(CharterExport, FillsEveryLineInOrder) {
@@ -59,11 +48,11 @@ TEST(CharterExport, FillsEveryLineInOrder) {
     const QTemporaryDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString model = writeFile(dir.filePath("modele.html"), c.in);
+        const QString model = test::writeFile(dir.filePath("modele.html"), c.in);
         const QString out = dir.filePath("charte.html");
         int last = 0;
         EXPECT_EQ(ExportCharter(model, out, c.fields, [&](int i, int) { last = i; }), std::nullopt);
-        EXPECT_EQ(readAll(out), c.out);
+        EXPECT_EQ(test::fileBytes(out), c.out);
         EXPECT_EQ(last, c.out.count("\r\n"));
     }
 }
@@ -71,14 +60,14 @@ TEST(CharterExport, FillsEveryLineInOrder) {
 TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
     const QTemporaryDir dir;
     auto templateOf = [&](int lines) {
-        return writeFile(dir.filePath(QStringLiteral("t%1.html").arg(lines)),
-                         QByteArray("<p>%nom_fond%</p>\r\n").repeated(lines));
+        return test::writeFile(dir.filePath(QStringLiteral("t%1.html").arg(lines)),
+                               QByteArray("<p>%nom_fond%</p>\r\n").repeated(lines));
     };
     const QString out = dir.filePath("charte.html");
     EXPECT_EQ(ExportCharter(templateOf(2000), out, sampleFields()), std::nullopt);
-    EXPECT_EQ(readAll(out).count("\r\n"), 2000);
+    EXPECT_EQ(test::fileBytes(out).count("\r\n"), 2000);
 
-    const QString old = writeFile(dir.filePath("ancienne.html"), "ancienne charte");
+    const QString old = test::writeFile(dir.filePath("ancienne.html"), "ancienne charte");
     using Cause = ExportFailure::Cause;
     const struct {
         const char* name;
@@ -111,7 +100,7 @@ TEST(CharterExport, FailuresLeaveNothingHalfWritten) {
         const QString message = ExportFailureMessage(*failure);
         EXPECT_TRUE(message.startsWith("Aucun modèle sélectionné. Veuillez en sélectionner un."));
         EXPECT_EQ(message.contains('\n'), c.cause == Cause::Output);
-        EXPECT_EQ(readAll(c.output), c.output == old ? "ancienne charte" : "<absent>");
+        EXPECT_EQ(test::fileBytes(c.output), c.output == old ? "ancienne charte" : "(absent)");
     }
     EXPECT_EQ(QDir(dir.path()).entryList({"*.html*"}, QDir::Files).size(), 5)
         << "no temporary left";

@@ -1,13 +1,11 @@
 #include "composer/PageDocument.h"
 #include "support/Snapshot.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace oria {
 namespace {
@@ -33,17 +31,6 @@ PageDocument handBuiltPage() {
     return p;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
-}
-
 TEST(PageDocument, NameIsWindows1252CutAndPadded) {
     const struct {
         QString name;
@@ -67,31 +54,6 @@ TEST(PageDocument, NameIsWindows1252CutAndPadded) {
     }
 }
 
-TEST(PageDocument, RefusedRecordsSayWhy) {
-    const QByteArray good = handBuiltRecord();
-    const auto with = [&good](int offset, QByteArray bytes) {
-        return QByteArray(good).replace(offset, bytes.size(), bytes);
-    };
-    const struct {
-        QByteArray record;
-        QString why;
-    } cases[] = {
-        {good.left(284), "il fait 284 octets au lieu de 285"},
-        {QByteArray(), "il fait 0 octets au lieu de 285"},
-        {with(255, bytes("\0\0\0\x01")), "la couleur du texte vaut 0x01000000"},
-        {with(271, bytes("\xFF\xFF\xFF\xFF")), "la couleur de la boîte vaut 0xFFFFFFFF"},
-        {with(275, bytes("\x02\0")), "l'indicateur « boîte visible » vaut 2 au lieu de 0 ou 1"},
-        {with(281, bytes("\0\x01")), "« cercle visible » vaut 256"},
-        {with(283, bytes("\xFF\xFF")), "« tous visibles » vaut -1"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why.toStdString());
-        QString why;
-        EXPECT_FALSE(DecodePageDocument(c.record, &why));
-        EXPECT_TRUE(why.contains(c.why)) << why.toStdString();
-    }
-}
-
 TEST(PageDocumentFile, RecordLayoutBothWaysAndThroughAFile) {
     const QByteArray record = handBuiltRecord();
     ASSERT_EQ(record.size(), kPageDocumentBytes);
@@ -102,25 +64,36 @@ TEST(PageDocumentFile, RecordLayoutBothWaysAndThroughAFile) {
     EXPECT_EQ(*decoded, handBuiltPage());
 
     QTemporaryDir dir; // only the record is read from a longer file
-    const QString longer = dir.filePath("longue.ori");
-    writeFile(longer, record + "suite sans rapport");
-    const auto page = ReadPageDocument(longer, &why);
+    const auto page =
+        ReadPageDocument(test::writeFile(dir.filePath("longue.ori"), record + "tout autre"), &why);
     ASSERT_TRUE(page) << why.toStdString();
     EXPECT_EQ(*page, handBuiltPage());
     const QString saved = dir.filePath("copie.ori");
     EXPECT_EQ(WritePageDocument(saved, *page), std::nullopt);
-    EXPECT_EQ(contentsOf(saved), record);
+    EXPECT_EQ(test::fileBytes(saved), record);
 }
 
-// What the user is told, whole: a file too short, absent or a folder; a save into a missing
-// folder or of a colour out of range, which writes nothing and keeps the old file.
+// What the user is told, whole: a record cut short or empty, of a colour or a flag out of
+// range; a file too short, absent or a folder; a save into a missing folder or of a colour
+// out of range, which writes nothing and keeps the old file.
 TEST(PageDocumentFile, FailuresGiveAFrenchMessage) {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("court.ori"), QByteArray(120, ' '));
-    QDir(dir.path()).mkdir("dossier.ori");
-    const QString old = dir.filePath("ancienne.ori");
-    writeFile(old, "ancien contenu");
+    const QByteArray good = handBuiltRecord();
+    const auto with = [&good](int offset, QByteArray bytes) {
+        return QByteArray(good).replace(offset, bytes.size(), bytes);
+    };
     QString text;
+    for (const QByteArray& record :
+         {good.left(284), QByteArray(), with(255, bytes("\0\0\0\x01")),
+          with(271, bytes("\xFF\xFF\xFF\xFF")), with(275, bytes("\x02\0")),
+          with(281, bytes("\0\x01")), with(283, bytes("\xFF\xFF"))}) {
+        QString why;
+        EXPECT_FALSE(DecodePageDocument(record, &why));
+        text += why + QLatin1Char('\n');
+    }
+    QTemporaryDir dir;
+    test::writeFile(dir.filePath("court.ori"), QByteArray(120, ' '));
+    QDir(dir.path()).mkdir("dossier.ori");
+    const QString old = test::writeFile(dir.filePath("ancienne.ori"), "ancien contenu");
     for (const char* file : {"court.ori", "absent.ori", "dossier.ori"}) {
         QString message;
         EXPECT_FALSE(ReadPageDocument(dir.filePath(file), &message));
@@ -134,7 +107,7 @@ TEST(PageDocumentFile, FailuresGiveAFrenchMessage) {
         text += *message + QLatin1Char('\n');
     }
     test::ExpectGolden("composer/page-file-messages", text);
-    EXPECT_EQ(contentsOf(old), "ancien contenu");
+    EXPECT_EQ(test::fileBytes(old), "ancien contenu");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{"ancienne.ori", "court.ori", "dossier.ori"}));
 }

@@ -5,12 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace oria {
 namespace {
-
-using enum ContrastTarget;
 
 constexpr Colour kWhite = RGB(255, 255, 255), kGrey = RGB(119, 119, 119);
 constexpr Colour kBlue = RGB(0, 0, 255), kYellow = RGB(255, 255, 0), kBlack = RGB(0, 0, 0);
@@ -26,13 +22,12 @@ TEST(ContrastTargets, OneRowPerTargetInOrder) {
                 std::to_string(row.threshold) + "\n";
     }
     test::ExpectGolden("contrast/targets", QString::fromStdString(text));
-    EXPECT_EQ(ReachedText(Aaa, 7.004), "wcag=7.00");
-    EXPECT_EQ(ReachedText(Lc75, -76.24), "apca=-76.2");
 }
 
 // Both proposals for every target: nothing reads on itself and only so much lightness is there
-// to move; colours keep their hue and chroma as far as sRGB lets them. Where nothing is
-// proposed, the colour stays the original and the difference nought.
+// to move; colours keep their hue and chroma as far as sRGB lets them (saturated blue and
+// yellow text leave sRGB at their chroma: the proposal keeps the hue and as much chroma as
+// fits). Where nothing is proposed, the colour stays the original and the difference nought.
 TEST(Proposals, KnownPairsForEveryTarget) {
     const Colour pairs[][2] = {
         {kGrey, kWhite}, {kGrey, kGrey}, {kSlate, kSand}, {kBlue, kBlack}, {kYellow, kWhite}};
@@ -100,23 +95,6 @@ TEST(Proposals, NothingNearerOnTheLineMeetsTheTarget) {
         }
     }
     EXPECT_GT(proposals, 60);
-}
-
-// Saturated blue and yellow text: the lightness that reaches the target leaves sRGB at their
-// chroma; the proposal keeps the hue and as much chroma as fits.
-TEST(Proposals, SaturatedColoursAtTheEdgeOfTheGamut) {
-    const std::tuple<Colour, Colour, ContrastTarget> cases[] = {
-        {kBlue, kBlack, Aa}, {kBlue, kBlack, Lc75}, {kYellow, kWhite, Aa}, {kYellow, kWhite, Lc90}};
-    for (const auto& [text, background, target] : cases) {
-        SCOPED_TRACE(HexText(text) + " " + TargetRow(target).commandName);
-        const Proposal p = ProposeText(text, background, target);
-        ASSERT_EQ(p.kind, ProposalKind::Proposed);
-        const OkLch before = OkLabToOkLch(ColourToOkLab(text));
-        const OkLch after = OkLabToOkLch(ColourToOkLab(p.colour));
-        EXPECT_NEAR(after.h, before.h, 2.5);
-        EXPECT_LT(after.C, before.C);
-        EXPECT_NEAR(after.C, HueLine(text).chromaAt(after.L), 0.01);
-    }
 }
 
 } // namespace

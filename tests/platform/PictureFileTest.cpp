@@ -1,8 +1,8 @@
 #include "platform/PictureFile.h"
 #include "support/QtTestSupport.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -12,14 +12,6 @@
 
 namespace oria {
 namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 QByteArray encoded(const char* format) {
     QImage image(120, 90, QImage::Format_RGB32);
@@ -54,19 +46,22 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
     };
     for (const auto& [format, whole, size] : pictures) {
         SCOPED_TRACE(format);
-        const QImage decoded =
-            DecodePictureFile(writeFile(dir, QStringLiteral("whole.") + format, whole));
+        const QImage decoded = DecodePictureFile(
+            test::writeFile(dir.filePath(QStringLiteral("whole.") + format), whole));
         EXPECT_EQ(decoded.size(), size);
         for (const qsizetype cut : {whole.size() * 3 / 4, whole.size() - 1}) {
-            const QString path = writeFile(dir, QStringLiteral("cut.") + format, whole.left(cut));
+            const QString path =
+                test::writeFile(dir.filePath(QStringLiteral("cut.") + format), whole.left(cut));
             EXPECT_TRUE(DecodePictureFile(path).isNull())
                 << "cut at " << cut << " of " << whole.size();
         }
     }
-    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "text.png", "pas une image\n")).isNull());
+    EXPECT_TRUE(
+        DecodePictureFile(test::writeFile(dir.filePath("text.png"), "pas une image\n")).isNull());
     EXPECT_TRUE(DecodePictureFile(dir.filePath("absent.png")).isNull());
     // Whole, but its screen is too large to decode.
-    EXPECT_TRUE(DecodePictureFile(writeFile(dir, "huge.gif", gif("ffff ffff"))).isNull());
+    EXPECT_TRUE(
+        DecodePictureFile(test::writeFile(dir.filePath("huge.gif"), gif("ffff ffff"))).isNull());
     // A bitmap announcing more bytes than 64 bits count is short of them: nothing wraps.
     QByteArray giant = encoded("bmp");
     qToLittleEndian<qint32>(0x7fffffff, giant.data() + 18);
