@@ -3,15 +3,14 @@
 #include "support/FakePlatform.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
+#include "support/WindowDriver.h"
 #include "widgets/Resources.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -43,12 +42,6 @@ public:
 
 [[maybe_unused]] ::testing::Environment* const environment =
     ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-
-template <typename T> T* child(QWidget* parent, const char* name) {
-    T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // ---- frmSplash ----
 
@@ -85,7 +78,7 @@ TEST_F(SplashTest, NoticeAndLicenceInTheAboutBoxOnlyAndTextsFit) {
         frmSplash splash(module, platform);
         splash.show();
         test::ExpectWindowGolden(about ? "app/about-box" : "app/splash", &splash);
-        auto* licence = child<QPushButton>(&splash, "Command1");
+        auto* licence = test::WindowDriver(&splash).child<QPushButton>("Command1");
         EXPECT_TRUE(splash.rect().contains(licence->geometry()));
         EXPECT_LE(licence->sizeHint().width(), licence->width());
         const auto labels = splash.findChildren<QLabel*>();
@@ -123,7 +116,8 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
         if (act == "Return") {
             QTest::keyClick(&splash, Qt::Key_Return);
         } else if (act != "nothing") {
-            QWidget* target = act == "window" ? &splash : child<QWidget>(&splash, act.c_str());
+            QWidget* target =
+                act == "window" ? &splash : test::WindowDriver(&splash).child(act.c_str());
             const QPoint spot =
                 act == "window" ? QPoint(240, 150) : QPoint(2, target->height() / 2);
             QTest::mouseClick(target, Qt::LeftButton, {}, spot);
@@ -138,7 +132,7 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
 
 // ---- frmTip ----
 
-class TipTest : public ::testing::Test {
+class TipTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     TipTest() { platform.folder = folder.path(); }
     void writeTips(const QByteArray& bytes, const QString& name = QStringLiteral("ASTUCES.TXT")) {
@@ -150,9 +144,10 @@ protected:
     void open() {
         delete tip;
         tip = new frmTip(module, platform);
+        drive(tip);
     }
-    QLabel* tipText() { return child<QLabel>(tip, "lblTipText"); }
-    void next() { QTest::mouseClick(child<QPushButton>(tip, "cmdNextTip"), Qt::LeftButton); }
+    QLabel* tipText() { return child<QLabel>("lblTipText"); }
+    void next() { click("cmdNextTip"); }
     void TearDown() override { delete tip; }
 
     QTemporaryDir folder;
@@ -173,9 +168,8 @@ TEST_F(TipTest, WithoutTheSettingShowsATipAndEveryClickOnTheBoxIsSaved) {
     tip->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(tip));
     test::ExpectWindowGolden("app/tip-second-of-three", tip); // the tip in Windows-1252
-    auto* box = child<QCheckBox>(tip, "chkLoadTipsAtStartup");
     for (const char* saved : {"0", "1"}) {
-        QTest::mouseClick(box, Qt::LeftButton);
+        click("chkLoadTipsAtStartup");
         EXPECT_EQ(platform.settings.value("Show Tips at Startup"), saved);
     }
 }
@@ -191,7 +185,7 @@ TEST_F(TipTest, SettingDecidesWhetherTheWindowUnloadsAtOnce) {
         open();
         EXPECT_FALSE(tip->isVisible());
         EXPECT_EQ(platform.settings.value("Show Tips at Startup"), value);
-        const bool ticked = child<QCheckBox>(tip, "chkLoadTipsAtStartup")->isChecked();
+        const bool ticked = checked("chkLoadTipsAtStartup");
         rows += QStringLiteral("\"%1\": %2, %3 tip(s), %4 reseed(s), box %5\n")
                     .arg(QLatin1String(value),
                          QLatin1String(tip->wasUnloadedOnLoad() ? "unloaded" : "loaded"))

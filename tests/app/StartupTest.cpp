@@ -7,9 +7,8 @@
 #include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/RunCommand.h"
+#include "support/WindowDriver.h"
 
-#include <QPushButton>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -117,7 +116,7 @@ TEST_F(StartUpTest, RazezevAruIsOneInstanceModelessOrModalAndStartsAfreshEachTim
 
     // Modal, as the composer opens it: the answer is whether "OK" closed it.
     for (const char* button : {"Command2", "Command3"}) {
-        QTimer::singleShot(0, [&] { windows.pro()->findChild<QPushButton*>(button)->click(); });
+        QTimer::singleShot(0, [&] { test::WindowDriver(windows.pro()).click(button); });
         EXPECT_EQ(windows.showModal(W::Pro, nullptr), std::string(button) == "Command2");
         EXPECT_TRUE(test::waitFor([&] { return windows.pro() == nullptr; }));
     }
@@ -128,7 +127,7 @@ TEST_F(StartUpTest, VizozuduKeepsItsColoursWhenAskedForAgainEvenModally) {
     windows.show(W::Contraste, nullptr);
     Contraste* open = windows.contraste();
     ASSERT_NE(open, nullptr);
-    open->findChild<QSlider*>("Slider1")->setSliderPosition(99); // colour 1 edited
+    test::WindowDriver(open).run("Slider1=99"); // colour 1 edited
     module.Couleur1 = RGB(50, 50, 50);
     windows.show(W::Contraste, nullptr);
     EXPECT_EQ(windows.contraste(), open);
@@ -138,7 +137,7 @@ TEST_F(StartUpTest, VizozuduKeepsItsColoursWhenAskedForAgainEvenModally) {
     QTimer::singleShot(0, [&] {
         EXPECT_EQ(windows.contraste(), open);
         EXPECT_TRUE(open->isModal());
-        open->findChild<QPushButton*>("Command9")->click();
+        test::WindowDriver(open).click("Command9");
     });
     EXPECT_TRUE(windows.showModal(W::Contraste, nullptr));
     EXPECT_EQ(module.Couleur1, RGB(99, 2, 3));
