@@ -68,7 +68,6 @@ TEST(CommandLinePlan, PngIsThePaintedPlane) {
     ASSERT_EQ(image.size(), QSize(350, 350));
     EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
               PaintPlane(GenererPlan(Resolution::Moyenne, PlaneMode::Les2, 100)));
-    EXPECT_EQ(PlaneColourAt(image, 15, 305), RGB(255, 0, 0));
 }
 
 // The real program, as a user or a script runs it: no display needed, its own random draws.

@@ -7,10 +7,10 @@
 #include "composer/PageDocument.h"
 #include "palettes/PaletteWriters.h"
 #include "platform/QtPlatform.h"
+#include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -80,10 +80,7 @@ std::vector<Writer> writers(const QString& templatePath) {
 }
 
 TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
-    static int argc = 3;
-    static char name[] = "tests", platform[] = "-platform", offscreen[] = "offscreen";
-    static char* argv[] = {name, platform, offscreen, nullptr};
-    static QGuiApplication app(argc, argv); // the swatch sheet's text
+    test::application(); // the swatch sheet's text
     QTemporaryDir dir;
     // Searchable by the ordinary user the read-only case writes as.
     QFile::setPermissions(dir.path(),

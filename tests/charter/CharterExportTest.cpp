@@ -1,4 +1,5 @@
 #include "charter/CharterExport.h"
+#include "support/Snapshot.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -20,41 +21,39 @@ CharterFields sampleFields() {
     return f;
 }
 
+// Each template filled, as written (CR and LF shown escaped, bytes as Windows-1252): every
+// placeholder on a line, capitals not, unticked rows left as they are, a later placeholder in
+// an earlier text filled, characters outside the code page as references, line ends alike.
 TEST(CharterExport, FillsEveryLineInOrder) {
     CharterFields withRef = sampleFields();
     withRef.nomCharte = QStringLiteral("Charte %nom_ref%");
     CharterFields foreign = sampleFields();
     foreign.fond.nom = QStringLiteral("Ōkami 😀 é");
-    const struct {
-        const char* name;
-        QByteArray in;
-        CharterFields fields;
-        QByteArray out;
-    } cases[] = {
-        {"twice on a line", "%hexa_texte% et %hexa_texte%\r\n", sampleFields(),
-         "#010203 et #010203\r\n"},
-        {"the background example", "%hexa_fond% / %rvb_fond% / %nom_fond%", sampleFields(),
-         "#0080FF / R: 0 V: 128 B: 255 / Couleur Fond\r\n"},
-        {"capitals are not placeholders", "%HEXA_FOND%\n", sampleFields(), "%HEXA_FOND%\r\n"},
-        {"an unticked row stays", "%nom_titre% %hexa_titre% %rvb_titre% %rvb_decors1%\r",
-         sampleFields(), "%nom_titre% %hexa_titre% %rvb_titre% R: 16 V: 32 B: 48\r\n"},
-        {"a later placeholder in an earlier text", "%nom_charte%", withRef,
-         "Charte R\xE9"
-         "f.\r\n"},
-        {"outside the code page", "%nom_fond%", foreign, "&#332;kami &#128512; \xE9\r\n"},
-        {"line ends alike", "a\rb\nc\r\nd\n\ne", sampleFields(), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n"},
-        {"empty", "", sampleFields(), ""},
+    const std::pair<QByteArray, CharterFields> cases[] = {
+        {"%hexa_texte% et %hexa_texte%\r\n", sampleFields()},
+        {"%hexa_fond% / %rvb_fond% / %nom_fond%", sampleFields()},
+        {"%HEXA_FOND%\n", sampleFields()},
+        {"%nom_titre% %hexa_titre% %rvb_titre% %rvb_decors1%\r", sampleFields()},
+        {"%nom_charte%", withRef},
+        {"%nom_fond%", foreign},
+        {"a\rb\nc\r\nd\n\ne", sampleFields()},
+        {"", sampleFields()},
     };
     const QTemporaryDir dir;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString model = test::writeFile(dir.filePath("modele.html"), c.in);
+    const auto shown = [](const QByteArray& bytes) {
+        return QString::fromLatin1(bytes).replace("\r", "\\r").replace("\n", "\\n");
+    };
+    QString text;
+    for (const auto& [in, fields] : cases) {
+        const QString model = test::writeFile(dir.filePath("modele.html"), in);
         const QString out = dir.filePath("charte.html");
         int last = 0;
-        EXPECT_EQ(ExportCharter(model, out, c.fields, [&](int i, int) { last = i; }), std::nullopt);
-        EXPECT_EQ(test::fileBytes(out), c.out);
-        EXPECT_EQ(last, c.out.count("\r\n"));
+        EXPECT_EQ(ExportCharter(model, out, fields, [&](int i, int) { last = i; }), std::nullopt);
+        const QByteArray written = test::fileBytes(out);
+        EXPECT_EQ(last, written.count("\r\n")) << in.toStdString();
+        text += shown(in) + QStringLiteral(" → ") + shown(written) + u'\n';
     }
+    test::ExpectGolden("charter/filled", text);
 }
 
 TEST(CharterExport, FailuresLeaveNothingHalfWritten) {

@@ -1,6 +1,7 @@
 #include "palettes/PaletteWriters.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -110,9 +111,7 @@ TEST(PaletteWriters, FailedWriteLeavesNoFile) {
     EXPECT_FALSE(QFile::exists(path));
     const QString written = dir.filePath(QStringLiteral("été.ase"));
     EXPECT_EQ(WritePalette(written, kSummer, PaletteFormat::Ase), std::nullopt);
-    QFile file(written);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), EncodePalette(kSummer, PaletteFormat::Ase));
+    EXPECT_EQ(test::fileBytes(written), EncodePalette(kSummer, PaletteFormat::Ase));
 }
 
 } // namespace

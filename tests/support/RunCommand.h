@@ -2,8 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "support/ScriptedRandom.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,10 +31,7 @@ inline CommandResult runCommand(const std::vector<std::string>& args,
 // A file of `bytes` in `dir`, its path as a command-line argument.
 inline std::string writeFile(const QTemporaryDir& dir, const QString& name,
                              const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_EQ(file.write(bytes), bytes.size());
-    return QFile::encodeName(file.fileName()).toStdString();
+    return QFile::encodeName(writeFile(dir.filePath(name), bytes)).toStdString();
 }
 
 } // namespace oria::test
