@@ -1,6 +1,5 @@
 #include "app/frmSplash.h"
 #include "app/frmTip.h"
-#include "support/FakePlatform.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/WindowDriver.h"
@@ -13,7 +12,6 @@
 #include <QFont>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -45,11 +43,7 @@ public:
 
 // ---- frmSplash ----
 
-class SplashTest : public ::testing::Test {
-protected:
-    Module1 module;
-    test::FakePlatform platform;
-};
+class SplashTest : public test::WindowTest {};
 
 TEST_F(SplashTest, AtStartUpShowsTheVersionAndClosesItselfAfterTwoSeconds) {
     frmSplash splash(module, platform);
@@ -77,8 +71,9 @@ TEST_F(SplashTest, NoticeAndLicenceInTheAboutBoxOnlyAndTextsFit) {
         module.AproposMenu = about;
         frmSplash splash(module, platform);
         splash.show();
+        drive(&splash);
         test::ExpectWindowGolden(about ? "app/about-box" : "app/splash", &splash);
-        auto* licence = test::WindowDriver(&splash).child<QPushButton>("Command1");
+        auto* licence = child<QPushButton>("Command1");
         EXPECT_TRUE(splash.rect().contains(licence->geometry()));
         EXPECT_LE(licence->sizeHint().width(), licence->width());
         const auto labels = splash.findChildren<QLabel*>();
@@ -112,12 +107,12 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
         frmSplash splash(module, platform);
         splash.Timer1()->stop();
         splash.show();
+        drive(&splash);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
         if (act == "Return") {
             QTest::keyClick(&splash, Qt::Key_Return);
         } else if (act != "nothing") {
-            QWidget* target =
-                act == "window" ? &splash : test::WindowDriver(&splash).child(act.c_str());
+            QWidget* target = act == "window" ? &splash : child(act.c_str());
             const QPoint spot =
                 act == "window" ? QPoint(240, 150) : QPoint(2, target->height() / 2);
             QTest::mouseClick(target, Qt::LeftButton, {}, spot);
@@ -132,9 +127,9 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
 
 // ---- frmTip ----
 
-class TipTest : public ::testing::Test, protected test::WindowDriver {
+class TipTest : public test::WindowTest {
 protected:
-    TipTest() { platform.folder = folder.path(); }
+    TipTest() { platform.folder = dir.path(); }
     void writeTips(const QByteArray& bytes, const QString& name = QStringLiteral("ASTUCES.TXT")) {
         QFile file(QDir(platform.folder).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -150,9 +145,6 @@ protected:
     void next() { click("cmdNextTip"); }
     void TearDown() override { delete tip; }
 
-    QTemporaryDir folder;
-    Module1 module;
-    test::FakePlatform platform;
     QPointer<frmTip> tip;
 };
 
@@ -203,7 +195,7 @@ TEST_F(TipTest, MissingEmptyAndOneLineFiles) {
     QString rows;
     int row = 0;
     for (const char* file : {"(aucun)", "/", "", "Seule astuce, sans fin de ligne"}) {
-        platform.folder = folder.filePath(QString::number(++row));
+        platform.folder = dir.filePath(QString::number(++row));
         ASSERT_TRUE(QDir().mkpath(platform.folder));
         if (row == 2) {
             ASSERT_TRUE(QDir(platform.folder).mkdir("ASTUCES.TXT"));
@@ -225,7 +217,7 @@ TEST_F(TipTest, MissingEmptyAndOneLineFiles) {
     }
     test::ExpectGolden("app/tip-missing-empty-one-line", rows);
     EXPECT_FALSE(tip->LoadTips(QString()));
-    EXPECT_FALSE(tip->LoadTips(folder.filePath("absent.txt")));
+    EXPECT_FALSE(tip->LoadTips(dir.filePath("absent.txt")));
 }
 
 // 1.0, out of range from a faulty source, keeps to the last tip. Each row: the draw, then the
@@ -262,7 +254,7 @@ TEST_F(TipTest, EveryKindOfLineEndSeparatesTips) {
         SCOPED_TRACE(bytes.toStdString());
         writeTips(bytes, "tips.txt");
         const qsizetype before = tip->Astuces().size();
-        ASSERT_TRUE(tip->LoadTips(folder.filePath("tips.txt")));
+        ASSERT_TRUE(tip->LoadTips(dir.filePath("tips.txt")));
         // Loading appends to the tips already there.
         EXPECT_EQ(tip->Astuces().mid(before), tips);
     }

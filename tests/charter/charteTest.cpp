@@ -1,6 +1,4 @@
 #include "charter/charte.h"
-#include "support/FakePlatform.h"
-#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/WindowDriver.h"
@@ -8,16 +6,14 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace oria {
 namespace {
 
-class CharteTest : public ::testing::Test, protected test::WindowDriver {
+class CharteTest : public test::WindowTest {
 protected:
     void SetUp() override {
-        test::application();
         module.CouleurFond = RGB(0, 128, 255);
         module.CouleurTexte = RGB(10, 20, 30);
         module.CouleurTitre = RGB(200, 10, 10);
@@ -25,12 +21,10 @@ protected:
         module.CouleurDecors2 = RGB(250, 200, 0);
         module.VisibleTexte = module.VisibleTitre = module.VisibleDecors1 = 1;
         module.VisibleDecors2 = 0; // the composer's box hidden
-        platform.folder = folder.path();
-        QDir(folder.path()).mkdir("modeles");
-        QFile model(folder.filePath("modeles/std_3coul.html"));
-        model.open(QIODevice::WriteOnly);
-        model.write("%nom_charte%|%hexa_fond%|%rvb_fond%|%nom_decors2%|%hexa_decors2%\r\n");
-        model.close();
+        platform.folder = dir.path();
+        QDir(dir.path()).mkdir("modeles");
+        file("modeles/std_3coul.html",
+             "%nom_charte%|%hexa_fond%|%rvb_fond%|%nom_decors2%|%hexa_decors2%\r\n");
         window = std::make_unique<charte>(module, platform, windows);
         window->show();
         drive(window.get());
@@ -40,10 +34,6 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
     }
 
-    QTemporaryDir folder;
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows;
     std::unique_ptr<charte> window;
 };
 
@@ -66,18 +56,18 @@ TEST_F(CharteTest, ExportsViewsAndSaysWhatWentWrong) {
     EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), 0);
 
     child<QLineEdit>("Text6")->setText("Ma charte");
-    platform.saveAnswer = folder.filePath("charte.html");
+    platform.saveAnswer = dir.filePath("charte.html");
     click("Command3");
     EXPECT_EQ(read(platform.saveAnswer),
               "Ma charte|#0080FF|R: 0 V: 128 B: 255|%nom_decors2%|%hexa_decors2%\r\n");
-    EXPECT_EQ(window->CheminModele(), folder.filePath("modeles/std_3coul.html").replace("//", "/"));
+    EXPECT_EQ(window->CheminModele(), dir.filePath("modeles/std_3coul.html").replace("//", "/"));
     EXPECT_EQ(child<QProgressBar>("Bar1")->value(), 0);
     click("Command4");
     EXPECT_EQ(platform.openedDocuments, QStringList{platform.saveAnswer});
 
     // A missing standard template: the message, and the chosen file is remembered.
     child<QComboBox>("Combo1")->setCurrentIndex(2);
-    platform.saveAnswer = folder.filePath("autre.html");
+    platform.saveAnswer = dir.filePath("autre.html");
     click("Command3");
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, "Aucun modèle sélectionné. Veuillez en sélectionner un.");

@@ -2,15 +2,12 @@
 #include "composer/PageDocument.h"
 #include "composer/PageViews.h"
 #include "platform/QtPlatform.h"
-#include "support/FakePlatform.h"
-#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 #include "support/WindowDriver.h"
 #include "widgets/ColourReadout.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -26,10 +23,9 @@ constexpr Colour kA = RGB(1, 0, 0), kB = RGB(2, 0, 0), kC = RGB(3, 0, 0), kD = R
                  kE = RGB(5, 0, 0), kF = RGB(6, 0, 0), kG = RGB(7, 0, 0), kH = RGB(8, 0, 0);
 
 // The composer opened from the harmony window; helpers read what the user sees.
-class CompoTest : public ::testing::Test, protected test::WindowDriver {
+class CompoTest : public test::WindowTest {
 protected:
     void open(int n, const Palette& harmony = kHarmony) {
-        test::application();
         module = Module1{};
         windows.shownModal.clear();
         given.clear();
@@ -80,20 +76,11 @@ protected:
         page.fond = fond;
         return page;
     }
-    QString write(const char* file, const QByteArray& bytes) {
-        QFile out(dir.filePath(file));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-        return out.fileName();
-    }
     QString save(const char* file, const PageDocument& page) {
         EXPECT_EQ(WritePageDocument(dir.filePath(file), page), std::nullopt);
         return dir.filePath(file);
     }
 
-    const QTemporaryDir dir;
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows;
     std::unique_ptr<Compo> compo;
     QString given; // what the last window opened was handed
 };
@@ -155,7 +142,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         {"legibility-correction-undone", 2, "Corriger1 annuler", greys},
         {"legibility-circle-lc60", 2, "Check4 Cible=5", greys},
     };
-    platform.openAnswer = write("marque.gpl", "GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
+    platform.openAnswer = file("marque.gpl", "GIMP Palette\n1 2 3 BOÎTE\n4 5 6 Accent\n7 8 9\n");
     windows.available = {W::Charte};
     windows.modalAnswer = true;
     windows.whileModal = [this](W w) {
@@ -194,9 +181,9 @@ TEST_F(CompoTest, PageExportedSavedAndOpenedAgain) {
     open(3); // the circle is not on the page: the palette leaves it out
     platform.saveAnswer = dir.filePath("page.css");
     run("exporter");
-    QFile file(platform.saveAnswer);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    test::ExpectGolden("composer/exported-page-css", QString::fromUtf8(file.readAll()));
+    QFile css(platform.saveAnswer);
+    ASSERT_TRUE(css.open(QIODevice::ReadOnly));
+    test::ExpectGolden("composer/exported-page-css", QString::fromUtf8(css.readAll()));
 
     click("Check3"); // text hidden
     platform.saveAnswer = dir.filePath("Été");
@@ -212,7 +199,7 @@ TEST_F(CompoTest, PageExportedSavedAndOpenedAgain) {
 
     // A refused document says why and changes nothing.
     click("Check11"); // change something the bad file must not undo
-    platform.openAnswer = write("court.ori", QByteArray(100, ' '));
+    platform.openAnswer = file("court.ori", QByteArray(100, ' '));
     const ZoneFlags now = compo->visibleFlags();
     click("Command9");
     ASSERT_EQ(platform.messages.size(), 1u);

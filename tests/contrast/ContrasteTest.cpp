@@ -1,8 +1,6 @@
 #include "contrast/Contraste.h"
 #include "contrast/VisionImage.h"
 #include "platform/QtPlatform.h"
-#include "support/FakePlatform.h"
-#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
@@ -21,10 +19,9 @@ constexpr Colour kC2 = RGB(20, 20, 200);
 constexpr Colour kC3 = RGB(240, 240, 20);
 
 // The viewer as the harmony window opens it; helpers read what the user sees.
-class ContrasteTest : public ::testing::Test, protected test::WindowDriver {
+class ContrasteTest : public test::WindowTest {
 protected:
     void open(int count) {
-        test::application();
         module.setHarmony({kC1, kC2, kC3, RGB(1, 1, 1), RGB(2, 2, 2)});
         module.NbCouleursContraste = count;
         module.RetourDialogue = handBacks = 0;
@@ -68,9 +65,6 @@ protected:
         test::ExpectGolden("contrast/" + name, s);
     }
 
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows;
     VisionChoice vision{
         platform, [](QImage& image, int v) { SimulateVisionImage(image, static_cast<Vision>(v)); }};
     int handBacks = 0;

@@ -1,6 +1,4 @@
 #include "harmony/Form1.h"
-#include "support/FakePlatform.h"
-#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
@@ -10,7 +8,6 @@
 
 #include <QScrollBar>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -20,12 +17,11 @@ namespace {
 using W = WindowDirectory::Window;
 
 // The harmony window over a fresh shared state and a scripted desktop, and what it shows.
-class Form1Test : public ::testing::Test, protected test::WindowDriver {
+class Form1Test : public test::WindowTest {
 protected:
     void SetUp() override { open({W::Pro, W::Contraste, W::Compo}); }
     // Opens the window afresh; the random base colour it draws (0.999, 0, 0) is pure red.
     void open(std::set<W> available) {
-        test::application();
         platform.randomSource = test::ScriptedRandom({0.999, 0.0, 0.0});
         windows.available = std::move(available);
         form.reset();
@@ -82,20 +78,11 @@ protected:
         platform.colourAnswers = {c};
         click("Command1");
     }
-    QString file(const QString& name, const QByteArray& content) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        return f.fileName();
-    }
     void handBack(const Palette& colours) { // as another window does
         module.setHarmony(colours);
         windows.notifyHandBack();
     }
 
-    const QTemporaryDir dir;
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows;
     std::unique_ptr<VisionChoice> vision;
     std::unique_ptr<Form1> form;
 };

@@ -3,8 +3,6 @@
 #include "palettepro/PlanePainter.h"
 #include "palettepro/PlanePicture.h"
 #include "platform/PictureFile.h"
-#include "support/FakePlatform.h"
-#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
@@ -14,7 +12,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace oria {
@@ -23,12 +20,9 @@ namespace {
 constexpr Colour kGrey = RGB(128, 128, 128);
 const Palette kHarmony{RGB(255, 0, 0), RGB(0, 128, 0), RGB(0, 0, 255), -1, RGB(10, 20, 30)};
 
-class ProTest : public ::testing::Test, protected test::WindowDriver {
+class ProTest : public test::WindowTest {
 protected:
-    void SetUp() override {
-        test::application();
-        open();
-    }
+    void SetUp() override { open(); }
     // A fresh window on the harmony's colours.
     void open() {
         module.setHarmony(kHarmony);
@@ -90,10 +84,6 @@ protected:
         return path;
     }
 
-    QTemporaryDir dir;
-    Module1 module;
-    test::FakePlatform platform;
-    test::FakeWindows windows;
     int handBacks = 0;
     std::unique_ptr<Pro> pro;
     PlanePicture* plane = nullptr;

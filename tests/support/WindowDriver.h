@@ -2,9 +2,12 @@
 
 // Drives a window as its user does: its controls found by their names, clicked, pointed at and
 // pressed, and whole scenarios written as a line of steps. A window test's fixture derives from
-// it and points it at the window it opens.
+// WindowTest and points the driver at the window it opens.
 
+#include "core/Module1.h"
 #include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+#include "support/FakeWindows.h"
 #include "support/QtTestSupport.h"
 #include "support/UndoCheck.h"
 
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -108,6 +112,24 @@ public:
 
 private:
     QWidget* driven_;
+};
+
+// A fresh shared state, a scripted desktop and directory of windows for the window to open on,
+// and a folder for the files it reads.
+class WindowTest : public ::testing::Test, protected WindowDriver {
+protected:
+    WindowTest() { application(); }
+    // A file of the folder holding `bytes`; its path.
+    QString file(const QString& name, const QByteArray& bytes) const {
+        QFile out(dir.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        return out.fileName();
+    }
+
+    const QTemporaryDir dir;
+    Module1 module;
+    FakePlatform platform;
+    FakeWindows windows;
 };
 
 } // namespace oria::test
