@@ -15,16 +15,9 @@ namespace {
 // and away from its data among the standard data folders, here the XDG ones.
 TEST(DataFolderTest, FoundBesideTheProgramOrInTheStandardDataFolders) {
     const QTemporaryDir dir;
-    struct Setting {
-        const char* name;
-        QString value;
-        bool wasSet = qEnvironmentVariableIsSet(name);
-        QByteArray before = qgetenv(name);
-    } settings[] = {{"XDG_DATA_HOME", dir.filePath(QStringLiteral("home"))},
-                    {"XDG_DATA_DIRS", dir.filePath(QStringLiteral("data"))}};
-    for (const Setting& s : settings) {
-        qputenv(s.name, QFile::encodeName(s.value));
-    }
+    const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     const struct {
         const char *tips, *program, *expected;
     } cases[] = {
@@ -45,9 +38,8 @@ TEST(DataFolderTest, FoundBesideTheProgramOrInTheStandardDataFolders) {
         EXPECT_EQ(DataFolder(dir.filePath(QString::fromUtf8(c.program))),
                   dir.filePath(QString::fromUtf8(c.expected)));
     }
-    for (const Setting& s : settings) {
-        s.wasSet ? qputenv(s.name, s.before) : qunsetenv(s.name);
-    }
+    qputenv("XDG_DATA_HOME", home); // empty or unset: the same defaults
+    qputenv("XDG_DATA_DIRS", dirs);
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 namespace oria {
 namespace {
 
+const QString kPictures = QStringLiteral(ORIA_GOLDEN_DIR "/../data/pictures/");
+
 QByteArray encoded(const char* format) {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(200, 40, 90));
@@ -20,15 +22,6 @@ QByteArray encoded(const char* format) {
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, format)) << format;
     return buffer.data();
-}
-
-// One pixel on a screen of the given size (Qt writes no GIF): a colour table, a comment,
-// the picture and the trailer.
-QByteArray gif(const char* screenHex) {
-    return "GIF89a" + QByteArray::fromHex(QByteArray(screenHex) +
-                                          " 80 00 00 c8285a 000000"
-                                          " 21fe 05 4f72696121 00 2c 0000 0000 0100 0100 00"
-                                          " 02 02 4401 00 3b");
 }
 
 TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
@@ -42,7 +35,8 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
         {"png", encoded("png"), {120, 90}},
         {"jpg", encoded("jpg"), {120, 90}},
         {"bmp", encoded("bmp"), {120, 90}},
-        {"gif", gif("0100 0100"), {1, 1}},
+        // One pixel (Qt writes no GIF): a colour table, a comment, the picture and the trailer.
+        {"gif", test::fileBytes(kPictures + QStringLiteral("pixel.gif")), {1, 1}},
     };
     for (const auto& [format, whole, size] : pictures) {
         SCOPED_TRACE(format);
@@ -60,8 +54,7 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
         DecodePictureFile(test::writeFile(dir.filePath("text.png"), "pas une image\n")).isNull());
     EXPECT_TRUE(DecodePictureFile(dir.filePath("absent.png")).isNull());
     // Whole, but its screen is too large to decode.
-    EXPECT_TRUE(
-        DecodePictureFile(test::writeFile(dir.filePath("huge.gif"), gif("ffff ffff"))).isNull());
+    EXPECT_TRUE(DecodePictureFile(kPictures + QStringLiteral("huge.gif")).isNull());
     // A bitmap announcing more bytes than 64 bits count is short of them: nothing wraps.
     QByteArray giant = encoded("bmp");
     qToLittleEndian<qint32>(0x7fffffff, giant.data() + 18);
