@@ -155,7 +155,7 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         {"viewer-count", {}, "Command3", [&] { click("trois"), module.NbCouleursContraste = 2; }},
         {"viewer-count-menu", {}, "deux contrast", [&] { module.NbCouleursContraste = 3; }},
         {"composer-count", {}, "quatre composeur Command10"}, // then the picker
-        {"no-other-window", {}, "", [&] { open({}); }},
+        {"no-other-window", {}, "Command3", [&] { open({}); }}, // the viewer is not built
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.golden);
@@ -170,8 +170,6 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         run(row.steps);
         expectShown(row.golden);
     }
-    click("Command3");
-    EXPECT_TRUE(windows.shown.empty()) << "the viewer was not built";
     auto* model = qobject_cast<QStandardItemModel*>(child<QComboBox>("Combo1")->model());
     EXPECT_FALSE(model->item(10)->isEnabled()) << "nor the picker";
 }
