@@ -70,21 +70,24 @@ TEST(CommandLinePlan, PngIsThePaintedPlane) {
               PaintPlane(GenererPlan(Resolution::Moyenne, PlaneMode::Les2, 100)));
 }
 
-// The real program, as a user or a script runs it: no display needed, its own random draws.
-// Each row: the status, and a pattern for what it prints: on stdout with status 0, on stderr
-// (stdout empty) with status 2.
+// The real program, as a user or a script runs it: no display at all (the sheet still needs
+// fonts, and Qt's notices must not reach the terminal), its own random draws. Each row: the
+// status, and a pattern for what it prints: on stdout with status 0, on stderr (stdout empty)
+// with status 2.
 TEST(CommandLineProgram, RunsHeadlessErrorsGoToStderrWithStatus2) {
+    const QTemporaryDir dir;
     const std::tuple<QString, int, QString> cases[] = {
         {"harmonie --type Moderne --nombre 2 #FF0000", 0, "#FF0000 #FFAA80\n"},
         {"harmonie --type Aléatoire --nombre 4 #FF0000", 0, "#FF0000( #[0-9A-F]{6}){3}\n"},
         {"--help", 0, "Usage.*"},
+        {"exporter --format png --sortie @/planche.png Rouge=#C0392B", 0, ""},
         {"harmonie --type Manuel... --nombre 2 #FF0000", 2, "oria : type d'harmonie invalide .*"},
         {"ajuster --operation lum+ --nombre 2 #000000", 2, "oria : ajuster attend .*"},
         {"tracer", 2, "oria : commande inconnue « tracer ».*"},
     };
     for (const auto& [line, status, pattern] : cases) {
         SCOPED_TRACE(line.toStdString());
-        const test::Process r = test::runOria(line.split(' '));
+        const test::Process r = test::runOria(QString(line).replace('@', dir.path()).split(' '));
         EXPECT_EQ(r.status, status);
         const QString& shown = status == 0 ? r.out : r.err;
         EXPECT_TRUE(QRegularExpression(QRegularExpression::anchoredPattern(pattern),
@@ -94,18 +97,7 @@ TEST(CommandLineProgram, RunsHeadlessErrorsGoToStderrWithStatus2) {
             << shown.toStdString();
         EXPECT_EQ(status == 0 ? r.err : r.out, "");
     }
-}
-
-// The real program, with no display at all: the sheet still needs fonts, and Qt's notices
-// must not reach the terminal.
-TEST(CommandLineProgram, ExporterDrawsTheSheetWithoutADisplay) {
-    const QTemporaryDir dir;
-    const QString output = dir.filePath("planche.png");
-    const test::Process p =
-        test::runOria({"exporter", "--format", "png", "--sortie", output, "Rouge=#C0392B"});
-    EXPECT_EQ(p.status, 0);
-    EXPECT_EQ(p.out + p.err, "");
-    const QImage sheet(output);
+    const QImage sheet(dir.filePath("planche.png"));
     ASSERT_FALSE(sheet.isNull());
     EXPECT_EQ(sheet.pixel(sheet.width() / 2, sheet.height() / 2), qRgb(0xC0, 0x39, 0x2B));
 }

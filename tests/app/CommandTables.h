@@ -15,23 +15,10 @@ namespace oria::test {
 
 // The words of a command line, split as a shell does: a 'quoted word' may hold spaces or be
 // empty.
-inline std::vector<std::string> words(const std::string& line) {
+inline std::vector<std::string> words(const QString& line) {
     std::vector<std::string> args;
-    bool quoted = false, open = false;
-    for (const char c : line) {
-        if (c == ' ' && !quoted) {
-            open = false;
-            continue;
-        }
-        if (!open) {
-            args.emplace_back();
-            open = true;
-        }
-        if (c == '\'') {
-            quoted = !quoted;
-        } else {
-            args.back() += c;
-        }
+    for (const auto& m : QRegularExpression(QStringLiteral("'([^']*)'|(\\S+)")).globalMatch(line)) {
+        args.push_back(m.captured(m.hasCaptured(1) ? 1 : 2).toStdString());
     }
     return args;
 }
@@ -87,7 +74,7 @@ inline void expectGoldenCalls(const QString& name, const QString& folder) {
         if (!lines[i].startsWith(QLatin1Char('$'))) { // "$" alone: no words at all
             continue;
         }
-        const std::string call = QString(lines[i].mid(2)).replace(" @", ' ' + folder).toStdString();
+        const QString call = QString(lines[i].mid(2)).replace(" @", ' ' + folder);
         text += lines[i] + QLatin1Char('\n');
         QString input;
         std::vector<double> draws{0.0};

@@ -34,7 +34,7 @@ struct Writer {
 
 // The command line's message, which comes only with status 2.
 QString command(const QString& line) {
-    const test::CommandResult r = test::runCommand(test::words(line.toStdString()));
+    const test::CommandResult r = test::runCommand(test::words(line));
     EXPECT_EQ(r.status, r.err.empty() ? 0 : 2);
     EXPECT_EQ(r.out, "");
     return QString::fromStdString(r.err);
