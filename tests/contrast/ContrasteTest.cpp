@@ -121,7 +121,7 @@ TEST_F(ContrasteTest, WhatTheWindowShowsAfterEachScenario) {
 
 TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
     open(2); // red text on blue ground
-    QTest::mouseMove(child("Picture3"), QPoint(200, 40));
+    hover("Picture3", QPoint(200, 40));
     EXPECT_EQ(text("Label8"), "#1414C8");
     EXPECT_EQ(child("Picture3")->toolTip(), "R:20 V:20 B:200");
     auto* menu = child<QMenu>("transfert");
@@ -134,7 +134,7 @@ TEST_F(ContrasteTest, ReadoutClipboardAndSimulatedVision) {
     // measures as seen; the real colours' measures stay.
     vision.setCurrent(static_cast<int>(Vision::Deuteranopie));
     snap("vision-deuteranopia");
-    QTest::mouseMove(child("Picture3"), QPoint(20, 40));
+    hover("Picture3", QPoint(20, 40));
     EXPECT_EQ(text("Label8"), "#C81E1E") << "read as it is";
 }
 

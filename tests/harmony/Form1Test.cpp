@@ -154,7 +154,7 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         // The viewer gets the count of the option shown, whatever the composer left.
         {"viewer-count", {}, "Command3", [&] { click("trois"), module.NbCouleursContraste = 2; }},
         {"viewer-count-menu", {}, "deux contrast", [&] { module.NbCouleursContraste = 3; }},
-        {"composer-count", {}, "quatre composeur Command10"}, // then the picker
+        {"composer-count", {}, "quatre composeur Command10"},   // then the picker
         {"no-other-window", {}, "Command3", [&] { open({}); }}, // the viewer is not built
     };
     for (const auto& row : rows) {
@@ -208,7 +208,7 @@ TEST_F(Form1Test, ExportsTheColoursShownAsAPalette) {
 TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     chooseType(HarmonyType::ClassiqueNeutre);
     auto readOut = [&](const char* name, QPoint at, const QString& hex) {
-        QTest::mouseMove(picture(name), at);
+        hover(name, at);
         return test::waitFor([&] { return text("Label6") == hex; });
     };
     ASSERT_TRUE(readOut("carre2", QPoint(10, 10), "#00FFFF"));
@@ -223,17 +223,17 @@ TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     click("Check2"); // ruler on: the mark at x = 0 is black
     ASSERT_TRUE(readOut("barre", QPoint(picture("barre")->width() - 3, 20), "#00FFFF"));
     ASSERT_TRUE(readOut("barre", QPoint(0, 2), "#000000"));
-    QTest::mouseMove(picture("Picture1"), QPoint(20, 20));
+    hover("Picture1", QPoint(20, 20));
     ASSERT_TRUE(test::waitFor([&] { return status() == "R:255 V:0 B:0"; }));
     EXPECT_EQ(text("Label6"), "#000000");
 }
 
 TEST_F(Form1Test, BarFollowsDarknessAndRulerAndBordersAreBlackOrNone) {
     click("noir");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(painted("carre1", {0, 0}), QColor(0, 0, 0));
     EXPECT_EQ(top("carre1"), QColor(255, 0, 0));
     click("sans");
-    EXPECT_EQ(picture("carre1")->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(painted("carre1", {0, 0}), QColor(255, 0, 0));
 
     // Black and white: the black segment takes 100/110 of the width.
     chooseBase(RGB(0, 0, 0));
@@ -259,7 +259,7 @@ TEST_F(Form1Test, StatusBarHelpFollowsThePointer) {
     };
     form->move(0, 0); // the whole window on the small offscreen screen
     for (const auto& [name, help] : cases) {
-        QTest::mouseMove(child(name), QPoint(3, 3));
+        hover(name, QPoint(3, 3));
         EXPECT_TRUE(test::waitFor([&] { return status() == QString::fromUtf8(help); }))
             << name << ": " << status().toStdString();
     }

@@ -117,7 +117,7 @@ TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
         R resolution = R::Haute;
         M mode = M::Luminosite;
     } steps[] = {
-        {"readout-square", [&] { QTest::mouseMove(child("Picture4"), QPoint(10, 10)); }},
+        {"readout-square", [&] { hover("Picture4", QPoint(10, 10)); }},
         {"readout-plane", [&] { move(at(2625, 2625), Qt::NoButton); }}, // its colour
         // "Rect. dep." shows nothing without a drag; outside the plane nothing is read.
         {"readout-rect-dep",
@@ -154,7 +154,7 @@ TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
         EXPECT_EQ(progress.back(), 0);
     }
     // The colour under the pointer, copied from the square's menu.
-    QTest::mouseMove(child("Picture4"), QPoint(12, 12));
+    hover("Picture4", QPoint(12, 12));
     EXPECT_EQ(square("Picture2"), RGB(0, 0, 255));
     fromMenu("Picture4", QPoint(12, 12), "pressepapier");
     EXPECT_EQ(platform.clipboard, "#0000FF");
