@@ -53,9 +53,7 @@ inline std::map<QString, QByteArray> contents(const QString& folder) {
     std::map<QString, QByteArray> entries;
     for (const QFileInfo& entry :
          QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        QFile file(entry.filePath());
-        entries[entry.fileName()] =
-            entry.isDir() || !file.open(QIODevice::ReadOnly) ? "folder" : file.readAll();
+        entries[entry.fileName()] = entry.isDir() ? "folder" : fileBytes(entry.filePath());
     }
     return entries;
 }
@@ -66,9 +64,9 @@ inline std::map<QString, QByteArray> contents(const QString& folder) {
 // "random R". What it gave follows: stdout, each line of stderr after "stderr: ", its status,
 // then every file it wrote in `folder`. A refused call changes nothing in `folder`.
 inline void expectGoldenCalls(const QString& name, const QString& folder) {
-    QFile golden(QStringLiteral(ORIA_GOLDEN_DIR "/app/") + name + QStringLiteral(".txt"));
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << name.toStdString();
-    const QStringList lines = QString::fromUtf8(golden.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines =
+        QString::fromUtf8(fileBytes(QStringLiteral(ORIA_GOLDEN_DIR "/app/") + name + ".txt"))
+            .split(QLatin1Char('\n'));
     QString text;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!lines[i].startsWith(QLatin1Char('$'))) { // "$" alone: no words at all

@@ -12,10 +12,6 @@ namespace {
 
 constexpr Colour kBack = RGB(1, 2, 3); // in none of the grids below
 
-constexpr Colour grey(int v) {
-    return RGB(v, v, v);
-}
-
 Colour at(const std::vector<GridCell>& grid, int row, int column) {
     const int rowLength = GridRowLength(static_cast<int>(grid.size()));
     return grid.at(static_cast<std::size_t>(row * rowLength + column)).colour;
@@ -41,7 +37,7 @@ TEST(Grids, ColoursOfEveryCell) {
         addRows(QStringLiteral("palette %1 %2").arg(PaletteAxisOf(axis).name.data()).arg(level),
                 PaletteGrid(256, axis, level));
     }
-    for (const Colour base : {grey(0), grey(255), RGB(255, 0, 128)}) {
+    for (const Colour base : {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 0, 128)}) {
         addRows("nuances de " + QString::fromStdString(HexText(base)), ShadeGrid(256, base));
     }
     test::ExpectGolden("composer/grids-256-cells", text);

@@ -10,9 +10,6 @@
 namespace oria {
 namespace {
 
-constexpr std::array<Vision, 4> kDeficiencies{Vision::Protanopie, Vision::Deuteranopie,
-                                              Vision::Tritanopie, Vision::Achromatopsie};
-
 // Red, green, blue, #3366CC and #FF8000 as each vision sees them, checked once against plain
 // doubles from the published matrices; greys stay grey and no colour stays none.
 TEST(Vision, KnownConversionsAndGreysStayGrey) {
@@ -47,7 +44,8 @@ TEST(VisionImage, AgreesWithTheSingleColourWithinOneLevel) {
         original.setPixel(x, y, qRgba(levels[x % n], levels[x / n], levels[y], i % 251));
     }
     for (const QImage::Format format : {QImage::Format_ARGB32, QImage::Format_RGB32}) {
-        for (const Vision vision : kDeficiencies) {
+        for (const Vision vision : {Vision::Protanopie, Vision::Deuteranopie, Vision::Tritanopie,
+                                    Vision::Achromatopsie}) {
             SCOPED_TRACE(static_cast<int>(vision));
             QImage image = original.convertToFormat(format);
             SimulateVisionImage(image, vision);
