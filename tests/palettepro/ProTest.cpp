@@ -110,38 +110,38 @@ TEST_F(ProTest, ResolutionModeLevelAndReadoutControls) {
                      [&](int v) { progress.push_back(v); });
     using R = Resolution;
     using M = PlaneMode;
+    using A = QAbstractSlider;
     const struct {
         const char* golden;
-        std::function<void()> act;
-        int level = -1; // of the plane generated; -1: none
+        const char* steps;
+        std::function<void()> act = {}; // after the steps
+        int level = -1;                 // of the plane generated; -1: none
         R resolution = R::Haute;
         M mode = M::Luminosite;
     } steps[] = {
-        {"readout-square", [&] { hover("Picture4", QPoint(10, 10)); }},
-        {"readout-plane", [&] { move(at(2625, 2625), Qt::NoButton); }}, // its colour
+        {"readout-square", "", [&] { hover("Picture4", QPoint(10, 10)); }},
+        {"readout-plane", "", [&] { move(at(2625, 2625), Qt::NoButton); }}, // its colour
         // "Rect. dep." shows nothing without a drag; outside the plane nothing is read.
-        {"readout-rect-dep",
+        {"readout-rect-dep", "Option10",
          [&] {
-             click("Option10");
              move(at(2625, 4400), Qt::NoButton);
              move(at(6000, 100), Qt::NoButton);
          }},
-        {"les-2", [&] { click("Option5"); }, 100, R::Basse, M::Les2},       // no level
-        {"les-2-haute", [&] { click("Option1"); }, 100, R::Haute, M::Les2}, // its frame, not it
-        {"level-95",
-         [&] {
-             click("Option4");
-             child<QSlider>("Slider1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-         },
+        {"les-2", "Option5", {}, 100, R::Basse, M::Les2},       // no level
+        {"les-2-haute", "Option1", {}, 100, R::Haute, M::Les2}, // its frame, not it
+        {"level-95", "Option4", [&] { slider("Slider1")->triggerAction(A::SliderPageStepSub); },
          95},
-        {"level-100", [&] { click("Command4"); }, 100},
-        {"level-100", [&] { click("Command4"); }}, // already at 100
+        {"level-100", "Command4", {}, 100},
+        {"level-100", "Command4"}, // already at 100
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.golden);
         progress.clear();
         const qint64 key = plane->plane().cacheKey();
-        s.act();
+        run(s.steps);
+        if (s.act) {
+            s.act();
+        }
         snap(s.golden);
         if (s.level < 0) {
             EXPECT_EQ(plane->plane().cacheKey(), key) << "not generated again";
@@ -198,22 +198,17 @@ TEST_F(ProTest, EveryDraggedFigureErasesItselfAndShowsConvertedUnderASimulatedVi
 // point into both colours of the diagonal; a box moved whole by the right button held as well
 // while the left stretches it; "Libre" one point into the chosen slot.
 TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
-    const auto boxMoved = [&](const char* option) {
-        click(option);
+    const auto boxMoved = [&] {
         boxMovedWithTheRightButton();
         move(at(3300, 3150));
         release(at(3300, 3150));
     };
     const struct {
         const char* golden;
+        const char* steps;
         std::function<void()> act, then = {};
     } rows[] = {
-        {"picked-triangle",
-         [&] {
-             click("Option1");
-             click("Option7");
-             drag(at(3000, 2625), at(3625, 2625));
-         },
+        {"picked-triangle", "Option1 Option7", [&] { drag(at(3000, 2625), at(3625, 2625)); },
          [&] {
              // Edges black on the overlay, the rays from the centre left inverted.
              const QPoint edge = at((2125 + 3625) / 2, (3491 + 2625) / 2) - QPoint(1, 1);
@@ -221,19 +216,11 @@ TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
              const QPoint ray = at(2625 + 300, 2625) - QPoint(1, 1);
              EXPECT_EQ(plane->shown().pixel(ray), ~plane->plane().pixel(ray) | 0xFF000000);
          }},
-        {"picked-click",
-         [&] {
-             click("Option1");
-             drag(at(1500, 1500));
-         }},
-        {"picked-rect-dep", [&] { boxMoved("Option10"); }},
-        {"picked-carre-dep", [&] { boxMoved("Option9"); }},
-        {"picked-libre",
-         [&] {
-             click("Option11");
-             click("OptionPro5"); // the option under slot 2, "Fond"
-             drag(at(2625, 4400));
-         },
+        {"picked-click", "Option1", [&] { drag(at(1500, 1500)); }},
+        {"picked-rect-dep", "Option10", boxMoved},
+        {"picked-carre-dep", "Option9", boxMoved},
+        // OptionPro5: the option under slot 2, "Fond".
+        {"picked-libre", "Option11 OptionPro5", [&] { drag(at(2625, 4400)); },
          [&] {
              // A press on slot 1's square copies it into slot 2, shown at the next button-up.
              QTest::mouseClick(child("Picture3"), Qt::LeftButton);
@@ -247,6 +234,7 @@ TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.golden);
         open();
+        run(row.steps);
         row.act();
         snap(row.golden);
         EXPECT_EQ(square("Picture3"), colours()[0]);
