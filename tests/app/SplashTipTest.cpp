@@ -130,11 +130,7 @@ TEST_F(SplashTest, AboutBoxClosesOnTheUsersKeyOrClick) {
 class TipTest : public test::WindowTest {
 protected:
     TipTest() { platform.folder = dir.path(); }
-    void writeTips(const QByteArray& bytes, const QString& name = QStringLiteral("ASTUCES.TXT")) {
-        QFile file(QDir(platform.folder).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
+    void writeTips(const QByteArray& bytes) { file("ASTUCES.TXT", bytes); }
     // A window as the program opens it: on the heap, destroyed when unloaded.
     void open() {
         delete tip;
@@ -194,20 +190,20 @@ TEST_F(TipTest, SettingDecidesWhetherTheWindowUnloadsAtOnce) {
 TEST_F(TipTest, MissingEmptyAndOneLineFiles) {
     QString rows;
     int row = 0;
-    for (const char* file : {"(aucun)", "/", "", "Seule astuce, sans fin de ligne"}) {
+    for (const char* content : {"(aucun)", "/", "", "Seule astuce, sans fin de ligne"}) {
         platform.folder = dir.filePath(QString::number(++row));
         ASSERT_TRUE(QDir().mkpath(platform.folder));
         if (row == 2) {
             ASSERT_TRUE(QDir(platform.folder).mkdir("ASTUCES.TXT"));
         } else if (row > 2) {
-            writeTips(file);
+            file(QStringLiteral("%1/ASTUCES.TXT").arg(row), content);
         }
         platform.randomSource = test::ScriptedRandom({0.0, 0.99, 0.5, 0.999999});
         open();
         EXPECT_FALSE(tip->wasUnloadedOnLoad());
         tip->show();
         rows += QStringLiteral("\"%1\": %2 tip(s), number %3\n")
-                    .arg(QLatin1String(file))
+                    .arg(QLatin1String(content))
                     .arg(tip->Astuces().size())
                     .arg(tip->AstuceCourante());
         for (int click = 0; click < 4; ++click) {
@@ -252,7 +248,7 @@ TEST_F(TipTest, EveryKindOfLineEndSeparatesTips) {
     open();
     for (const auto& [bytes, tips] : rows) {
         SCOPED_TRACE(bytes.toStdString());
-        writeTips(bytes, "tips.txt");
+        file("tips.txt", bytes);
         const qsizetype before = tip->Astuces().size();
         ASSERT_TRUE(tip->LoadTips(dir.filePath("tips.txt")));
         // Loading appends to the tips already there.
