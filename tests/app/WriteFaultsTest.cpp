@@ -81,13 +81,15 @@ std::vector<Writer> writers(const QString& templatePath) {
 
 TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
     test::application(); // the swatch sheet's text
+    // Readable and searchable by the ordinary user the read-only case writes as.
+    const auto shared = [](const QString& path) {
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther | QFile::ExeOther);
+        return path;
+    };
     QTemporaryDir dir;
-    // Searchable by the ordinary user the read-only case writes as.
-    QFile::setPermissions(dir.path(),
-                          QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
-    const QString templatePath = QString::fromStdString(test::writeFile(
-        dir, "modele.html", QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20)));
-    QFile::setPermissions(templatePath, QFile::permissions(templatePath) | QFile::ReadOther);
+    shared(dir.path());
+    const QString templatePath = shared(test::writeFile(
+        dir.filePath("modele.html"), QByteArray("<p>%nom_charte% %hexa_fond%</p>\n").repeated(20)));
     using Write = std::function<QString()>;
     const struct {
         const char* name;
@@ -107,25 +109,18 @@ TEST(WriteFaults, EveryWriterNamesTheCauseAndKeepsThePreviousFile) {
             SCOPED_TRACE(std::string(writer.name) + ", " + fault.name);
             const QString here = dir.filePath(QString::number(++folder));
             ASSERT_TRUE(QDir().mkpath(here));
-            QFile::setPermissions(here,
-                                  QFile::permissions(here) | QFile::ReadOther | QFile::ExeOther);
+            shared(here);
             const QString path = here + '/' + writer.file;
-            QFile previous(path);
             if (fault.folder) {
                 ASSERT_TRUE(QDir().mkpath(path));
             } else {
-                ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-                previous.write("avant");
-                previous.setPermissions(previous.permissions() | QFile::ReadOther);
-                previous.close();
+                shared(test::writeFile(path, "avant"));
             }
             const QString said = fault.run([&] { return writer.write(path); }, here);
             messages += QStringLiteral("%1, %2: %3\n")
                             .arg(QLatin1String(writer.name), QLatin1String(fault.name),
                                  test::OneLine(said));
-            EXPECT_TRUE(fault.folder
-                            ? QDir(path).isEmpty()
-                            : previous.open(QIODevice::ReadOnly) && previous.readAll() == "avant");
+            EXPECT_TRUE(fault.folder ? QDir(path).isEmpty() : test::fileBytes(path) == "avant");
             EXPECT_EQ(QDir(here).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                       QStringList{writer.file})
                 << "nothing left behind";

@@ -12,15 +12,12 @@ namespace {
 
 constexpr Colour kBack = RGB(1, 2, 3); // in none of the grids below
 
-Colour at(const std::vector<GridCell>& grid, int row, int column) {
-    const int rowLength = GridRowLength(static_cast<int>(grid.size()));
-    return grid.at(static_cast<std::size_t>(row * rowLength + column)).colour;
-}
-
 // Every cell of the 256-cell grids, row by row. Shade rows step by 17.9375 from black, and
 // from 255 - k x 16.9375 on white, each cell rounded half to even (143.5 -> 144, 119.5 -> 120
-// and 120.5 -> 120); each component on its own, held to 0..255.
-TEST(Grids, ColoursOfEveryCell) {
+// and 120.5 -> 120); each component on its own, held to 0..255. Then per resolution: the row
+// length, the palette's steps (the last cell of a row held at 255: 44 x 6 = 264), where its
+// last cell lies, and the twips the shade grid leaves at the right of each row.
+TEST(Grids, ColoursOfEveryCellRowsStepsAndEdgesPerResolution) {
     QString text;
     auto addRows = [&](const QString& title, const std::vector<GridCell>& grid) {
         text += title + QLatin1Char('\n');
@@ -40,14 +37,6 @@ TEST(Grids, ColoursOfEveryCell) {
     for (const Colour base : {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 0, 128)}) {
         addRows("nuances de " + QString::fromStdString(HexText(base)), ShadeGrid(256, base));
     }
-    test::ExpectGolden("composer/grids-256-cells", text);
-}
-
-// Per resolution: the row length, the palette's steps (the last cell of a row held at 255:
-// 44 x 6 = 264), where its last cell lies, and the twips the shade grid leaves at the right of
-// each row.
-TEST(Grids, RowsStepsAndEdgesPerResolution) {
-    QString text;
     for (const int cells : kGridCells) {
         const int length = GridRowLength(cells);
         const auto palette = PaletteGrid(cells, PaletteAxis::Rouge, 0);
@@ -55,11 +44,11 @@ TEST(Grids, RowsStepsAndEdgesPerResolution) {
         const GridCell& shadeRowEnd = shade[static_cast<std::size_t>(length - 1)];
         text += QString::asprintf(
             "%d cellules (%zu, %zu): rangée %d, %s %s %s, dernière à %.2f %.2f, bord %.6f\n", cells,
-            palette.size(), shade.size(), length, HexText(at(palette, 0, 1)).c_str(),
-            HexText(at(palette, 1, 0)).c_str(), HexText(at(palette, 0, length - 1)).c_str(),
+            palette.size(), shade.size(), length, HexText(palette[1].colour).c_str(),
+            HexText(palette[length].colour).c_str(), HexText(palette[length - 1].colour).c_str(),
             palette.back().x, palette.back().y, kGridTwips - shadeRowEnd.x - shadeRowEnd.width);
     }
-    test::ExpectGolden("composer/grids-per-resolution", text);
+    test::ExpectGolden("composer/grids", text);
 }
 
 TEST(Grids, RejectWhatTheyCannotDraw) {

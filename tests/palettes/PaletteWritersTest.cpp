@@ -26,8 +26,9 @@ const NamedPalette kAwkward = {QStringLiteral("Nuit */ \"claire\""),
                                 {QStringLiteral("$x.{y}\\\n"), RGB(7, 8, 9)}}};
 
 // Every writer's whole file for palettes whose names trip formats up (quotes, markup, line
-// breaks, token path characters, a name outside the BMP): the binary one as a hex dump.
-TEST(PaletteWriters, EveryFileAsWritten) {
+// breaks, token path characters, a name outside the BMP): the binary one as a hex dump. Then
+// per palette, each name with its CSS identifier and its token key, clean and unique.
+TEST(PaletteWriters, EveryFileAsWrittenIdentifiersCleanAndUnique) {
     const NamedPalette eye{kSummer.name,
                            {kSummer.colours[0], {QStringLiteral("Œil 🎨"), RGB(0, 128, 255)}}};
     QString text;
@@ -49,30 +50,24 @@ TEST(PaletteWriters, EveryFileAsWritten) {
             }
         }
     }
-    test::ExpectGolden("palettes/writers", text);
-}
-
-// Per palette, each name with its CSS identifier and its token key.
-TEST(PaletteWriters, IdentifiersAreCleanAndUnique) {
-    const std::vector<const char*> palettes[] = {
+    const std::vector<const char*> names[] = {
         {"Crème Brûlée", " Bleu - NUIT ", "Cœur_ÆTHER", "3 ors"},
         {"", "!!", "夜", "$"},
         {"Bleu", "bleu", "Bleu", "bleu-2", "Bleu 2"},
     };
-    QString text;
-    for (const auto& names : palettes) {
+    for (const auto& list : names) {
         NamedPalette p;
-        for (const char* n : names) {
-            p.colours.push_back({QString::fromUtf8(n), 0});
+        for (const char* name : list) {
+            p.colours.push_back({QString::fromUtf8(name), 0});
         }
         const std::vector<QString> css = CssIdentifiers(p), tokens = TokenKeys(p);
-        for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
             text +=
                 QStringLiteral("«%1» --%2 «%3»\n").arg(p.colours[i].name, css.at(i), tokens.at(i));
         }
         text += u'\n';
     }
-    test::ExpectGolden("palettes/identifiers", text);
+    test::ExpectGolden("palettes/writers", text);
 }
 
 TEST(PaletteWriters, SwatchSheetShowsEveryColour) {
