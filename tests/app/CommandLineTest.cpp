@@ -12,16 +12,10 @@ namespace oria {
 namespace {
 
 // A command's calls in its golden file, each followed by what it prints, its status and the
-// files it writes: harmonie takes the type by name or index and prints one line per base
-// colour, ajuster the five slots, contraste one line for scripts and the nearest colours that
-// reach a target, vision the simulated colours, grille one line per row of cells in drawing
-// order, exporter the palette file of exactly these bytes; colours may come from standard
-// input; "usage" holds the help in French, and calls with no command or an unknown one.
-// Files in tests/data/app/<command>: charte writes the charter (Windows-1252, CR LF) from a
-// template of the user's or a standard one; extraire prints the dominant colours of pictures
-// (two reds a step apart in été.png, which two colours merge and three keep apart); importer
-// prints what exporter takes back (a page gives all five zones, hidden ones too, in the order
-// the composer exports them); page prints one field a line; each says why a file is refused.
+// files it writes, given the files in tests/data/app/<command>: the charter in Windows-1252
+// with CR LF; the dominant colours of pictures (two reds a step apart in été.png, which two
+// colours merge and three keep apart); what exporter takes back, a page giving all five zones
+// in the order the composer exports them; colours from standard input; the help in French.
 class CommandCalls : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CommandCalls, PrintTheirResultsOrWhyTheCallIsRefused) {

