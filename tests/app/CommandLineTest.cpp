@@ -35,15 +35,13 @@ TEST(CommandLinePlan, SvgHoldsTheBackgroundEveryDotThenTheCornersOrTheCallIsRefu
     test::expectGoldenCalls("plan", dir.path());
     for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
         SCOPED_TRACE(name.toStdString());
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QByteArray bytes = test::fileBytes(dir.filePath(name));
+        const QList<QByteArray> lines = bytes.split('\n');
         ASSERT_GT(lines.size(), 15);
         EXPECT_TRUE(std::all_of(lines.begin() + 4, lines.end() - 11, [](const QByteArray& line) {
             return line.startsWith("<circle ") && line.endsWith("/>");
         }));
-        file.seek(0);
-        QXmlStreamReader xml(&file);
+        QXmlStreamReader xml(bytes);
         while (!xml.atEnd()) {
             xml.readNext();
         }
