@@ -21,22 +21,32 @@ QString caption(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Per resolution, mode and level: the rings and their dots, the widest first dot, the
-// background; the outer ring's first dot (below the centre, 5 pixels wide), those a quarter,
-// a third and half a turn on, and its last; ring 50's first; the innermost ring's first,
-// eighth and last. The centre is clamped, not wrapped, above 100; level 0 gives greys; the hue
-// turns from red below through 90 degrees on the right to cyan above. Each dot's place is its
-// ring's radius at the angle accumulated ring by ring, its colour an HsvToColour of that angle.
+// Per resolution, mode and level, around each bound: the rings and their dots, the widest
+// first dot, the background; every dot as one fingerprint (x and y to a ten-thousandth of a
+// twip, width and colour); the outer ring's first dot (below the centre, 5 pixels wide), those
+// a quarter, a third and half a turn on, and its last; ring 50's first; the innermost ring's
+// first, eighth and last. The centre is clamped, not wrapped, above 100; level 0 gives greys;
+// the hue turns from red below through 90 degrees on the right to cyan above. Each dot's place
+// is its ring's radius at the angle accumulated ring by ring, its colour an HsvToColour of that
+// angle.
 TEST(ColourPlane, RingsDotsAndColoursPerResolutionModeAndLevel) {
     QString text;
     for (const ResolutionRow& res : kResolutions) {
         for (const PlaneModeRow& mode : kPlaneModes) {
-            for (const int level : {0, 40, 100, 200}) {
+            for (const int level : {0, 1, 40, 50, 99, 100, 101, 150, 199, 200}) {
                 const Plane p = GenererPlan(res.resolution, mode.mode, level);
                 const auto [fewest, most] = std::ranges::minmax(
                     p.rings | std::views::transform([](const PlaneRing& r) { return r.size(); }));
                 const int widest = std::ranges::max(
                     p.rings | std::views::transform([](auto& r) { return r.front().width; }));
+                std::uint64_t hash = 14695981039346656037u; // FNV-1a
+                for (const PlaneDot& d : p.rings | std::views::join) {
+                    for (const long long v :
+                         {std::llround(d.x * 1e4), std::llround(d.y * 1e4),
+                          static_cast<long long>(d.width), static_cast<long long>(d.colour)}) {
+                        hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211u;
+                    }
+                }
                 const PlaneRing &outer = p.rings.front(), &inner = p.rings.back();
                 const std::size_t n = outer.size();
                 text += QStringLiteral("%1 %2 %3: %4 rings of %5 to %6 dots, widest %7px, %8\n")
@@ -44,33 +54,12 @@ TEST(ColourPlane, RingsDotsAndColoursPerResolutionModeAndLevel) {
                                  QString::number(level), QString::number(p.rings.size()),
                                  QString::number(fewest), QString::number(most),
                                  QString::number(widest), test::ColourHex(p.background));
-                text += QStringLiteral("  outer:") + shown(outer[0]) + shown(outer[n / 4]) +
-                        shown(outer[n / 3]) + shown(outer[n / 2]) + shown(outer.back()) +
-                        QStringLiteral("\n  ring 50:") + shown(p.rings[50][0]) +
-                        QStringLiteral("\n  inner:") + shown(inner[0]) + shown(inner[7]) +
-                        shown(inner.back()) + u'\n';
-            }
-        }
-    }
-    // Every dot, at the levels around each bound, as one fingerprint per plane: x and y to a
-    // ten-thousandth of a twip, width and colour.
-    for (const ResolutionRow& res : kResolutions) {
-        for (const PlaneModeRow& mode : kPlaneModes) {
-            for (const int level : {0, 1, 50, 99, 100, 101, 150, 199, 200}) {
-                std::uint64_t hash = 14695981039346656037u; // FNV-1a
-                for (const PlaneRing& ring : GenererPlan(res.resolution, mode.mode, level).rings) {
-                    for (const PlaneDot& d : ring) {
-                        for (const long long v :
-                             {std::llround(d.x * 1e4), std::llround(d.y * 1e4),
-                              static_cast<long long>(d.width), static_cast<long long>(d.colour)}) {
-                            hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211u;
-                        }
-                    }
-                }
-                text += QStringLiteral("%1 %2 %3: every dot %4\n")
-                            .arg(caption(res.caption), caption(mode.caption))
-                            .arg(level)
-                            .arg(hash, 16, 16, QLatin1Char('0'));
+                text +=
+                    QStringLiteral("  every dot %1\n  outer:").arg(hash, 16, 16, QLatin1Char('0')) +
+                    shown(outer[0]) + shown(outer[n / 4]) + shown(outer[n / 3]) +
+                    shown(outer[n / 2]) + shown(outer.back()) + QStringLiteral("\n  ring 50:") +
+                    shown(p.rings[50][0]) + QStringLiteral("\n  inner:") + shown(inner[0]) +
+                    shown(inner[7]) + shown(inner.back()) + u'\n';
             }
         }
     }
