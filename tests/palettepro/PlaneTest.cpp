@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace oria {
 namespace {
@@ -35,16 +34,20 @@ TEST(ColourPlane, RingsDotsAndColoursPerResolutionModeAndLevel) {
         for (const PlaneModeRow& mode : kPlaneModes) {
             for (const int level : {0, 1, 40, 50, 99, 100, 101, 150, 199, 200}) {
                 const Plane p = GenererPlan(res.resolution, mode.mode, level);
-                const auto [fewest, most] = std::ranges::minmax(
-                    p.rings | std::views::transform([](const PlaneRing& r) { return r.size(); }));
-                const int widest = std::ranges::max(
-                    p.rings | std::views::transform([](auto& r) { return r.front().width; }));
+                // Plain loops: clang's ranges do not take libstdc++ 12's views here.
+                std::size_t fewest = SIZE_MAX, most = 0;
+                int widest = 0;
                 std::uint64_t hash = 14695981039346656037u; // FNV-1a
-                for (const PlaneDot& d : p.rings | std::views::join) {
-                    for (const long long v :
-                         {std::llround(d.x * 1e4), std::llround(d.y * 1e4),
-                          static_cast<long long>(d.width), static_cast<long long>(d.colour)}) {
-                        hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211u;
+                for (const PlaneRing& r : p.rings) {
+                    fewest = std::min(fewest, r.size());
+                    most = std::max(most, r.size());
+                    widest = std::max(widest, r.front().width);
+                    for (const PlaneDot& d : r) {
+                        for (const long long v :
+                             {std::llround(d.x * 1e4), std::llround(d.y * 1e4),
+                              static_cast<long long>(d.width), static_cast<long long>(d.colour)}) {
+                            hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211u;
+                        }
                     }
                 }
                 const PlaneRing &outer = p.rings.front(), &inner = p.rings.back();
