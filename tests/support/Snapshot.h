@@ -18,12 +18,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSpinBox>
-#include <QTextEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -39,21 +36,35 @@ inline QString ColourHex(Colour c) {
     return c < 0 ? QStringLiteral("aucune") : QString::fromStdString(HexText(c & 0xFFFFFF));
 }
 
-// One control as the user sees it; empty for a control that shows nothing of its own.
+inline QString Quoted(const QString& text) {
+    return QLatin1Char('"') + OneLine(text) + QLatin1Char('"');
+}
+
+// A text, and its tick when the control can be ticked.
+inline QString Ticked(const QString& text, bool checkable, bool checked) {
+    return Quoted(text) + (!checkable ? QString() : checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"));
+}
+
+// One control as the user sees it; empty for a control that shows nothing of its own (the
+// windows have no other kinds of control).
 inline QString DescribeControl(const QWidget* w) {
     if (const auto* l = qobject_cast<const QLabel*>(w)) {
-        return QLatin1Char('"') + OneLine(l->text()) + QLatin1Char('"');
+        return Quoted(l->text());
     }
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        QString s = QLatin1Char('"') + OneLine(b->text()) + QLatin1Char('"');
-        return b->isCheckable() ? s + (b->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
-                                : s;
+        return Ticked(b->text(), b->isCheckable(), b->isChecked());
+    }
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+        return Ticked(g->title(), g->isCheckable(), g->isChecked());
     }
     if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
-        return QLatin1Char('"') + e->text() + QLatin1Char('"');
+        return Quoted(e->text());
     }
-    if (const auto* s = qobject_cast<const QSpinBox*>(w)) {
-        return QString::number(s->value());
+    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) {
+        return Quoted(t->toPlainText());
+    }
+    if (const auto* r = dynamic_cast<const RichTextChoice*>(w)) {
+        return Quoted(r->text());
     }
     if (const auto* s = qobject_cast<const QAbstractSlider*>(w)) {
         return QStringLiteral("%1 (%2..%3)").arg(s->value()).arg(s->minimum()).arg(s->maximum());
@@ -63,27 +74,6 @@ inline QString DescribeControl(const QWidget* w) {
     }
     if (const auto* p = qobject_cast<const QProgressBar*>(w)) {
         return QString::number(p->value());
-    }
-    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w)) {
-        return QLatin1Char('"') + OneLine(t->toPlainText()) + QLatin1Char('"');
-    }
-    if (const auto* t = qobject_cast<const QTextEdit*>(w)) {
-        return QLatin1Char('"') + OneLine(t->toPlainText()) + QLatin1Char('"');
-    }
-    if (const auto* list = qobject_cast<const QListWidget*>(w)) {
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i) {
-            items << list->item(i)->text();
-        }
-        return QStringLiteral("[%1] row %2").arg(items.join(QLatin1String(" | "))).arg(list->currentRow());
-    }
-    if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
-        QString s = QLatin1Char('"') + g->title() + QLatin1Char('"');
-        return g->isCheckable() ? s + (g->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
-                                : s;
-    }
-    if (const auto* r = dynamic_cast<const RichTextChoice*>(w)) {
-        return QLatin1Char('"') + OneLine(r->text()) + QLatin1Char('"');
     }
     if (const auto* p = qobject_cast<const ColourPicture*>(w)) {
         // The background and what is painted at the centre.
