@@ -160,7 +160,13 @@ void Pro::loadPicture(const QString& path) {
         {
             QPainter painter(&plane);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
+            // Band by band: Qt hands a batch of more than about 96 lines to its thread pool,
+            // whose waking, while the extraction holds the other core, costs more than the
+            // drawing. A band's pixels are those of the whole drawing.
+            for (int top = 0; top < kPlanePixels; top += 64) {
+                painter.setClipRect(0, top, kPlanePixels, 64);
+                painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
+            }
         }
         EnCours_ = false;
         picture_ = sample;

@@ -288,6 +288,15 @@ TEST_F(ProTest, LoadingAPicture) {
     EXPECT_EQ(plane->planeColourAt({150, 150}), RGB(10, 200, 30));
     EXPECT_EQ(plane->planeColourAt({5200, 5200}), RGB(10, 200, 30));
     snap("picture-loaded");
+    // Stretched as one drawing stretches it, though the window draws it band by band.
+    platform.openAnswer = QStringLiteral(ORIA_GOLDEN_DIR "/../data/pictures/degrade.png");
+    click("Command1");
+    QImage whole(plane->plane().size(), QImage::Format_RGB32);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(whole.rect(), QImage(platform.openAnswer));
+    painter.end();
+    EXPECT_TRUE(plane->plane() == whole);
     click("Option2");
     snap("picture-then-moyenne");
     EXPECT_TRUE(planeIs(Resolution::Moyenne, PlaneMode::Saturation, 100));

@@ -62,7 +62,8 @@ TEST(PaletteReaders, ReadsFilesAsOtherProgramsWriteThemAndSaysWhyOthersAreNoPale
     const QDir data(QStringLiteral(ORIA_GOLDEN_DIR "/../data/palettes"));
     std::vector<std::pair<QString, QByteArray>> files{
         {"deep.json", QByteArray(100000, '[') + QByteArray(100000, ']')},
-        {"big.gpl", QByteArray(kMaxPaletteBytes + 1, ' ')}};
+        {"big.gpl", QByteArray(kMaxPaletteBytes + 1, ' ')},
+        {"limit.gpl", QByteArray("GIMP Palette\n1 2 3 Au bout\n").leftJustified(kMaxPaletteBytes, '\n')}};
     for (const QString& name : data.entryList(QDir::Files)) {
         files.emplace_back(name, test::fileBytes(data.filePath(name)));
     }

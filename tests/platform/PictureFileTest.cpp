@@ -43,6 +43,8 @@ TEST(PictureFile, WholePicturesDecodeCutOnesAndOthersDoNot) {
     qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), giant.data() + 22);
     qToLittleEndian<qint16>(32, giant.data() + 28);
     EXPECT_TRUE(PictureIsCutShort(giant, "bmp"));
+    qToLittleEndian<qint32>(0, giant.data() + 18); // no width: the decoder judges, without a row
+    EXPECT_FALSE(PictureIsCutShort(giant, "bmp"));
 }
 
 } // namespace
