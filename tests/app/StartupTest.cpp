@@ -72,7 +72,7 @@ TEST(StartUp, ALoneWordThatIsNoCommandIsADocument) {
         {{"page.ori"}, true},       {{"/tmp/marque.gpl"}, true},
         {{"harmonie"}, false},      {{"--help"}, false},
         {{"tracer"}, false},        {{"/tmp"}, true},
-        {{"page.ori", "x"}, false}, {{}, false}};
+        {{"page.ori", "x"}, false}, {{}, false},  {{"-x.ori"}, false}};
     for (const auto& [args, document] : cases) {
         EXPECT_EQ(OpensInTheWindows(args), document) << args.size();
     }

@@ -101,6 +101,9 @@ TEST_F(ContrasteTest, WhatTheWindowShowsAfterEachScenario) {
         // to colour 1, which the sliders edit.
         {"proposals-text-applied", 2, "TextePropose21"},
         {"proposals-background-applied", 2, "TextePropose21 annuler FondPropose21"},
+        {"proposals-black-applied", 2, // black, as any other proposal
+         "Slider1=114 Slider2=117 Slider3=114 Option4 Slider1=40 Slider2=40 Slider3=40 "
+         "TextePropose21"},
         {"proposals-lc75", 2, "FondPropose21 Cible=6"},
         {"opens-with-the-target-kept", 2, ""}, // Lc 75, for the next time the viewer opens
     };

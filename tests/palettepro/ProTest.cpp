@@ -217,6 +217,8 @@ TEST_F(ProTest, ButtonUpPicksTheColoursUnderTheFigure) {
              EXPECT_EQ(plane->shown().pixel(ray), ~plane->plane().pixel(ray) | 0xFF000000);
          }},
         {"picked-click", "Option1", [&] { drag(at(1500, 1500)); }},
+        {"picked-angle-fixe", "Option1 Option14 Text1=30",
+         [&] { drag(at(3000, 2625), at(4500, 2625)); }},
         {"picked-rect-dep", "Option10", boxMoved},
         {"picked-carre-dep", "Option9", boxMoved},
         // OptionPro5: the option under slot 2, "Fond".

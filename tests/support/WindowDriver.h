@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -70,17 +71,21 @@ public:
         menu->findChild<QAction*>(item)->trigger();
         menu->close();
     }
-    // A file dropped on the window, as the drag manager delivers it.
+    // A file dropped on the window, as the drag manager delivers it: only to a window that
+    // takes drops and took the drag as it entered.
     void drop(const QString& path) const {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        static_cast<QObject*>(driven_)->event(&enter);
+        ASSERT_TRUE(driven_->acceptDrops() && enter.isAccepted());
         QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
         static_cast<QObject*>(driven_)->event(&event);
     }
 
     // What the user does, step by step: "Esc" closes the window; an action's or a control's
-    // name triggers or clicks it; "name@x,y" presses there; "combo=n" chooses an item;
-    // "slider=min|max|n" moves a slider (n: as a drag does).
+    // name triggers or clicks it; "name@x,y" presses there; "box=text" types over a text box's
+    // text; "combo=n" chooses an item; "slider=min|max|n" moves a slider (n: as a drag does).
     void run(const QString& steps) const {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QString name = step.section('=', 0, 0).section('@', 0, 0);
@@ -94,6 +99,9 @@ public:
                 pick(name, {xy[0].toInt(), xy[1].toInt()});
             } else if (value.isEmpty()) {
                 click(step);
+            } else if (auto* edit = driven_->findChild<QLineEdit*>(name)) {
+                edit->selectAll();
+                QTest::keyClicks(edit, value);
             } else if (auto* combo = driven_->findChild<QComboBox*>(name)) {
                 combo->setCurrentIndex(value.toInt());
                 emit combo->activated(value.toInt());
