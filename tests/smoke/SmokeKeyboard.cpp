@@ -39,24 +39,16 @@ void say(const QString& text) {
     std::fflush(stderr);
 }
 
-// The visible window with this title that the compositor has put on screen.
-QWidget* shownWindow(const QString& title) {
+// The visible window with this title; when `exposed`, only once the compositor has put it on
+// screen.
+QWidget* window(const QString& title, bool exposed = true) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->windowTitle() == title && w->windowHandle() &&
-            w->windowHandle()->isExposed()) {
+        if (w->isVisible() && w->windowTitle() == title &&
+            (!exposed || (w->windowHandle() && w->windowHandle()->isExposed()))) {
             return w;
         }
     }
     return nullptr;
-}
-
-bool stillOpen(const QString& title) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->windowTitle() == title) {
-            return true;
-        }
-    }
-    return false;
 }
 
 class SmokeKeyboard : public QObject {
@@ -67,14 +59,12 @@ public:
         connect(&timer_, &QTimer::timeout, this, &SmokeKeyboard::poll);
         timer_.start(50);
         clock_.start();
+        // Made by the application as it starts, once its platform plug-in is loaded.
+        say(QStringLiteral("plate-forme ") + QGuiApplication::platformName());
     }
 
 private:
     void poll() {
-        if (!platformSaid_ && QCoreApplication::instance()) {
-            say(QStringLiteral("plate-forme ") + QGuiApplication::platformName());
-            platformSaid_ = true;
-        }
         if (next_ >= steps_.size()) {
             timer_.stop();
             return;
@@ -83,29 +73,37 @@ private:
         const QString& title = step.constLast();
         bool done = false;
         if (step.size() == 2 && step.at(0) == QLatin1String("show")) {
-            done = shownWindow(title) != nullptr;
+            done = window(title) != nullptr;
         } else if (step.size() == 3 && step.at(0) == QLatin1String("key")) {
-            if (QWidget* window = shownWindow(title)) {
+            if (QWidget* shown = window(title)) {
                 // Pressed outside this poll: the key may open a modal window, whose event loop
-                // would otherwise hold the poll until it closes.
-                const QKeySequence key = QKeySequence::fromString(step.at(1));
-                QTimer::singleShot(0, window, [window, key] { press(window, key); });
+                // would otherwise hold the poll until it closes. The window gets the focus, as
+                // the compositor would give it, then the key goes in where the Wayland plug-in
+                // delivers the compositor's keys.
+                const QKeyCombination key = QKeySequence::fromString(step.at(1))[0];
+                QTimer::singleShot(0, shown, [shown, key] {
+                    QT_WARNING_PUSH
+                    QT_WARNING_DISABLE_DEPRECATED
+                    QApplication::setActiveWindow(shown);
+                    QT_WARNING_POP
+                    QTest::keyClick(shown->windowHandle(), key.key(), key.keyboardModifiers());
+                });
                 done = true;
             }
         } else if (step.size() == 2 && step.at(0) == QLatin1String("close")) {
             if (!closing_) {
-                if (QWidget* window = shownWindow(title)) {
+                if (QWidget* shown = window(title)) {
                     closing_ = true;
-                    QTimer::singleShot(0, window, [this, window, title, step = next_] {
-                        window->windowHandle()->close();
+                    QTimer::singleShot(0, shown, [this, shown, title, step = next_] {
+                        shown->windowHandle()->close();
                         // The last window closed, the program may end before the next poll.
-                        if (next_ == step && !stillOpen(title)) {
+                        if (next_ == step && !window(title, false)) {
                             stepDone();
                         }
                     });
                 }
             } else {
-                done = !stillOpen(title);
+                done = !window(title, false);
             }
         } else {
             say(QStringLiteral("étape incomprise « %1 »").arg(steps_.at(next_)));
@@ -127,22 +125,11 @@ private:
         ++next_;
     }
 
-    // The window gets the focus, as the compositor would give it, then the key goes in where
-    // the Wayland plug-in delivers the compositor's keys.
-    static void press(QWidget* window, const QKeySequence& key) {
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-        QApplication::setActiveWindow(window);
-        QT_WARNING_POP
-        QTest::keyClick(window->windowHandle(), key[0].key(), key[0].keyboardModifiers());
-    }
-
     QStringList steps_;
     QTimer timer_;
     QElapsedTimer clock_;
     qsizetype next_ = 0;
     bool closing_ = false;
-    bool platformSaid_ = false;
 };
 
 } // namespace
