@@ -74,16 +74,6 @@ protected:
         s += given;
         test::ExpectGolden("composer/" + name, s.replace(dir.path(), QStringLiteral("<dossier>")));
     }
-    static PageDocument document(const char* name, Colour fond) {
-        PageDocument page;
-        page.name = PageNameBytes(name);
-        page.fond = fond;
-        return page;
-    }
-    QString save(const char* file, const PageDocument& page) {
-        EXPECT_EQ(WritePageDocument(dir.filePath(file), page), std::nullopt);
-        return dir.filePath(file);
-    }
 
     std::unique_ptr<Compo> compo;
     QString given; // what the last window opened was handed
@@ -93,7 +83,7 @@ protected:
 // its command, "name@x,y" presses there), then what the window shows.
 TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
     // A page whose boxes are all cleared: the circle ends selected, as by "Tous visibles".
-    PageDocument hidden = document("x", 0);
+    PageDocument hidden{.name = PageNameBytes("x")};
     hidden.boiteVisible = hidden.titreVisible = hidden.texteVisible = hidden.cercleVisible = false;
     open(3);
     compo->OuvrirPage(hidden);
@@ -217,16 +207,13 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
     // Each step's answers are ready before: only its own action asks for them.
     platform.colourAnswers.push_back(RGB(5, 150, 250));
     platform.randomSource = test::ScriptedRandom({0.3, 0.7, 0.1, 0.9, 0.5});
-    PageDocument automne = document("Automne", RGB(250, 240, 200));
+    PageDocument automne{.name = PageNameBytes("Automne"), .fond = RGB(250, 240, 200)};
     automne.texte = RGB(60, 30, 10);
     automne.titreVisible = automne.tousVisibles = false;
-    platform.openAnswer = save("automne.ori", automne);
+    platform.openAnswer = file("automne.ori", EncodePageDocument(automne));
     windows.available = {W::Pro, W::Contraste};
     windows.modalAnswer = true;
-    windows.whileModal = [this](W) {
-        module.setHarmony(
-            {RGB(11, 22, 33), RGB(44, 55, 66), RGB(77, 88, 99), RGB(1, 2, 3), RGB(4, 5, 6)});
-    };
+    windows.whileModal = [this](W) { module.setHarmony({kA, kB, kC, kD, kE}); };
     auto seen = [this] {
         const ZoneColours z = compo->zoneColours();
         test::Seen s{compo->centralWidget()->grab().toImage(), {z.begin(), z.end()}};
@@ -272,7 +259,8 @@ TEST_F(CompoTest, EveryChangeOfThePageIsUndoneAndRedone) {
 
 TEST_F(CompoTest, PagesComeInByDropAndRecentList) {
     // A page dropped on the window opens; the recent list offers it, newest first.
-    const QString path = save("hiver.ori", document("Hiver", RGB(230, 240, 250)));
+    const PageDocument hiver{.name = PageNameBytes("Hiver"), .fond = RGB(230, 240, 250)};
+    const QString path = file("hiver.ori", EncodePageDocument(hiver));
     drop(path);
     snap("page-dropped");
     platform.saveAnswer = dir.filePath("copie");
