@@ -12,9 +12,9 @@ constexpr Colour A = RGB(10, 0, 0), B = RGB(20, 0, 0), C = RGB(30, 0, 0), D = RG
 const Palette kFive{A, B, C, D, E};
 
 // Steps of 5 stop at 99 and 1: beyond, the value or saturation goes to 100 or 0 (239 is V 93.7:
-// +5 stays; 240 is 94.1: 100; #F1FAFF, S 5.5, loses all). Grey stays grey; black stays black.
-// The base colour never changes but for web safe; the four others do, whatever is shown. Web
-// safe rounds each component to a multiple of 51, halves down (25 -> 0, 26 -> 51).
+// +5 stays; 240 is 94.1: 100; #FA0F0F, S 94: 99; #F1FAFF, S 5.5, loses all). Grey stays grey,
+// black black. The base colour never changes but for web safe; the four others do, whatever is
+// shown. Web safe rounds each component to a multiple of 51, halves down (25 -> 0, 26 -> 51).
 TEST(Adjustments, StepsChangeTheColoursInPlace) {
     const struct {
         const char* name;
@@ -25,9 +25,11 @@ TEST(Adjustments, StepsChangeTheColoursInPlace) {
                        {"Sat. moins", &HarmonieSatMoins},
                        {"Web safe", &HarmonieWebSafe}};
     const Rgb colours[] = {
-        {0, 0, 0},       {3, 3, 3},     {15, 0, 0},    {239, 0, 0},    {240, 0, 0},     {255, 0, 0},
-        {255, 14, 14},   {0, 0, 255},   {100, 50, 50}, {200, 100, 50}, {128, 128, 128}, {1, 2, 3},
-        {241, 250, 255}, {25, 26, 229}, {230, 0, 255}, {127, 128, 1},  {51, 102, 153}};
+        {0, 0, 0},       {3, 3, 3},      {15, 0, 0},      {239, 0, 0},   {240, 0, 0},
+        {255, 0, 0},     {255, 14, 14},  {0, 0, 255},     {100, 50, 50}, {200, 100, 50},
+        {128, 128, 128}, {1, 2, 3},      {241, 250, 255}, {25, 26, 229}, {230, 0, 255},
+        {127, 128, 1},   {51, 102, 153}, {250, 15, 15},
+    };
     QString text;
     for (const auto& a : adjustments) {
         for (const Rgb rgb : colours) {
@@ -90,6 +92,7 @@ TEST(Classer, LightestFirstAndStable) {
         {2, {white, red, A, B, C}, {white, red, A, B, C}}, // equal values stay
         {2, {red, white, A, B, C}, {red, white, A, B, C}},
         {3, {dark, grey, white, A, B}, {white, grey, dark, A, B}},
+        {3, {dark, grey, white, red, B}, {white, grey, dark, red, B}}, // red is past n, as light
         // white and red share V 100, grey and navy V 50.2: each pair keeps its order.
         {4, {grey, red, navy, white, E}, {red, white, grey, navy, E}},
         {5, {dark, navy, white, grey, red}, {white, red, navy, grey, dark}},
