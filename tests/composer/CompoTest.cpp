@@ -42,9 +42,7 @@ protected:
     void snap(const QString& name) {
         auto* view = child<PageView>("Picture3");
         const PageView::Page& p = view->page();
-        const std::optional<Zone> selected = compo->selectedZone();
         const auto* logo = view->findChild<PageText*>("logo");
-        const auto* texte = view->findChild<PageText*>("texte");
         const QImage title = view->grab().toImage().copy(logo->geometry());
         int titlePixels = 0;
         for (int i = 0; i < title.width() * title.height(); ++i) {
@@ -55,10 +53,10 @@ protected:
         QString s = test::DescribeWindow(compo.get());
         s += QString::asprintf("page cercle %d carré %d texte %d logo \"%s\"\nzone choisie %d\n",
                                p.cercle, p.carre, p.texte, qUtf8Printable(p.logo),
-                               selected ? int(Index(*selected)) : -1);
+                               compo->selectedZone() ? int(Index(*compo->selectedZone())) : -1);
         s += QString::asprintf("titre en %s peint %s, texte en %s\n",
                                HexText(logo->colour()).c_str(), painted,
-                               HexText(texte->colour()).c_str());
+                               HexText(view->findChild<PageText*>("texte")->colour()).c_str());
         for (const Colour c : {module.CouleurFond, module.CouleurTexte, module.CouleurTitre,
                                module.CouleurDecors1, module.CouleurDecors2}) {
             s += QStringLiteral("publié %1\n").arg(HexQString(c));

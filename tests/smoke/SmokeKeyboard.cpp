@@ -77,9 +77,7 @@ private:
         } else if (step.size() == 3 && step.at(0) == QLatin1String("key")) {
             if (QWidget* shown = window(title)) {
                 // Pressed outside this poll: the key may open a modal window, whose event loop
-                // would otherwise hold the poll until it closes. The window gets the focus, as
-                // the compositor would give it, then the key goes in where the Wayland plug-in
-                // delivers the compositor's keys.
+                // would otherwise hold the poll until it closes.
                 const QKeyCombination key = QKeySequence::fromString(step.at(1))[0];
                 QTimer::singleShot(0, shown, [shown, key] {
                     QT_WARNING_PUSH
