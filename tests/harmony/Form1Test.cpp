@@ -3,7 +3,6 @@
 #include "support/Snapshot.h"
 #include "support/UndoCheck.h"
 #include "support/WindowDriver.h"
-#include "widgets/ColourPicture.h"
 #include "widgets/VisionChoice.h"
 
 #include <QScrollBar>
@@ -35,17 +34,16 @@ protected:
         drive(form.get());
     }
 
-    ColourPicture* picture(const QString& name) { return child<ColourPicture>(name); }
     QString status() { return text("StatusBar1_Panel1"); }
     // The colour painted at the middle of the top of a square.
-    QColor top(const QString& name) { return painted(name, {picture(name)->width() / 2, 4}); }
+    QColor top(const QString& name) { return painted(name, {child(name)->width() / 2, 4}); }
     // Every control, the colours painted at the top of the squares shown, what other windows
     // read of the shared state, and what the window asked of the desktop.
     void expectShown(const char* golden) {
         QString shown = test::DescribeWindow(form.get());
         for (const char* name :
              {"carre1", "carre2", "carre3", "carre4", "carre5", "carre6", "carre7", "Picture1"}) {
-            if (picture(name)->isVisible()) {
+            if (child(name)->isVisible()) {
                 shown += QStringLiteral("painted %1 %2\n").arg(name, top(name).name().toUpper());
             }
         }
@@ -207,12 +205,12 @@ TEST_F(Form1Test, PointerReadOutClickAndClipboard) {
     // Neither the move nor the right click changes the clicked colour.
     expectShown("pointer-over-carre2");
     EXPECT_EQ(platform.clipboard, "#00FFFF");
-    QTest::mouseClick(picture("carre1"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child("carre1"), Qt::LeftButton, {}, QPoint(5, 5));
     expectShown("clicked-carre1");
 
     // The bar reads its segments; the swatches read without touching the preview.
     click("Check2"); // ruler on: the mark at x = 0 is black
-    ASSERT_TRUE(readOut("barre", QPoint(picture("barre")->width() - 3, 20), "#00FFFF"));
+    ASSERT_TRUE(readOut("barre", QPoint(child("barre")->width() - 3, 20), "#00FFFF"));
     ASSERT_TRUE(readOut("barre", QPoint(0, 2), "#000000"));
     hover("Picture1", QPoint(20, 20));
     ASSERT_TRUE(test::waitFor([&] { return status() == "R:255 V:0 B:0"; }));
@@ -229,7 +227,7 @@ TEST_F(Form1Test, BarFollowsDarknessAndRulerAndBordersAreBlackOrNone) {
     // Black and white: the black segment takes 100/110 of the width.
     run("Slider1=0");
     module.Couleur2 = RGB(255, 255, 255);
-    ColourPicture* barre = picture("barre");
+    QWidget* barre = child("barre");
     click("Check1");
     const QImage image = barre->grab().toImage();
     const int split = static_cast<int>(std::lround(barre->width() * 100.0 / 110));
