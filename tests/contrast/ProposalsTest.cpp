@@ -28,9 +28,17 @@ TEST(ContrastTargets, OneRowPerTargetInOrder) {
 // to move; colours keep their hue and chroma as far as sRGB lets them (saturated blue and
 // yellow text leave sRGB at their chroma: the proposal keeps the hue and as much chroma as
 // fits). Where nothing is proposed, the colour stays the original and the difference nought.
+// The last four pairs are where the search's bounds, start or step decide between neighbours.
 TEST(Proposals, KnownPairsForEveryTarget) {
-    const Colour pairs[][2] = {
-        {kGrey, kWhite}, {kGrey, kGrey}, {kSlate, kSand}, {kBlue, kBlack}, {kYellow, kWhite}};
+    const Colour pairs[][2] = {{kGrey, kWhite},
+                               {kGrey, kGrey},
+                               {kSlate, kSand},
+                               {kBlue, kBlack},
+                               {kYellow, kWhite},
+                               {RGB(17, 152, 89), RGB(88, 181, 220)},
+                               {RGB(13, 217, 32), RGB(30, 235, 46)},
+                               {RGB(86, 220, 242), RGB(145, 43, 188)},
+                               {RGB(248, 119, 169), RGB(90, 125, 170)}};
     std::string text;
     for (const auto& [foreground, background] : pairs) {
         for (const ContrastTargetRow& row : kContrastTargets) {
