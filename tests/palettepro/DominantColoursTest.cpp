@@ -85,6 +85,12 @@ TEST(DominantColours, ExactForFewColoursRepeatableForNoisyFamilies) {
     // RGB32 has no alpha: a zero top byte is no transparency.
     std::uint32_t raw[] = {0x00102030, 0x00102030, 0x00102030, 0xFF405060};
     const Picture noisy = noisyFamilies(12), noisier = noisyFamilies(120);
+    Picture six(60, 1, kRed); // six colours over different widths
+    six.rect(10, 0, 12, 1, kBlue);
+    six.rect(22, 0, 22, 1, kGreen);
+    six.rect(44, 0, 16, 1, RGB(250, 220, 40));
+    six.rect(50, 0, 4, 1, 0);
+    six.rect(54, 0, 6, 1, RGB(255, 255, 255));
     const std::pair<const char*, std::vector<Colour>> cases[] = {
         {"one colour", DominantColours(Picture(7, 5, kGreen).view(), 5)},
         {"halves", DominantColours(halves.view(), 5)},
@@ -104,6 +110,7 @@ TEST(DominantColours, ExactForFewColoursRepeatableForNoisyFamilies) {
         {"line, 1999", DominantColours(lined(1999).view())},
         {"noise 12, three asked", DominantColours(noisy.view(), 3)},
         {"noise 120", DominantColours(noisier.view(), 5)},
+        {"six colours, five asked", DominantColours(six.view(), 5)},
     };
     QString text;
     for (const auto& [name, colours] : cases) {
