@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <thread>
+
 namespace oria {
 namespace {
 
@@ -63,7 +67,9 @@ TEST(PaletteReaders, ReadsFilesAsOtherProgramsWriteThemAndSaysWhyOthersAreNoPale
     std::vector<std::pair<QString, QByteArray>> files{
         {"deep.json", QByteArray(100000, '[') + QByteArray(100000, ']')},
         {"big.gpl", QByteArray(kMaxPaletteBytes + 1, ' ')},
-        {"limit.gpl", QByteArray("GIMP Palette\n1 2 3 Au bout\n").leftJustified(kMaxPaletteBytes, '\n')}};
+        {"limit.gpl",
+         QByteArray("GIMP Palette\n1 2 3 Au bout\n").leftJustified(kMaxPaletteBytes, '\n')},
+        {"many.gpl", "GIMP Palette\n" + QByteArray("0 0 0\n").repeated(kMaxPaletteColours + 1)}};
     for (const QString& name : data.entryList(QDir::Files)) {
         files.emplace_back(name, test::fileBytes(data.filePath(name)));
     }
@@ -80,6 +86,17 @@ TEST(PaletteReaders, ReadsFilesAsOtherProgramsWriteThemAndSaysWhyOthersAreNoPale
     for (const QString& path : {big, dir.filePath(QStringLiteral("absent.gpl"))}) {
         text += QStringLiteral("on disk → ") + shown(ReadPaletteFile(path)) + u'\n';
     }
+    // A pipe tells nothing of its size: past the limit, refused all the same.
+    const QString pipe = dir.filePath(QStringLiteral("tube.gpl"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    std::thread writer([&] {
+        QFile out(pipe);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.write(QByteArray(kMaxPaletteBytes + 1, ' '));
+        }
+    });
+    text += QStringLiteral("pipe → ") + shown(ReadPaletteFile(pipe)) + u'\n';
+    writer.join();
     test::ExpectGolden("palettes/readers", text);
 }
 
