@@ -99,6 +99,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         // Zones without a harmony colour are grey; their boxes cleared and locked.
         {"opens-with-2-colours", 2, ""},
         {"opens-with-3-colours", 3, ""},
+        {"opens-with-4-colours", 4, ""},
         {"opens-with-5-colours", 5, ""},
         {"boxes-circle-ticked", 2, "Check4"}, // no harmony colour: grey, and selected
         {"boxes-title-cleared", 2, "Check4 Check2"},
