@@ -9,6 +9,7 @@
 #include "widgets/RichTextChoice.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
@@ -98,6 +99,9 @@ inline QString DescribeWindow(const QWidget* window) {
         }
         if (!w->isEnabled()) {
             line += QStringLiteral(" disabled");
+        }
+        if (const auto* p = qobject_cast<const QPushButton*>(w); p && p->isDefault()) {
+            line += QStringLiteral(" default"); // what Enter presses
         }
         lines << line.trimmed();
     }
