@@ -88,7 +88,7 @@ void PlanePicture::draw(const std::vector<Segment>& lines, int width, bool inver
     // Inverted lines go through Qt's span filler, which hands any batch of more than about 96
     // spans to its thread pool, and waking it costs far more than the line. Drawn tile by tile,
     // a line's batch stays small; its pixels are the same.
-    const int side = inverting ? 64 : std::max(overlay_.width(), overlay_.height());
+    const int side = inverting ? kBandPixels : std::max(overlay_.width(), overlay_.height());
     for (int top = 0; top < overlay_.height(); top += side) {
         for (int left = 0; left < overlay_.width(); left += side) {
             const QRect tile(left, top, side, side);

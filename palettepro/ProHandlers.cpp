@@ -3,6 +3,7 @@
 #include "PlanePicture.h"
 #include "Pro.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Bands.h"
 #include "widgets/ColourPicture.h"
 #include "widgets/ColourReadout.h"
 #include "widgets/Drops.h"
@@ -160,13 +161,9 @@ void Pro::loadPicture(const QString& path) {
         {
             QPainter painter(&plane);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            // Band by band: Qt hands a batch of more than about 96 lines to its thread pool,
-            // whose waking, while the extraction holds the other core, costs more than the
-            // drawing. A band's pixels are those of the whole drawing.
-            for (int top = 0; top < kPlanePixels; top += 64) {
-                painter.setClipRect(0, top, kPlanePixels, 64);
-                painter.drawImage(QRect(0, 0, kPlanePixels, kPlanePixels), picture);
-            }
+            // While the extraction holds the other core, Qt's painting threads wake late.
+            const QRect whole(0, 0, kPlanePixels, kPlanePixels);
+            PaintInBands(painter, whole, [&] { painter.drawImage(whole, picture); });
         }
         EnCours_ = false;
         picture_ = sample;

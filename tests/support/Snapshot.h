@@ -9,7 +9,6 @@
 #include "widgets/RichTextChoice.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
@@ -20,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QWidget>
