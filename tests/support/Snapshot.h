@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -94,6 +95,11 @@ inline QString DescribeWindow(const QWidget* window) {
             continue;
         }
         QString line = name + QLatin1Char(' ') + DescribeControl(w);
+        // Where it stands in its frame, unless a layout places it after the font's size.
+        if (const QLayout* l = w->parentWidget()->layout(); !l || l->indexOf(w) < 0) {
+            const QRect r = w->geometry();
+            line += QStringLiteral(" @%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
         if (!w->isVisibleTo(window)) {
             line += QStringLiteral(" hidden");
         }
