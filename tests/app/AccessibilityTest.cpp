@@ -51,7 +51,6 @@ TEST_F(Windows, EveryControlHasAFrenchNameOfItsOwnAndTabReachesItInReadingOrder)
     for (const auto& [title, open] : all) {
         SCOPED_TRACE(title);
         QWidget* window = open();
-        ASSERT_NE(window, nullptr);
         ASSERT_TRUE(activate(window));
         QString text;
         int stops = 0;

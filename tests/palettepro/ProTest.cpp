@@ -333,6 +333,12 @@ TEST_F(ProTest, FiguresSlotsAndPicturesAreUndoneAndRedone) {
                                           platform.fileFilters.size());
         });
     }
+    // Ctrl+Z in the middle of a drag: the drag ends there, as one step, and is undone.
+    const QImage before = pro->grab().toImage();
+    press(at(3000, 2625));
+    move(at(3600, 3000));
+    child<QAction>("annuler")->trigger();
+    EXPECT_EQ(pro->grab().toImage(), before);
 }
 
 // A dropped or loaded picture's dominant colours fill the slots, most present first. Of a large
