@@ -2,7 +2,6 @@
 #include "support/QtTestSupport.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QProgressBar>
 #include <QStyleFactory>
 

@@ -277,6 +277,12 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     EXPECT_LT(total->x(), 8);
     hsb->setValue(0);
     EXPECT_EQ(total->x(), 8);
+    // The corner between the bars hides whatever scrolls under it.
+    const QPoint corner = child("pctCoin")->geometry().center();
+    for (int step = 0; step <= 8; ++step) {
+        hsb->setValue(hsb->maximum() * step / 8), vsb->setValue(vsb->maximum() * step / 8);
+        EXPECT_EQ(painted("frame", corner), form->palette().window().color()) << step;
+    }
 }
 
 TEST_F(Form1Test, SplashOnLoadAboutTipsAndClosing) {

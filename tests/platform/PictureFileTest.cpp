@@ -2,7 +2,6 @@
 #include "support/QtTestSupport.h"
 #include "support/TestFiles.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>

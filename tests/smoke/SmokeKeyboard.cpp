@@ -24,7 +24,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
