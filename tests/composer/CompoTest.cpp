@@ -112,8 +112,9 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         {"boxes-all-ticked", 2, "Check11"},
         {"title-and-text-cleared", 5, "Check11 Check2 Check3"},   // the title emptied, not hidden
         {"picks-palette-top-right", 5, "Check12 Picture1@230,2"}, // rouge 127
-        // The shade grid's base is the colour picked last; a shade pick does not move it.
-        {"picks-shade-base", 5, "Check12 Picture1@2,230 Option7 Picture2@2,2"},
+        // The shade grid's base is the colour picked last, shaded by the third slider; a shade
+        // pick does not move it.
+        {"picks-shade-base", 5, "Check12 Picture1@2,230 VScroll3=200 Option7 Picture2@2,2"},
         {"picks-swatch", 5, "Option7 shape4@10,10"},
         // The tools recolour every zone, the disabled ones too; "Web Safe" after "Choisir ...".
         {"tools-random", 2, "Command1"},
