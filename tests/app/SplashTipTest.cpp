@@ -44,8 +44,7 @@ TEST_F(SplashTest, AtStartUpShowsTheVersionAndClosesItselfAfterTwoSeconds) {
     frmSplash splash(module, platform);
     EXPECT_EQ(splash.size(), QSize(480, 300));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(splash.Timer1()->isActive());
-    EXPECT_EQ(splash.Timer1()->interval(), 2000);
+    EXPECT_EQ(splash.Timer1()->interval(), 2000); // started: exec() returns on its tick
 
     // exec() must return on the timer's tick; the single shot only rescues a broken build.
     QTimer::singleShot(6000, &splash, [&] { splash.done(-1); });

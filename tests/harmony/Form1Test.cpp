@@ -271,9 +271,8 @@ TEST_F(Form1Test, ScrollBarsOnlyWhenTheWindowIsSmaller) {
     auto* vsb = child<QScrollBar>("vsb");
     hsb->setValue(hsb->maximum());
     vsb->setValue(vsb->maximum());
-    QWidget* frame = total->parentWidget();
-    EXPECT_LE(total->geometry().right(), frame->width() - vsb->width());
-    EXPECT_LE(total->geometry().bottom(), frame->height() - hsb->height());
+    EXPECT_LE(total->geometry().right(), child("frame")->width() - vsb->width());
+    EXPECT_LE(total->geometry().bottom(), child("frame")->height() - hsb->height());
     EXPECT_LT(total->x(), 8);
     hsb->setValue(0);
     EXPECT_EQ(total->x(), 8);
@@ -396,6 +395,9 @@ TEST_F(Form1Test, UndoKeyStepsMergeWithinASecondAndTheHistoryKeepsAHundred) {
     run("retablir");
     click("Command12");
     expectShown("new-step-after-redo"); // it drops what could have been redone
+    click("Command4"); // fine tuning unlocked; keys on two sliders at once are two steps
+    press(0, A::SliderSingleStepAdd), slider("Slider4")->triggerAction(A::SliderSingleStepAdd);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Annuler : Réglage fin"));
 }
 
 } // namespace
