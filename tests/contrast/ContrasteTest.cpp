@@ -52,7 +52,8 @@ protected:
         const int bands = checked("Option2") ? 3 : 2;
         std::vector<std::tuple<const char*, int, int>> points{
             {"Picture1", 10, 10}, {"Picture1", 10, 200}, {"Picture1", 100, 100},
-            {"Picture2", 21, 22}, {"Picture2", 14, 14},  {"Picture2", 29, 29}};
+            {"Picture2", 21, 22}, {"Picture2", 14, 14},  {"Picture2", 29, 29},
+            {"Paire21", 2, 20}}; // the sample's own background
         for (int i = 0; i < bands; ++i) {
             points.emplace_back("Picture3", 233 / bands * (2 * i + 1) / 2, 40);
         }

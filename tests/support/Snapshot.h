@@ -54,7 +54,9 @@ inline QString DescribeControl(const QWidget* w) {
         return Quoted(l->text());
     }
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        return Ticked(b->text(), b->isCheckable(), b->isChecked());
+        const int side = b->icon().isNull() ? 0 : b->iconSize().width();
+        const QString icon = side ? QStringLiteral(" icône %1").arg(side) : QString();
+        return Ticked(b->text(), b->isCheckable(), b->isChecked()) + icon;
     }
     if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
         return Ticked(g->title(), g->isCheckable(), g->isChecked());

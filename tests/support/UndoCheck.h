@@ -25,27 +25,12 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
+// Why two looks differ, for the failure message.
 inline std::string Difference(const Seen& a, const Seen& b) {
-    std::string out;
     if (a.extra != b.extra) {
-        out += "published values differ; ";
+        return "published values differ";
     }
-    if (a.look.size() != b.look.size()) {
-        return out + "sizes differ";
-    }
-    QRect box;
-    for (int y = 0; y < a.look.height(); ++y) {
-        for (int x = 0; x < a.look.width(); ++x) {
-            if (a.look.pixel(x, y) != b.look.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    if (!box.isEmpty()) {
-        out += "pixels differ in " + std::to_string(box.x()) + "," + std::to_string(box.y()) +
-               " " + std::to_string(box.width()) + "x" + std::to_string(box.height());
-    }
-    return out;
+    return a.look.size() != b.look.size() ? "sizes differ" : "pixels differ";
 }
 
 inline void pressKeys(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
