@@ -6,6 +6,7 @@
 // over in the diff before they are committed.
 
 #include "widgets/ColourPicture.h"
+#include "widgets/Resources.h"
 #include "widgets/RichTextChoice.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -47,6 +49,20 @@ inline QString Ticked(const QString& text, bool checkable, bool checked) {
     return Quoted(text) + (!checkable ? QString() : checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"));
 }
 
+// The button picture (101..114) an icon shows, 0 for another picture.
+inline int PictureNumber(const QAbstractButton* b) {
+    static QHash<QPair<int, int>, QImage> drawn;
+    const QImage shown = b->icon().pixmap(b->iconSize()).toImage();
+    for (int id = 101; id <= 114; ++id) {
+        QImage& picture = drawn[{id, b->iconSize().width()}];
+        picture = picture.isNull() ? Bitmap(id, b->iconSize()).toImage() : picture;
+        if (picture == shown) {
+            return id;
+        }
+    }
+    return 0;
+}
+
 // One control as the user sees it; empty for a control that shows nothing of its own (the
 // windows have no other kinds of control).
 inline QString DescribeControl(const QWidget* w) {
@@ -54,9 +70,12 @@ inline QString DescribeControl(const QWidget* w) {
         return Quoted(l->text());
     }
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        const int side = b->icon().isNull() ? 0 : b->iconSize().width();
-        const QString icon = side ? QStringLiteral(" icône %1").arg(side) : QString();
-        return Ticked(b->text(), b->isCheckable(), b->isChecked()) + icon;
+        const QString text = Ticked(b->text(), b->isCheckable(), b->isChecked());
+        if (b->icon().isNull()) {
+            return text;
+        }
+        return text +
+               QStringLiteral(" icône %1 %2").arg(PictureNumber(b)).arg(b->iconSize().width());
     }
     if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
         return Ticked(g->title(), g->isCheckable(), g->isChecked());
