@@ -53,7 +53,7 @@ protected:
         std::vector<std::tuple<const char*, int, int>> points{
             {"Picture1", 10, 10}, {"Picture1", 10, 200}, {"Picture1", 100, 100},
             {"Picture2", 21, 22}, {"Picture2", 14, 14},  {"Picture2", 29, 29},
-            {"Paire21", 2, 20}}; // the sample's own background
+            {"Paire21", 2, 20}, {"TextePropose21", 12, 20}}; // the sample, a proposal's swatch
         for (int i = 0; i < bands; ++i) {
             points.emplace_back("Picture3", 233 / bands * (2 * i + 1) / 2, 40);
         }
