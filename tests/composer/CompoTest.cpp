@@ -122,6 +122,7 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         {"tools-web-safe-again", 2, "Command10 Command8 Command10 Command8"},
         {"tools-white-text", 2, "Command7"},
         {"tools-black-text", 2, "Command7 Command6"},
+        {"picks-black", 2, "Command7 Command6 shape5@10,10 shape6@10,10"}, // black is read too
         // The box is sent to the viewer as the third colour, which comes back to the circle.
         {"exchange-contrast-back", 5, "Command4"},
         {"exchange-pro-back", 5, "Command4 Command2"},

@@ -1,14 +1,8 @@
-// The keyboard of the desktop smoke test under a headless Wayland compositor.
-//
-// Weston's headless back end has no seat: no keyboard, so nothing outside the program can
-// press a key or give a window the keyboard focus (wtype would need the virtual-keyboard
-// protocol, which Weston does not offer). This Qt input plug-in stands in for the seat. It is
-// loaded into the real program the way Qt loads its own keyboard plug-ins (evdevkeyboard...):
-// QT_PLUGIN_PATH=<folder holding generic/> QT_QPA_GENERIC_PLUGINS=oriasmokekeys:<steps>.
-// It focuses a window as a compositor does on a click, and presses keys through
-// QWindowSystemInterface, where Qt's Wayland plug-in hands over the compositor's keys; the
-// program carries no test hook. Everything else is the real thing: the windows are Wayland
-// surfaces that the compositor configures before they count as shown.
+// The keyboard of the desktop smoke test under a headless Wayland compositor, whose headless
+// back end has no seat: nothing outside the program can press a key or focus a window. Loaded
+// as Qt loads its own keyboard plug-ins (QT_PLUGIN_PATH=<folder holding generic/>
+// QT_QPA_GENERIC_PLUGINS=oriasmokekeys:<steps>), it focuses a window as a compositor does on a
+// click and presses keys through QWindowSystemInterface; the program carries no test hook.
 //
 // Steps, separated by ';', their fields by '|':
 //   show|TITLE      wait until a window titled TITLE is on screen (exposed);
@@ -16,7 +10,7 @@
 //   close|TITLE     close the window TITLE as the compositor's close request does, and wait
 //                   until it is gone.
 // Progress goes to stderr as "smoke: ..."; a step not done within 30 s ends the program with
-// status 3. After the last step the program is left to end by itself.
+// status 3.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGenericPlugin>

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSlider>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -90,7 +91,10 @@ inline QString DescribeControl(const QWidget* w) {
         return Quoted(r->text());
     }
     if (const auto* s = qobject_cast<const QAbstractSlider*>(w)) {
-        return QStringLiteral("%1 (%2..%3)").arg(s->value()).arg(s->minimum()).arg(s->maximum());
+        const auto* q = qobject_cast<const QSlider*>(w); // page and ticks: what keys and eyes meet
+        return QString::asprintf("%d (%d..%d) page %d", s->value(), s->minimum(), s->maximum(),
+                                 s->pageStep()) +
+               (q ? QStringLiteral(" graduations %1").arg(q->tickInterval()) : QString());
     }
     if (const auto* c = qobject_cast<const QComboBox*>(w)) {
         return QStringLiteral("\"%1\" (%2 of %3)").arg(c->currentText()).arg(c->currentIndex()).arg(c->count());
