@@ -28,12 +28,14 @@ int worstDifference(const QImage& x, const QImage& y) {
     return worst;
 }
 
-// The region `part` of the widget as a paint event for it alone paints it.
+// The region `part` of the widget as a paint event for it alone paints it, in device pixels.
 QImage painted(QWidget& w, const QRect& part) {
-    QImage image(w.size(), QImage::Format_RGB32);
+    const int ratio = qRound(w.devicePixelRatioF());
+    QImage image(w.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::magenta); // whatever is not repainted shows
     w.render(&image, part.topLeft(), QRegion(part));
-    return image.copy(part);
+    return image.copy(QRect(part.topLeft() * ratio, part.size() * ratio));
 }
 
 // `copied` (drawn through FrameStyle) looks as `reference` (the style alone), repainted whole or

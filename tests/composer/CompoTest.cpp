@@ -151,7 +151,6 @@ TEST_F(CompoTest, WhatTheWindowShowsAfterEachScenario) {
         }
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.golden);
         std::vector<double> draws(15, 0.5);
         draws[3] = 0.1;
         platform.randomSource = test::ScriptedRandom(draws);

@@ -109,7 +109,6 @@ TEST_F(ContrasteTest, WhatTheWindowShowsAfterEachScenario) {
         {"opens-with-the-target-kept", 2, ""}, // Lc 75, for the next time the viewer opens
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.golden);
         platform.randomSource =
             test::ScriptedRandom({0.0, 0.5, 1.0 - 1e-9, 0.2, 0.4, 0.6, 0.1, 0.3, 0.9});
         platform.colourAnswers = {RGB(3, 1, 2)};

@@ -152,7 +152,6 @@ TEST_F(Form1Test, WindowAfterEachAction) {
         {"no-other-window", {}, "Command3", [&] { open({}); }}, // the viewer is not built
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.golden);
         open({W::Pro, W::Contraste, W::Compo});
         if (row.type) {
             chooseType(*row.type);
