@@ -34,7 +34,7 @@ NamedPalette roundTripPalette() {
                    {{QStringLiteral("Crème brûlée"), RGB(0xF7, 0xE1, 0xB5)},
                     {QStringLiteral("Bleu & <nuit> \"profond\""), RGB(0x1E, 0x2A, 0x3A)},
                     {QStringLiteral("a.b{c}=d"), RGB(0, 0, 0)},
-                    {QStringLiteral("Tab\there"), RGB(255, 255, 255)},
+                    {QStringLiteral("Tab\there\x1f!"), RGB(255, 255, 255)},
                     {QStringLiteral("Un nom bien plus long que la case"), RGB(1, 128, 254)}}};
     for (int v = 0; v < 256; v += 5) {
         p.colours.push_back({QStringLiteral("Niveau %1").arg(v), RGB(v, 255 - v, v * 7 % 256)});
@@ -43,8 +43,8 @@ NamedPalette roundTripPalette() {
 }
 
 // Every colour as written, and each format's names as read back: identifiers for CSS, token
-// keys for JSON, else the names with the tab every writer turns into a space; LibreOffice
-// palettes are named after their files.
+// keys for JSON, else the names with the controls (a tab, a unit separator) every writer turns
+// into spaces; LibreOffice palettes are named after their files.
 TEST(PaletteReaders, EveryWrittenFormatReadsBack) {
     test::application(); // fonts for the swatch sheet
     const NamedPalette palette = roundTripPalette();
