@@ -56,7 +56,9 @@ inline int PictureNumber(const QAbstractButton* b) {
     const QImage shown = b->icon().pixmap(b->iconSize()).toImage();
     for (int id = 101; id <= 114; ++id) {
         QImage& picture = drawn[{id, b->iconSize().width()}];
-        picture = picture.isNull() ? Bitmap(id, b->iconSize()).toImage() : picture;
+        if (picture.isNull()) {
+            picture = Bitmap(id, b->iconSize()).toImage();
+        }
         if (picture == shown) {
             return id;
         }
