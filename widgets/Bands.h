@@ -37,13 +37,15 @@ void DrawInBands(QPainter& painter, QPoint at, const Picture& picture, const QRe
 }
 
 // Calls `paint` once per band of `area`, the painter clipped to it: for a drawing that is not a
-// copy (a picture stretched). Each band's pixels are those of the whole drawing.
+// copy (a picture stretched). Each band's pixels are those of the whole drawing. Expects a
+// painter without a clip of its own.
 template <class Paint> void PaintInBands(QPainter& painter, const QRect& area, Paint paint) {
     for (int top = area.top(); top <= area.bottom(); top += kBandPixels) {
         painter.setClipRect(area.left(), top, area.width(),
                             std::min(kBandPixels, area.bottom() - top + 1));
         paint();
     }
+    painter.setClipping(false); // the caller's drawing after it is not cut to the last band
 }
 
 } // namespace oria
